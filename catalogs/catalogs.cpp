@@ -1,0 +1,78 @@
+#include "catalogs/catalogs.h"
+
+namespace catalogs {
+
+const ProgramSpec& converter_spec() {
+    static const ProgramSpec spec{"KVARO",
+                                  "kvaro.ini",
+                                  {{"BBD catalog>", "BBD", "*bbd"},
+                                   {"PIC catalog>", "PIC", "*pic"},
+                                   {"11M catalog>", "11M", "*11M"}}};
+    return spec;
+}
+
+const ProgramSpec& viewer_spec() {
+    static const ProgramSpec spec{"ORVAK", "orvak.ini", {{"BMP catalog>", "BMP", "*bmp"}}};
+    return spec;
+}
+
+Catalogs::Catalogs(const ProgramSpec& spec, std::string program_folder)
+    : spec_(&spec), program_folder_(std::move(program_folder)), values_(spec.catalogs.size()) {}
+
+std::string Catalogs::settings_path() const {
+    return program_folder_ + "/" + spec_->settings_file;
+}
+
+std::string Catalogs::default_folder(int index) const {
+    return program_folder_ + "/" + spec_->catalogs.at(index).default_name;
+}
+
+void Catalogs::resolve_default(int index) {
+    if (value(index) == default_word) set(index, default_folder(index));
+}
+
+void Catalogs::take_typed(int index, std::string text) {
+    set(index, text == spec_->catalogs.at(index).reset_text ? std::string(default_word)
+                                                            : std::move(text));
+}
+
+std::string Catalogs::value_line(int index) const {
+    return value(index) == default_folder(index) ? std::string(default_word) : value(index);
+}
+
+std::string Catalogs::settings_text() const {
+    std::string text = spec_->header() + "\r\n";
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        text += spec_->catalogs[i].label + "\r\n";
+        text += value_line(static_cast<int>(i)) + "\r\n";
+    }
+    return text;
+}
+
+namespace {
+
+// Splits off the next line; false when the text has no line left.
+bool next_line(std::string_view& text, std::string_view& line) {
+    if (text.empty()) return false;
+    const auto end = text.find('\n');
+    line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return true;
+}
+
+}  // namespace
+
+ParseStatus Catalogs::parse_settings(std::string_view text) {
+    std::string_view line;
+    if (!next_line(text, line)) return ParseStatus::ended_early;
+    if (line != spec_->header()) return ParseStatus::not_settings;
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        if (!next_line(text, line)) return ParseStatus::ended_early;  // label
+        if (!next_line(text, line)) return ParseStatus::ended_early;  // value
+        values_[i] = std::string(line);
+    }
+    return ParseStatus::read;
+}
+
+}  // namespace catalogs

@@ -1,0 +1,76 @@
+#pragma once
+// Output catalogs: per kind of output file, the folder it is written into,
+// kept across runs in a small settings file beside the program.
+//
+// Settings file: text, every line ended by CR LF (LF alone is read too):
+//   line 1           "*******" + program name + "_Ini*******"
+//   then per catalog a label line ("PIC catalog>", read but not compared)
+//                    and a value line: "default" when the catalog is its
+//                    default folder, else the catalog as it stands.
+// A catalog holds "" (no catalog: outputs go beside their source), the word
+// "default" (the default folder, not yet resolved), or a folder path.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace catalogs {
+
+// What ensure_catalog gives for an empty catalog.
+inline constexpr std::string_view no_catalog = "#@*->0Z";
+inline constexpr std::string_view default_word = "default";
+
+struct CatalogSpec {
+    std::string label;         // "PIC catalog>"
+    std::string default_name;  // "PIC": the default folder's name in the program folder
+    std::string reset_text;    // "*pic": typed in the dialog, resets to the default
+};
+
+struct ProgramSpec {
+    std::string name;           // "KVARO": settings header and message titles
+    std::string settings_file;  // "kvaro.ini"
+    std::vector<CatalogSpec> catalogs;
+
+    std::string header() const { return "*******" + name + "_Ini*******"; }
+};
+
+const ProgramSpec& converter_spec();
+const ProgramSpec& viewer_spec();
+
+// Converter catalogs, in settings-file order.
+enum ConverterCatalog { bbd_catalog = 0, pic_catalog = 1, m11_catalog = 2 };
+// The viewer's one catalog.
+enum ViewerCatalog { bmp_catalog = 0 };
+
+enum class ParseStatus { read, not_settings, ended_early };
+
+class Catalogs {
+public:
+    Catalogs(const ProgramSpec& spec, std::string program_folder);
+
+    const ProgramSpec& spec() const { return *spec_; }
+    const std::string& program_folder() const { return program_folder_; }
+    std::string settings_path() const;
+
+    const std::string& value(int index) const { return values_.at(index); }
+    void set(int index, std::string value) { values_.at(index) = std::move(value); }
+
+    // The program folder, a slash and the catalog's default name.
+    std::string default_folder(int index) const;
+    // Replaces the word "default" by the default folder.
+    void resolve_default(int index);
+    // Takes what the user typed for a catalog: the reset text means "default".
+    void take_typed(int index, std::string text);
+
+    std::string value_line(int index) const;
+    std::string settings_text() const;
+    // Reads a settings file's text. A wrong first line changes nothing; a
+    // text that ends early keeps the values read before its end.
+    ParseStatus parse_settings(std::string_view text);
+
+private:
+    const ProgramSpec* spec_;
+    std::string program_folder_;
+    std::vector<std::string> values_;
+};
+
+}  // namespace catalogs

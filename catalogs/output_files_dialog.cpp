@@ -1,0 +1,65 @@
+#include "catalogs/output_files_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "catalogs/settings_io.h"
+#include "platform/qt_text.h"
+
+namespace catalogs {
+
+const OutputFilesLayout& converter_output_files_layout() {
+    static const OutputFilesLayout layout{
+        "Form8",
+        {312, 199},
+        {{bbd_catalog, "Catalog for BBD files:", {8, 30, 297, 17}, {8, 48, 297, 19}},
+         {pic_catalog, "Catalog for PIC files:", {8, 94, 297, 17}, {8, 112, 297, 19}}},
+        {126, 152, 65, 25}};
+    return layout;
+}
+
+OutputFilesDialog::OutputFilesDialog(const OutputFilesLayout& layout, Catalogs& catalogs,
+                                     platform::Modal& modal, QWidget* parent)
+    : QDialog(parent), layout_(layout), catalogs_(catalogs), modal_(modal) {
+    setObjectName(layout.object_name);
+    setWindowTitle("Output files");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(layout.client);
+    int number = 1;
+    for (const auto& row : layout.rows) {
+        const QString suffix = QString::number(number++);
+        auto* label = new QLabel(row.caption, this);
+        label->setObjectName("Label" + suffix);
+        label->setGeometry(row.label);
+        auto* text = new QLineEdit(this);
+        text->setObjectName("Text" + suffix);
+        text->setAccessibleName(QString(row.caption).chopped(1));
+        text->setGeometry(row.text);
+        label->setBuddy(text);
+        texts_.push_back(text);
+    }
+    auto* ok = new QPushButton("Ok", this);
+    ok->setObjectName("Command1");
+    ok->setAccessibleName("Ok");
+    ok->setGeometry(layout.ok_button);
+    connect(ok, &QPushButton::clicked, this, &OutputFilesDialog::accept_catalogs);
+    fill();
+}
+
+void OutputFilesDialog::fill() {
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+        texts_[i]->setText(platform::to_qt(catalogs_.value(layout_.rows[i].catalog)));
+    }
+}
+
+void OutputFilesDialog::accept_catalogs() {
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+        catalogs_.take_typed(layout_.rows[i].catalog, platform::from_qt(texts_[i]->text()));
+    }
+    save_settings(catalogs_.settings_path(), catalogs_, modal_);
+    for (const auto& row : layout_.rows) catalogs_.resolve_default(row.catalog);
+    close();
+}
+
+}  // namespace catalogs

@@ -1,0 +1,56 @@
+#include "catalogs/settings_io.h"
+
+#include <cerrno>
+
+#include "platform/atomic_file.h"
+
+namespace catalogs {
+namespace {
+
+// No settings file is this long; reading stops here however large it is.
+constexpr std::size_t settings_read_limit = 1 << 20;
+
+void show_failure(platform::Modal& modal, const Catalogs& catalogs, const platform::Failure& f,
+                  const char* operation) {
+    modal.message_box(platform::error_message(f), catalogs.spec().name + ": " + operation,
+                      platform::Buttons::ok, platform::Icon::critical);
+}
+
+}  // namespace
+
+int load_settings(const std::string& path, Catalogs& catalogs, platform::Modal& modal) {
+    const auto file = platform::read_file(path, settings_read_limit);
+    if (file.failure) {
+        show_failure(modal, catalogs, *file.failure, "Load ini-file");
+        return settings_failed;
+    }
+    switch (catalogs.parse_settings(file.bytes)) {
+        case ParseStatus::read: return settings_read;
+        case ParseStatus::not_settings: return settings_not_ours;
+        case ParseStatus::ended_early: break;
+    }
+    show_failure(modal, catalogs, platform::failure_from_errno(ENODATA), "Load ini-file");
+    return settings_failed;
+}
+
+int save_settings(const std::string& path, const Catalogs& catalogs, platform::Modal& modal) {
+    if (auto failure = platform::write_file_atomically(path, catalogs.settings_text())) {
+        show_failure(modal, catalogs, *failure, "Save ini-file");
+        return settings_failed;
+    }
+    return settings_read;
+}
+
+void read_settings_at_load(Catalogs& catalogs, platform::Modal& modal,
+                           std::initializer_list<int> own_catalogs) {
+    const std::string path = catalogs.settings_path();
+    const int status = load_settings(path, catalogs, modal);
+    if (status == settings_not_ours) {
+        modal.message_box("Error: Bad File " + path + "!", catalogs.spec().name,
+                          platform::Buttons::ok, platform::Icon::exclamation);
+    }
+    if (status != settings_read) return;
+    for (int index : own_catalogs) catalogs.resolve_default(index);
+}
+
+}  // namespace catalogs

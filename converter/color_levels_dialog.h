@@ -1,0 +1,16 @@
+#pragma once
+// "Color levels" (Form3): one slider per channel, red on top, each inverted
+// against its level like the BW levels slider.
+#include <QDialog>
+
+#include "converter/rules.h"
+
+namespace converter {
+
+class Form3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form3(ColourLevels& levels, QWidget* parent = nullptr);
+};
+
+}  // namespace converter

@@ -1,0 +1,333 @@
+#include "converter/main_window.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScrollBar>
+
+#include "catalogs/output_files_dialog.h"
+#include "catalogs/settings_io.h"
+#include "converter/bw_levels_dialog.h"
+#include "converter/change_colors_dialog.h"
+#include "converter/color_levels_dialog.h"
+#include "converter/convert_command.h"
+#include "converter/walks.h"
+#include "platform/picture_file.h"
+#include "platform/picture_window.h"
+#include "platform/qt_text.h"
+#include "platform/secondary_window.h"
+
+namespace converter {
+namespace {
+
+constexpr char open_filter[] =
+    "JPG Files (*.jpg)|*.jpg|GIF Files (*.gif)|*.gif|BMP Files (*.bmp)|*.bmp|";
+
+// Window geometry in pixels. The picture window's top-left corner never
+// moves; the client area grows with it.
+constexpr QPoint picture_origin{14, 16};
+constexpr int scroll_bar_thickness = 17;
+constexpr QSize client_margin{45, 46};  // client = picture window + margin
+constexpr int short_line_end = 307;     // separator end in the two colour modes
+constexpr int long_line_margin = 54;    // separator end past a 512 picture window
+
+struct ModeGeometry {
+    QSize picture;
+    QSize client;
+    int line_end;
+};
+
+ModeGeometry geometry_of(WindowMode mode) {
+    switch (mode) {
+        case WindowMode::color64x64:
+            return {{64, 64}, QSize(256, 256) + client_margin, short_line_end};
+        case WindowMode::color256x256:
+            return {{256, 256}, QSize(256, 256) + client_margin, short_line_end};
+        case WindowMode::mono512x256: break;
+    }
+    return {{512, 256}, QSize(512, 256) + client_margin, 512 + long_line_margin};
+}
+
+QWidget* separator_line(QWidget* parent, const char* name, int row, QPalette::ColorRole role) {
+    auto* line = new QWidget(parent);
+    line->setObjectName(name);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, palette.color(role));
+    line->setPalette(palette);
+    line->setGeometry(0, row, short_line_end, 1);
+    return line;
+}
+
+// Sets up one scroll bar for an overhang of the picture over the window.
+void set_up_scroll_bar(QScrollBar& bar, int overhang, bool minimal_step) {
+    if (overhang > 0) {
+        bar.setMaximum(overhang);
+        bar.setEnabled(true);
+    } else {
+        bar.setEnabled(false);
+    }
+    if (!minimal_step) bar.setSingleStep(arrow_step(bar.maximum()));
+}
+
+}  // namespace
+
+Form1::Form1(ConverterState& state, platform::Modal& modal, QWidget* parent)
+    : QMainWindow(parent), state_(state), modal_(modal) {
+    setObjectName("Form1");
+    setWindowTitle("KVARO v.5.0");
+    create_controls();
+    create_menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    set_window_mode(WindowMode::color256x256);
+    catalogs::read_settings_at_load(state_.catalogs, modal_,
+                                    {catalogs::bbd_catalog, catalogs::pic_catalog});
+}
+
+Form1::~Form1() {
+    platform::close_secondary(output_files_);
+    platform::close_secondary(bw_levels_);
+    platform::close_secondary(colour_levels_);
+    platform::close_secondary(change_colours_);
+}
+
+void Form1::create_controls() {
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+    line1_ = separator_line(client, "Line1", 0, QPalette::Mid);
+    line2_ = separator_line(client, "Line2", 1, QPalette::Base);
+
+    picture_ = new platform::PictureWindow(client);
+    picture_->setObjectName("Picture1");
+    picture_->setAccessibleName("Picture");
+    picture_->move(picture_origin);
+
+    hscroll_ = new QScrollBar(Qt::Horizontal, client);
+    hscroll_->setObjectName("HScroll1");
+    hscroll_->setAccessibleName("Horizontal scroll");
+    vscroll_ = new QScrollBar(Qt::Vertical, client);
+    vscroll_->setObjectName("VScroll1");
+    vscroll_->setAccessibleName("Vertical scroll");
+    for (QScrollBar* bar : {hscroll_, vscroll_}) {
+        bar->setRange(0, 0);
+        bar->setPageStep(1);
+        bar->setEnabled(false);
+        connect(bar, &QScrollBar::valueChanged, this, &Form1::scroll_changed);
+    }
+}
+
+QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
+                         const QKeySequence& shortcut, void (Form1::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    if (handler != nullptr) connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void Form1::create_menus() {
+    auto menu = [this](const char* name, const char* caption) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        return m;
+    };
+    QMenu* file = menu("file_mnu", "File");
+    add_item(file, "open_mnu", "Open", QKeySequence("Ctrl+O"), &Form1::open_picture);
+    add_item(file, "outcat_mnu", "Output_catalog", {}, &Form1::show_output_files);
+    add_item(file, "exit_mnu", "Exit", {}, nullptr);
+    connect(file->actions().last(), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* window = menu("window_mnu", "Window");
+    s64_ = add_item(window, "s64_mnu", "color64x64", {}, nullptr);
+    s256_ = add_item(window, "s256_mnu", "color256x256", {}, nullptr);
+    s512_ = add_item(window, "s512_mnu", "mono512x256", {}, nullptr);
+    const std::pair<QAction*, WindowMode> modes[] = {{s64_, WindowMode::color64x64},
+                                                     {s256_, WindowMode::color256x256},
+                                                     {s512_, WindowMode::mono512x256}};
+    for (const auto& [action, mode] : modes) {
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, m = mode] { set_window_mode(m); });
+    }
+    fit_ = add_item(window, "ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"), &Form1::toggle_fit);
+    redraw_ = add_item(window, "rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"), &Form1::redraw);
+    min_x_ = add_item(window, "minxscrl_mnu", "MinXscroll", {}, &Form1::toggle_min_x_scroll);
+    min_y_ = add_item(window, "minyscrl_mnu", "MinYscroll", {}, &Form1::toggle_min_y_scroll);
+    for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(false);
+    for (QAction* action : {fit_, min_x_, min_y_}) action->setCheckable(true);
+
+    QMenu* mono = menu("converttobw_mnu", "Mono");
+    mono_items_ = {
+        add_item(mono, "bwlev_mnu", "BW_levels", QKeySequence("Ctrl+B"), &Form1::show_bw_levels),
+        add_item(mono, "vm_mnu", "View_mono", QKeySequence("Ctrl+M"), &Form1::view_mono),
+        add_item(mono, "convbw_mnu", "Convert", {}, &Form1::convert_mono)};
+
+    QMenu* colour = menu("converttocol_mnu", "Color");
+    colour_items_ = {add_item(colour, "collev_mnu", "Color_levels", QKeySequence("Ctrl+L"),
+                              &Form1::show_colour_levels),
+                     add_item(colour, "changecol_mnu", "Change_colors", QKeySequence("Ctrl+G"),
+                              &Form1::show_change_colours),
+                     add_item(colour, "vcol_mnu", "View_color", QKeySequence("Ctrl+C"),
+                              &Form1::view_colour),
+                     add_item(colour, "convcol_mnu", "Convert", {}, &Form1::convert_colour)};
+    for (QAction* action : mono_items_ + colour_items_) action->setEnabled(false);
+
+    QMenu* help = menu("help_mnu", "?");
+    // The About and Help windows are not part of this program yet.
+    add_item(help, "about_mnu", "About", {}, nullptr)->setEnabled(false);
+    add_item(help, "dsc_mnu", "Help", QKeySequence("F1"), nullptr)->setEnabled(false);
+}
+
+void Form1::set_window_mode(WindowMode mode) {
+    const ModeGeometry geometry = geometry_of(mode);
+    picture_->set_size(geometry.picture.width(), geometry.picture.height());
+    const QRect area(picture_origin, geometry.picture);
+    hscroll_->setGeometry(area.left(), area.bottom() + 1, area.width(), scroll_bar_thickness);
+    vscroll_->setGeometry(area.right() + 1, area.top(), scroll_bar_thickness, area.height());
+    mode_ = mode;
+    s64_->setChecked(mode == WindowMode::color64x64);
+    s256_->setChecked(mode == WindowMode::color256x256);
+    s512_->setChecked(mode == WindowMode::mono512x256);
+    centralWidget()->setFixedSize(geometry.client);
+    if (picture_loaded_) {
+        picture_->clear();
+        draw_picture();
+        set_menus();
+    }
+    for (QWidget* line : {line1_, line2_}) line->resize(geometry.line_end, 1);
+}
+
+void Form1::set_menus() {
+    const bool mono = mode_ == WindowMode::mono512x256;
+    for (QAction* action : colour_items_) action->setEnabled(!mono);
+    for (QAction* action : mono_items_) action->setEnabled(mono);
+}
+
+void Form1::place_picture() {
+    picture_->draw_picture(fit_->isChecked(), QPoint(-hscroll_->value(), -vscroll_->value()));
+}
+
+void Form1::draw_picture() {
+    if (fit_->isChecked()) {
+        hscroll_->setEnabled(false);
+        vscroll_->setEnabled(false);
+        place_picture();
+        return;
+    }
+    place_picture();
+    if (!redrawing_) {
+        hscroll_->setValue(0);
+        vscroll_->setValue(0);
+    }
+    const QSize overhang = picture_->picture_size() - picture_->size();
+    set_up_scroll_bar(*hscroll_, overhang.width(), min_x_->isChecked());
+    set_up_scroll_bar(*vscroll_, overhang.height(), min_y_->isChecked());
+}
+
+void Form1::scroll_changed() {
+    picture_->draw_picture(false, QPoint(-hscroll_->value(), -vscroll_->value()));
+}
+
+void Form1::open_picture() {
+    const std::string name = modal_.open_file({"", "jpg", open_filter, 1});
+    if (name.empty()) return;
+    platform::DecodedPicture decoded;
+    {
+        platform::BusyPointer busy(modal_);
+        decoded = platform::decode_picture(platform::to_qt(name));
+    }
+    if (decoded.failure) {
+        modal_.message_box(platform::error_message(*decoded.failure), "KVARO: Open picture",
+                           platform::Buttons::ok, platform::Icon::exclamation);
+        return;
+    }
+    picture_->set_picture(decoded.image);
+    picture_->clear();
+    if (!picture_loaded_) {
+        picture_loaded_ = true;
+        for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(true);
+        set_menus();
+    }
+    draw_picture();
+    source_ = name;
+}
+
+void Form1::toggle_fit() {
+    picture_->clear();
+    draw_picture();
+}
+
+void Form1::redraw() {
+    redrawing_ = true;
+    draw_picture();
+    redrawing_ = false;
+}
+
+void Form1::toggle_min_x_scroll() {
+    hscroll_->setSingleStep(min_x_->isChecked() ? 1 : arrow_step(hscroll_->maximum()));
+}
+
+void Form1::toggle_min_y_scroll() {
+    vscroll_->setSingleStep(min_y_->isChecked() ? 1 : arrow_step(vscroll_->maximum()));
+}
+
+void Form1::show_output_files() {
+    auto* dialog = platform::show_secondary(output_files_, *this, [this] {
+        return new catalogs::OutputFilesDialog(catalogs::converter_output_files_layout(),
+                                               state_.catalogs, modal_);
+    });
+    dialog->fill();
+}
+
+void Form1::show_bw_levels() {
+    platform::show_secondary(bw_levels_, *this, [this] { return new Form2(state_.bw_level); });
+}
+
+void Form1::view_mono() {
+    place_picture();
+    walk_mono(*picture_, state_.bw_level);
+}
+
+void Form1::convert_mono() {
+    run_convert({source_, state_.catalogs.value(catalogs::pic_catalog), ".pic", "KVARO: Convbw"},
+                modal_, [this] { place_picture(); },
+                [this] { return walk_mono(*picture_, state_.bw_level); });
+}
+
+void Form1::show_colour_levels() {
+    platform::show_secondary(colour_levels_, *this,
+                             [this] { return new Form3(state_.colour_levels); });
+}
+
+void Form1::show_change_colours() {
+    auto* dialog = platform::show_secondary(change_colours_, *this,
+                                            [this] { return new Form4(state_.swap_flags); });
+    dialog->focus_first();
+}
+
+void Form1::view_colour() {
+    place_picture();
+    walk_colour(*picture_, state_.colour_levels, state_.swap_flags);
+}
+
+void Form1::convert_colour() {
+    const bool sprite = mode_ == WindowMode::color64x64;
+    const auto catalog = sprite ? catalogs::bbd_catalog : catalogs::pic_catalog;
+    run_convert({source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic",
+                 "KVARO: Convcol"},
+                modal_, [this] { place_picture(); },
+                [this] { return walk_colour(*picture_, state_.colour_levels, state_.swap_flags); });
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    const auto answer = modal_.message_box("Are you sure?", "KVARO", platform::Buttons::yes_no,
+                                           platform::Icon::question);
+    if (answer == platform::Answer::yes) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace converter

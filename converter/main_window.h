@@ -1,0 +1,99 @@
+#pragma once
+// The converter main window (Form1): opens a picture, shows it scrolled or
+// fitted in one of three window modes, and converts what the picture window
+// shows into a monochrome or four-colour BK screen.
+#include <QMainWindow>
+#include <QPointer>
+#include <string>
+
+#include "converter/state.h"
+#include "platform/modal.h"
+
+class QAction;
+class QScrollBar;
+class QWidget;
+
+namespace catalogs {
+class OutputFilesDialog;
+}
+namespace platform {
+class PictureWindow;
+}
+
+namespace converter {
+
+class Form2;
+class Form3;
+class Form4;
+
+enum class WindowMode { color64x64, color256x256, mono512x256 };
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1(ConverterState& state, platform::Modal& modal, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    WindowMode window_mode() const { return mode_; }
+    const std::string& source_path() const { return source_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void open_picture();
+    void show_output_files();
+    void toggle_fit();
+    void redraw();
+    void toggle_min_x_scroll();
+    void toggle_min_y_scroll();
+    void scroll_changed();
+    void show_bw_levels();
+    void view_mono();
+    void convert_mono();
+    void show_colour_levels();
+    void show_change_colours();
+    void view_colour();
+    void convert_colour();
+
+private:
+    void create_controls();
+    void create_menus();
+    QAction* add_item(QMenu* menu, const char* name, const char* caption,
+                      const QKeySequence& shortcut, void (Form1::*handler)());
+    void set_window_mode(WindowMode mode);
+    void set_menus();
+    void draw_picture();
+    void place_picture();
+
+    ConverterState& state_;
+    platform::Modal& modal_;
+
+    platform::PictureWindow* picture_ = nullptr;
+    QScrollBar* hscroll_ = nullptr;
+    QScrollBar* vscroll_ = nullptr;
+    QWidget* line1_ = nullptr;
+    QWidget* line2_ = nullptr;
+
+    QAction* s64_ = nullptr;
+    QAction* s256_ = nullptr;
+    QAction* s512_ = nullptr;
+    QAction* fit_ = nullptr;
+    QAction* redraw_ = nullptr;
+    QAction* min_x_ = nullptr;
+    QAction* min_y_ = nullptr;
+    QList<QAction*> mono_items_;
+    QList<QAction*> colour_items_;
+
+    QPointer<catalogs::OutputFilesDialog> output_files_;
+    QPointer<Form2> bw_levels_;
+    QPointer<Form3> colour_levels_;
+    QPointer<Form4> change_colours_;
+
+    WindowMode mode_ = WindowMode::color256x256;
+    bool picture_loaded_ = false;
+    bool redrawing_ = false;
+    std::string source_;
+};
+
+}  // namespace converter

@@ -1,0 +1,20 @@
+#pragma once
+// A conversion walks the whole picture window, row by row from the top and
+// left to right, decides each pixel, draws the result back and packs it as
+// BK screen bytes; the window is refreshed after every row.
+#include <cstdint>
+#include <vector>
+
+#include "converter/rules.h"
+#include "platform/pixel_surface.h"
+
+namespace converter {
+
+// One bit a pixel: 0 drawn black, 1 drawn white.
+std::vector<std::uint8_t> walk_mono(platform::PixelSurface& surface, int bw_level);
+
+// One BK colour index a pixel, drawn in the converter's colour for it.
+std::vector<std::uint8_t> walk_colour(platform::PixelSurface& surface, const ColourLevels& levels,
+                                      const SwapFlags& flags, ActingFlags acting = all_flags_act);
+
+}  // namespace converter

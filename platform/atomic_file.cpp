@@ -1,0 +1,136 @@
+#include "platform/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace platform {
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closes now, so that a failing close can be reported.
+    int close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result;
+    }
+
+private:
+    int fd_;
+};
+
+std::optional<Failure> write_all(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return failure_from_errno(errno);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return std::nullopt;
+}
+
+std::string folder_of(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string base_name_of(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::optional<Failure> write_in_place(const std::string& path,
+                                      std::span<const std::uint8_t> bytes) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+    if (fd.get() < 0) return failure_from_errno(errno);
+    if (auto failure = write_all(fd.get(), bytes)) return failure;
+    if (fd.close() != 0) return failure_from_errno(errno);
+    return std::nullopt;
+}
+
+// The file that a write to `path` must replace: symbolic links resolved.
+std::string target_of(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+    }
+    return path;
+}
+
+mode_t new_file_mode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::optional<Failure> write_file_atomically(const std::string& path,
+                                             std::span<const std::uint8_t> bytes) {
+    const std::string target = target_of(path);
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+        return write_in_place(target, bytes);
+    }
+    std::string temp = folder_of(target) + "/." + base_name_of(target) + ".XXXXXX";
+    std::vector<char> name(temp.begin(), temp.end());
+    name.push_back('\0');
+    FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+    if (fd.get() < 0) return failure_from_errno(errno);
+    temp.assign(name.data());
+
+    auto failure = write_all(fd.get(), bytes);
+    if (!failure && ::fchmod(fd.get(), new_file_mode()) != 0) failure = failure_from_errno(errno);
+    if (!failure && ::fsync(fd.get()) != 0) failure = failure_from_errno(errno);
+    if (!failure && fd.close() != 0) failure = failure_from_errno(errno);
+    if (!failure && ::rename(temp.c_str(), target.c_str()) != 0) failure = failure_from_errno(errno);
+    if (failure) ::unlink(temp.c_str());
+    return failure;
+}
+
+std::optional<Failure> write_file_atomically(const std::string& path, std::string_view text) {
+    const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
+    return write_file_atomically(path, std::span<const std::uint8_t>(data, text.size()));
+}
+
+ReadResult read_file(const std::string& path, std::size_t limit) {
+    ReadResult result;
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) {
+        result.failure = failure_from_errno(errno);
+        return result;
+    }
+    char buffer[8192];
+    while (result.bytes.size() < limit) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            result.failure = failure_from_errno(errno);
+            return result;
+        }
+        if (n == 0) break;
+        result.bytes.append(buffer, std::min<std::size_t>(n, limit - result.bytes.size()));
+    }
+    return result;
+}
+
+}  // namespace platform

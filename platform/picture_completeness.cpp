@@ -1,0 +1,93 @@
+#include "platform/picture_completeness.h"
+
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+std::uint32_t little_endian(std::span<const std::uint8_t> file, std::size_t at, int bytes) {
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | file[at + i];
+    return value;
+}
+
+// Skips a chain of GIF data sub-blocks; returns the offset after the
+// terminating empty block, or 0 when the file ends first.
+std::size_t skip_sub_blocks(std::span<const std::uint8_t> file, std::size_t at) {
+    while (at < file.size()) {
+        const std::size_t length = file[at];
+        ++at;
+        if (length == 0) return at;
+        at += length;
+    }
+    return 0;
+}
+
+std::size_t colour_table_size(std::uint8_t packed) {
+    return (packed & 0x80) ? 3u * (1u << ((packed & 7) + 1)) : 0;
+}
+
+}  // namespace
+
+bool jpeg_is_complete(std::span<const std::uint8_t> file) {
+    std::size_t last_scan = 0;
+    for (std::size_t i = 0; i + 1 < file.size(); ++i) {
+        if (file[i] == 0xFF && file[i + 1] == 0xDA) last_scan = i;
+    }
+    if (last_scan == 0) return false;
+    for (std::size_t i = last_scan + 2; i + 1 < file.size(); ++i) {
+        if (file[i] == 0xFF && file[i + 1] == 0xD9) return true;
+    }
+    return false;
+}
+
+bool gif_is_complete(std::span<const std::uint8_t> file) {
+    if (file.size() < 13) return false;
+    std::size_t at = 13 + colour_table_size(file[10]);
+    while (at < file.size()) {
+        const std::uint8_t block = file[at];
+        if (block == 0x3B) return true;
+        if (block == 0x21) {  // extension: label, then sub-blocks
+            at = at + 2 < file.size() ? skip_sub_blocks(file, at + 2) : 0;
+        } else if (block == 0x2C) {  // image: descriptor, colour table, code size, data
+            if (at + 10 > file.size()) return false;
+            at += 10 + colour_table_size(file[at + 9]) + 1;
+            at = at < file.size() ? skip_sub_blocks(file, at) : 0;
+        } else {
+            return false;
+        }
+        if (at == 0) return false;
+    }
+    return false;
+}
+
+bool bmp_is_complete(std::span<const std::uint8_t> file) {
+    if (file.size() < 30) return false;
+    const std::uint64_t pixel_offset = little_endian(file, 10, 4);
+    const std::uint32_t header_size = little_endian(file, 14, 4);
+    std::uint64_t width, height, bits;
+    std::uint32_t compression = 0, declared = 0;
+    if (header_size == 12) {  // OS/2 core header
+        width = little_endian(file, 18, 2);
+        height = little_endian(file, 20, 2);
+        bits = little_endian(file, 24, 2);
+    } else {
+        if (file.size() < 38) return false;
+        width = static_cast<std::uint64_t>(
+            std::abs(static_cast<std::int64_t>(static_cast<std::int32_t>(little_endian(file, 18, 4)))));
+        height = static_cast<std::uint64_t>(
+            std::abs(static_cast<std::int64_t>(static_cast<std::int32_t>(little_endian(file, 22, 4)))));
+        bits = little_endian(file, 28, 2);
+        compression = little_endian(file, 30, 4);
+        declared = little_endian(file, 34, 4);
+    }
+    std::uint64_t data_size;
+    if (compression == 0 || compression == 3 || compression == 6) {
+        data_size = (width * bits + 31) / 32 * 4 * height;
+    } else {
+        data_size = declared;  // run-length coded: only the header's own figure
+    }
+    return file.size() >= pixel_offset + data_size;
+}
+
+}  // namespace platform

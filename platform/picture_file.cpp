@@ -1,0 +1,49 @@
+#include "platform/picture_file.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <span>
+
+#include "platform/picture_completeness.h"
+
+namespace platform {
+namespace {
+
+// QImageReader's own error codes, past its last one: the file was cut short.
+constexpr int truncated_picture = 5;
+
+bool is_complete(const QByteArray& format, const QByteArray& bytes) {
+    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                             static_cast<std::size_t>(bytes.size()));
+    if (format == "jpeg" || format == "jpg") return jpeg_is_complete(file);
+    if (format == "gif") return gif_is_complete(file);
+    if (format == "bmp") return bmp_is_complete(file);
+    return true;  // other decoders refuse a picture cut short themselves
+}
+
+}  // namespace
+
+DecodedPicture decode_picture(const QString& path) {
+    DecodedPicture result;
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QByteArray format = reader.format();
+    QImage image = reader.read();
+    if (image.isNull()) {
+        result.failure = Failure{static_cast<int>(reader.error()), reader.errorString().toStdString()};
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.failure = Failure{static_cast<int>(file.error()), file.errorString().toStdString()};
+        return result;
+    }
+    if (!is_complete(format, file.readAll())) {
+        result.failure = Failure{truncated_picture, "The picture file is cut short"};
+        return result;
+    }
+    result.image = std::move(image);
+    return result;
+}
+
+}  // namespace platform

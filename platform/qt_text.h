@@ -1,0 +1,19 @@
+#pragma once
+// Text crosses between the logic (UTF-8 std::string) and Qt (QString) here.
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+inline QString to_qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string from_qt(const QString& text) { return text.toUtf8().toStdString(); }
+
+// Qt's name filters ("JPG Files (*.jpg)") from a filter string of pairs
+// "description|pattern|...".
+QStringList name_filters(std::string_view filter);
+
+}  // namespace platform
