@@ -32,8 +32,8 @@ void Catalogs::resolve_default(int index) {
 }
 
 void Catalogs::take_typed(int index, std::string text) {
-    set(index, text == spec_->catalogs.at(index).reset_text ? std::string(default_word)
-                                                            : std::move(text));
+    set(index,
+        text == spec_->catalogs.at(index).reset_text ? std::string(default_word) : std::move(text));
 }
 
 std::string Catalogs::value_line(int index) const {

@@ -44,7 +44,7 @@ enum ViewerCatalog { bmp_catalog = 0 };
 enum class ParseStatus { read, not_settings, ended_early };
 
 class Catalogs {
-public:
+  public:
     Catalogs(const ProgramSpec& spec, std::string program_folder);
 
     const ProgramSpec& spec() const { return *spec_; }
@@ -67,7 +67,7 @@ public:
     // text that ends early keeps the values read before its end.
     ParseStatus parse_settings(std::string_view text);
 
-private:
+  private:
     const ProgramSpec* spec_;
     std::string program_folder_;
     std::vector<std::string> values_;

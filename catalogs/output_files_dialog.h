@@ -32,17 +32,17 @@ const OutputFilesLayout& converter_output_files_layout();
 
 class OutputFilesDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     OutputFilesDialog(const OutputFilesLayout& layout, Catalogs& catalogs, platform::Modal& modal,
                       QWidget* parent = nullptr);
 
     // Fills each text box with its catalog as it now stands.
     void fill();
 
-private slots:
+  private slots:
     void accept_catalogs();
 
-private:
+  private:
     const OutputFilesLayout& layout_;
     Catalogs& catalogs_;
     platform::Modal& modal_;

@@ -25,9 +25,12 @@ int load_settings(const std::string& path, Catalogs& catalogs, platform::Modal& 
         return settings_failed;
     }
     switch (catalogs.parse_settings(file.bytes)) {
-        case ParseStatus::read: return settings_read;
-        case ParseStatus::not_settings: return settings_not_ours;
-        case ParseStatus::ended_early: break;
+        case ParseStatus::read:
+            return settings_read;
+        case ParseStatus::not_settings:
+            return settings_not_ours;
+        case ParseStatus::ended_early:
+            break;
     }
     show_failure(modal, catalogs, platform::failure_from_errno(ENODATA), "Load ini-file");
     return settings_failed;

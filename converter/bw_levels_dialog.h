@@ -7,10 +7,10 @@ namespace converter {
 
 class Form2 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Form2(int& bw_level, QWidget* parent = nullptr);
 
-private:
+  private:
     int& bw_level_;
 };
 

@@ -26,10 +26,14 @@ constexpr std::array<FrameInfo, 4> frames{{{"Red", bk::red, {bk::green, bk::blue
 
 const char* colour_name(bk::ColourIndex index) {
     switch (index) {
-        case bk::red: return "red";
-        case bk::green: return "green";
-        case bk::blue: return "blue";
-        case bk::black: break;
+        case bk::red:
+            return "red";
+        case bk::green:
+            return "green";
+        case bk::blue:
+            return "blue";
+        case bk::black:
+            break;
     }
     return "black";
 }
@@ -72,8 +76,8 @@ Form4::Form4(SwapFlags& flags, QWidget* parent) : QDialog(parent), flags_(flags)
             const int flag = f * 3 + i;
             auto* button = new QToolButton(frame);
             button->setObjectName(QString("Check%1").arg(flag + 1));
-            button->setAccessibleName(QString("%1 to %2").arg(colour_name(info.own),
-                                                              colour_name(info.swaps[i])));
+            button->setAccessibleName(
+                QString("%1 to %2").arg(colour_name(info.own), colour_name(info.swaps[i])));
             button->setToolTip(button->accessibleName());
             QIcon icon;
             icon.addPixmap(swap_picture(info.own, info.swaps[i], false), QIcon::Normal, QIcon::Off);
@@ -95,7 +99,9 @@ Form4::Form4(SwapFlags& flags, QWidget* parent) : QDialog(parent), flags_(flags)
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void Form4::focus_first() { buttons_[0]->setFocus(); }
+void Form4::focus_first() {
+    buttons_[0]->setFocus();
+}
 
 void Form4::button_clicked(int flag, bool checked) {
     flags_[flag] = checked;

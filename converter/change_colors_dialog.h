@@ -12,13 +12,13 @@ namespace converter {
 
 class Form4 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Form4(SwapFlags& flags, QWidget* parent = nullptr);
 
     // Puts the input focus on the first button (Check1).
     void focus_first();
 
-private:
+  private:
     void button_clicked(int flag, bool checked);
 
     SwapFlags& flags_;

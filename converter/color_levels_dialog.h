@@ -9,7 +9,7 @@ namespace converter {
 
 class Form3 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Form3(ColourLevels& levels, QWidget* parent = nullptr);
 };
 

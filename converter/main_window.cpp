@@ -43,7 +43,8 @@ ModeGeometry geometry_of(WindowMode mode) {
             return {{64, 64}, QSize(256, 256) + client_margin, short_line_end};
         case WindowMode::color256x256:
             return {{256, 256}, QSize(256, 256) + client_margin, short_line_end};
-        case WindowMode::mono512x256: break;
+        case WindowMode::mono512x256:
+            break;
     }
     return {{512, 256}, QSize(512, 256) + client_margin, 512 + long_line_margin};
 }
@@ -164,13 +165,13 @@ void Form1::create_menus() {
         add_item(mono, "convbw_mnu", "Convert", {}, &Form1::convert_mono)};
 
     QMenu* colour = menu("converttocol_mnu", "Color");
-    colour_items_ = {add_item(colour, "collev_mnu", "Color_levels", QKeySequence("Ctrl+L"),
-                              &Form1::show_colour_levels),
-                     add_item(colour, "changecol_mnu", "Change_colors", QKeySequence("Ctrl+G"),
-                              &Form1::show_change_colours),
-                     add_item(colour, "vcol_mnu", "View_color", QKeySequence("Ctrl+C"),
-                              &Form1::view_colour),
-                     add_item(colour, "convcol_mnu", "Convert", {}, &Form1::convert_colour)};
+    colour_items_ = {
+        add_item(colour, "collev_mnu", "Color_levels", QKeySequence("Ctrl+L"),
+                 &Form1::show_colour_levels),
+        add_item(colour, "changecol_mnu", "Change_colors", QKeySequence("Ctrl+G"),
+                 &Form1::show_change_colours),
+        add_item(colour, "vcol_mnu", "View_color", QKeySequence("Ctrl+C"), &Form1::view_colour),
+        add_item(colour, "convcol_mnu", "Convert", {}, &Form1::convert_colour)};
     for (QAction* action : mono_items_ + colour_items_) action->setEnabled(false);
 
     QMenu* help = menu("help_mnu", "?");
@@ -290,9 +291,9 @@ void Form1::view_mono() {
 }
 
 void Form1::convert_mono() {
-    run_convert({source_, state_.catalogs.value(catalogs::pic_catalog), ".pic", "KVARO: Convbw"},
-                modal_, [this] { place_picture(); },
-                [this] { return walk_mono(*picture_, state_.bw_level); });
+    run_convert(
+        {source_, state_.catalogs.value(catalogs::pic_catalog), ".pic", "KVARO: Convbw"}, modal_,
+        [this] { place_picture(); }, [this] { return walk_mono(*picture_, state_.bw_level); });
 }
 
 void Form1::show_colour_levels() {
@@ -314,10 +315,10 @@ void Form1::view_colour() {
 void Form1::convert_colour() {
     const bool sprite = mode_ == WindowMode::color64x64;
     const auto catalog = sprite ? catalogs::bbd_catalog : catalogs::pic_catalog;
-    run_convert({source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic",
-                 "KVARO: Convcol"},
-                modal_, [this] { place_picture(); },
-                [this] { return walk_colour(*picture_, state_.colour_levels, state_.swap_flags); });
+    run_convert(
+        {source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic", "KVARO: Convcol"},
+        modal_, [this] { place_picture(); },
+        [this] { return walk_colour(*picture_, state_.colour_levels, state_.swap_flags); });
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -30,17 +30,17 @@ enum class WindowMode { color64x64, color256x256, mono512x256 };
 
 class Form1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     Form1(ConverterState& state, platform::Modal& modal, QWidget* parent = nullptr);
     ~Form1() override;
 
     WindowMode window_mode() const { return mode_; }
     const std::string& source_path() const { return source_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private slots:
+  private slots:
     void open_picture();
     void show_output_files();
     void toggle_fit();
@@ -56,7 +56,7 @@ private slots:
     void view_colour();
     void convert_colour();
 
-private:
+  private:
     void create_controls();
     void create_menus();
     QAction* add_item(QMenu* menu, const char* name, const char* caption,

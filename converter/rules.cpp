@@ -10,10 +10,14 @@ struct Frame {
 
 Frame frame_of(bk::ColourIndex colour_class) {
     switch (colour_class) {
-        case bk::red: return {0, {bk::green, bk::blue, bk::black}};
-        case bk::green: return {3, {bk::red, bk::blue, bk::black}};
-        case bk::blue: return {6, {bk::red, bk::green, bk::black}};
-        case bk::black: break;
+        case bk::red:
+            return {0, {bk::green, bk::blue, bk::black}};
+        case bk::green:
+            return {3, {bk::red, bk::blue, bk::black}};
+        case bk::blue:
+            return {6, {bk::red, bk::green, bk::black}};
+        case bk::black:
+            break;
     }
     return {9, {bk::red, bk::green, bk::blue}};
 }
@@ -40,8 +44,8 @@ bk::ColourIndex colour_class(std::int32_t pixel, const ColourLevels& levels) {
     return value <= level ? bk::black : candidate;
 }
 
-bk::ColourIndex colour_index(std::int32_t pixel, const ColourLevels& levels,
-                             const SwapFlags& flags, ActingFlags acting) {
+bk::ColourIndex colour_index(std::int32_t pixel, const ColourLevels& levels, const SwapFlags& flags,
+                             ActingFlags acting) {
     const bk::ColourIndex own = colour_class(pixel, levels);
     const Frame frame = frame_of(own);
     bk::ColourIndex result = own;

@@ -12,7 +12,9 @@ inline constexpr std::int32_t black = 0;
 inline constexpr std::int32_t white = 16777215;
 
 // Monochrome: the grey (level, level, level) as one packed number.
-constexpr std::int32_t threshold_colour(int bw_level) { return bw_level * 65793; }
+constexpr std::int32_t threshold_colour(int bw_level) {
+    return bw_level * 65793;
+}
 
 // NOTE: the whole packed numbers are compared, so blue weighs most, then
 // green, then red. This is the rule, not a brightness: with the level L a
@@ -45,8 +47,8 @@ bk::ColourIndex colour_class(std::int32_t pixel, const ColourLevels& levels);
 
 // The class's own colour, or the colour its frame's acting flag swaps it
 // for; of two true flags in a frame the later decides.
-bk::ColourIndex colour_index(std::int32_t pixel, const ColourLevels& levels,
-                             const SwapFlags& flags, ActingFlags acting = all_flags_act);
+bk::ColourIndex colour_index(std::int32_t pixel, const ColourLevels& levels, const SwapFlags& flags,
+                             ActingFlags acting = all_flags_act);
 
 // The arrow step of a scroll bar with the given maximum: Max / 20 rounded to
 // the nearest whole number, halves to the even neighbour; 1 up to Max 20.

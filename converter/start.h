@@ -4,18 +4,16 @@
 #include <memory>
 #include <string_view>
 
+#include "converter/command_line.h"
 #include "converter/state.h"
 #include "platform/modal.h"
 
 namespace converter {
 
-// True when the whole argument text is exactly "/11m" or "/11M".
-bool asks_for_11m(std::string_view argument_text);
-
 // The main window for the argument text, loaded and ready to show.
 // NOTE: the 11M window is not part of the converter yet; until it is,
 // "/11m" opens the main window as well.
-std::unique_ptr<QMainWindow> start_converter(std::string_view argument_text,
-                                             ConverterState& state, platform::Modal& modal);
+std::unique_ptr<QMainWindow> start_converter(std::string_view argument_text, ConverterState& state,
+                                             platform::Modal& modal);
 
 }  // namespace converter

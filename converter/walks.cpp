@@ -9,8 +9,7 @@ struct Decision {
 };
 
 template <class Decide>
-std::vector<std::uint8_t> walk(platform::PixelSurface& surface, int bits_per_pixel,
-                               Decide decide) {
+std::vector<std::uint8_t> walk(platform::PixelSurface& surface, int bits_per_pixel, Decide decide) {
     const int width = surface.pixel_width();
     const int height = surface.pixel_height();
     std::vector<std::uint8_t> bytes;

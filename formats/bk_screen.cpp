@@ -6,18 +6,20 @@ namespace bk {
 
 std::int32_t drawn_colour(ColourIndex index) {
     switch (index) {
-        case blue: return 255 * 65536;
-        case green: return 255 * 256;
-        case red: return 255;
-        case black: break;
+        case blue:
+            return 255 * 65536;
+        case green:
+            return 255 * 256;
+        case red:
+            return 255;
+        case black:
+            break;
     }
     return 0;
 }
 
 PixelPacker::PixelPacker(int bits_per_pixel, std::vector<std::uint8_t>& out)
-    : bits_per_pixel_(bits_per_pixel),
-      last_weight_(1u << (8 - bits_per_pixel)),
-      out_(out) {}
+    : bits_per_pixel_(bits_per_pixel), last_weight_(1u << (8 - bits_per_pixel)), out_(out) {}
 
 void PixelPacker::push(unsigned value) {
     accumulator_ += value * weight_;

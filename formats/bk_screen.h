@@ -47,12 +47,12 @@ std::int32_t drawn_colour(ColourIndex index);
 // whose width is a whole number of bytes (every BK layout) pack the same
 // either way.
 class PixelPacker {
-public:
+  public:
     explicit PixelPacker(int bits_per_pixel, std::vector<std::uint8_t>& out);
     void start_row() { accumulator_ = 0; }
     void push(unsigned value);
 
-private:
+  private:
     int bits_per_pixel_;
     unsigned last_weight_;
     unsigned weight_ = 1;

@@ -13,7 +13,7 @@ namespace platform {
 namespace {
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -28,7 +28,7 @@ public:
         return result;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -102,7 +102,8 @@ std::optional<Failure> write_file_atomically(const std::string& path,
     if (!failure && ::fchmod(fd.get(), new_file_mode()) != 0) failure = failure_from_errno(errno);
     if (!failure && ::fsync(fd.get()) != 0) failure = failure_from_errno(errno);
     if (!failure && fd.close() != 0) failure = failure_from_errno(errno);
-    if (!failure && ::rename(temp.c_str(), target.c_str()) != 0) failure = failure_from_errno(errno);
+    if (!failure && ::rename(temp.c_str(), target.c_str()) != 0)
+        failure = failure_from_errno(errno);
     if (failure) ::unlink(temp.c_str());
     return failure;
 }

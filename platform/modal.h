@@ -21,7 +21,7 @@ struct OpenRequest {
 };
 
 class Modal {
-public:
+  public:
     virtual ~Modal() = default;
     virtual Answer message_box(std::string_view text, std::string_view title, Buttons buttons,
                                Icon icon) = 0;
@@ -32,13 +32,13 @@ public:
 
 // Shows the busy pointer for as long as it lives.
 class BusyPointer {
-public:
+  public:
     explicit BusyPointer(Modal& modal) : modal_(modal) { modal_.set_busy(true); }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
     ~BusyPointer() { modal_.set_busy(false); }
 
-private:
+  private:
     Modal& modal_;
 };
 

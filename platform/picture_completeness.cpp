@@ -73,17 +73,20 @@ bool bmp_is_complete(std::span<const std::uint8_t> file) {
         bits = little_endian(file, 24, 2);
     } else {
         if (file.size() < 38) return false;
-        width = static_cast<std::uint64_t>(
-            std::abs(static_cast<std::int64_t>(static_cast<std::int32_t>(little_endian(file, 18, 4)))));
-        height = static_cast<std::uint64_t>(
-            std::abs(static_cast<std::int64_t>(static_cast<std::int32_t>(little_endian(file, 22, 4)))));
+        width = static_cast<std::uint64_t>(std::abs(
+            static_cast<std::int64_t>(static_cast<std::int32_t>(little_endian(file, 18, 4)))));
+        height = static_cast<std::uint64_t>(std::abs(
+            static_cast<std::int64_t>(static_cast<std::int32_t>(little_endian(file, 22, 4)))));
         bits = little_endian(file, 28, 2);
         compression = little_endian(file, 30, 4);
         declared = little_endian(file, 34, 4);
     }
     std::uint64_t data_size;
     if (compression == 0 || compression == 3 || compression == 6) {
-        data_size = (width * bits + 31) / 32 * 4 * height;
+        // width < 2^32 and bits < 2^16, so a row fits; the whole may not.
+        const std::uint64_t row_size = (width * bits + 31) / 32 * 4;
+        if (height != 0 && row_size > (UINT64_MAX - pixel_offset) / height) return false;
+        data_size = row_size * height;
     } else {
         data_size = declared;  // run-length coded: only the header's own figure
     }

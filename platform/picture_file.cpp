@@ -30,7 +30,8 @@ DecodedPicture decode_picture(const QString& path) {
     const QByteArray format = reader.format();
     QImage image = reader.read();
     if (image.isNull()) {
-        result.failure = Failure{static_cast<int>(reader.error()), reader.errorString().toStdString()};
+        result.failure =
+            Failure{static_cast<int>(reader.error()), reader.errorString().toStdString()};
         return result;
     }
     QFile file(path);

@@ -71,7 +71,9 @@ void PictureWindow::set_pixel(int x, int y, std::int32_t colour) {
     line[x] = rgb_of(colour);
 }
 
-void PictureWindow::refresh() { repaint(); }
+void PictureWindow::refresh() {
+    repaint();
+}
 
 void PictureWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -12,7 +12,7 @@ namespace platform {
 
 class PictureWindow : public QWidget, public PixelSurface {
     Q_OBJECT
-public:
+  public:
     explicit PictureWindow(QWidget* parent = nullptr);
 
     // Resizes the window and its image; what was drawn stays where it fits.
@@ -36,10 +36,10 @@ public:
     void set_pixel(int x, int y, std::int32_t colour) override;
     void refresh() override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage canvas_;
     QImage picture_;
 };

@@ -6,7 +6,7 @@
 namespace platform {
 
 class PixelSurface {
-public:
+  public:
     virtual ~PixelSurface() = default;
     virtual int pixel_width() const = 0;
     virtual int pixel_height() const = 0;

@@ -11,10 +11,14 @@ namespace {
 
 QMessageBox::Icon qt_icon(Icon icon) {
     switch (icon) {
-        case Icon::exclamation: return QMessageBox::Warning;
-        case Icon::question: return QMessageBox::Question;
-        case Icon::critical: return QMessageBox::Critical;
-        case Icon::none: break;
+        case Icon::exclamation:
+            return QMessageBox::Warning;
+        case Icon::question:
+            return QMessageBox::Question;
+        case Icon::critical:
+            return QMessageBox::Critical;
+        case Icon::none:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -23,8 +27,9 @@ QMessageBox::Icon qt_icon(Icon icon) {
 
 Answer QtModal::message_box(std::string_view text, std::string_view title, Buttons buttons,
                             Icon icon) {
-    const auto qt_buttons = buttons == Buttons::yes_no ? QMessageBox::Yes | QMessageBox::No
-                                                       : QMessageBox::StandardButtons(QMessageBox::Ok);
+    const auto qt_buttons = buttons == Buttons::yes_no
+                                ? QMessageBox::Yes | QMessageBox::No
+                                : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(qt_icon(icon), to_qt(title), to_qt(text), qt_buttons,
                     QApplication::activeWindow());
     box.setObjectName("MessageBox");

@@ -10,7 +10,9 @@ inline QString to_qt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string from_qt(const QString& text) { return text.toUtf8().toStdString(); }
+inline std::string from_qt(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 // Qt's name filters ("JPG Files (*.jpg)") from a filter string of pairs
 // "description|pattern|...".

@@ -2,8 +2,8 @@
 
 namespace platform {
 
-Answer ScriptedModal::message_box(std::string_view text, std::string_view title,
-                                  Buttons buttons, Icon icon) {
+Answer ScriptedModal::message_box(std::string_view text, std::string_view title, Buttons buttons,
+                                  Icon icon) {
     messages.push_back({std::string(text), std::string(title), buttons, icon});
     if (buttons == Buttons::ok) return Answer::ok;
     if (answers.empty()) return Answer::no;

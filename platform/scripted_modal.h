@@ -16,7 +16,7 @@ struct ShownMessage {
 };
 
 class ScriptedModal : public Modal {
-public:
+  public:
     // Answers for Yes/No questions, in order; when none is left, "No".
     std::deque<Answer> answers;
     // Paths for the open dialog, in order; when none is left, cancel.

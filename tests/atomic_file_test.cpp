@@ -1,1 +1,104 @@
+#include "platform/atomic_file.h"
+
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using testing_support::folder_names;
+using testing_support::read_text;
+using testing_support::TempFolder;
+using testing_support::write_text;
+using Names = std::vector<std::string>;
+
+std::string message_of(const std::optional<platform::Failure>& failure) {
+    return failure ? platform::error_message(*failure) : "no failure";
+}
+
+TEST(Failure, MessageFormat) {
+    EXPECT_EQ(platform::error_message({13, "Permission denied"}), "Error 13: Permission denied");
+    EXPECT_EQ(platform::error_message(platform::failure_from_errno(EACCES)),
+              "Error 13: Permission denied");
+}
+
+TEST(AtomicFile, WritesBytesExactlyWithUsualPermissions) {
+    TempFolder temp;
+    std::string bytes(300, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = char(i * 13);
+    write_text(temp / "out.pic", std::string(40000, 'o'));
+    const mode_t old_mask = ::umask(022);
+    EXPECT_EQ(message_of(platform::write_file_atomically(temp / "out.pic", bytes)), "no failure");
+    EXPECT_EQ(message_of(platform::write_file_atomically(temp / "new.pic", "\r\n")), "no failure");
+    ::umask(old_mask);
+    EXPECT_EQ(read_text(temp / "out.pic"), bytes);
+    EXPECT_EQ(read_text(temp / "new.pic"), "\r\n");
+    struct stat info {};
+    ASSERT_EQ(::stat((temp / "new.pic").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+    EXPECT_EQ(folder_names(temp.path()), (Names{"new.pic", "out.pic"}));
+}
+
+TEST(AtomicFile, FailuresLeaveNoTemporaryFile) {
+    TempFolder temp;
+    EXPECT_EQ(message_of(platform::write_file_atomically(temp / "missing/out.pic", "x")),
+              "Error 2: No such file or directory");
+    EXPECT_TRUE(folder_names(temp.path()).empty());
+    EXPECT_EQ(message_of(platform::write_file_atomically("/dev/full", "x")),
+              "Error 28: No space left on device");
+    for (const auto& name : folder_names("/dev")) EXPECT_NE(name.rfind(".full.", 0), 0u) << name;
+}
+
+TEST(AtomicFile, WriteFailingMidwayKeepsTheOldFile) {
+    TempFolder temp;
+    write_text(temp / "out.pic", "old picture");
+    // Files may grow only to 4096 bytes for this write; its 16384 bytes fail.
+    rlimit old_limit{};
+    ::getrlimit(RLIMIT_FSIZE, &old_limit);
+    rlimit limit = old_limit;
+    limit.rlim_cur = 4096;
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const auto failure = platform::write_file_atomically(temp / "out.pic", std::string(16384, 'n'));
+    ::setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+
+    EXPECT_EQ(message_of(failure), "Error 27: File too large");
+    EXPECT_EQ(read_text(temp / "out.pic"), "old picture");
+    EXPECT_EQ(folder_names(temp.path()), Names{"out.pic"});
+}
+
+TEST(AtomicFile, SymlinkTargetIsReplaced) {
+    TempFolder temp;
+    ::mkdir((temp / "real").c_str(), 0755);
+    write_text(temp / "real/out.pic", "old");
+    ASSERT_EQ(::symlink((temp / "real/out.pic").c_str(), (temp / "link.pic").c_str()), 0);
+    EXPECT_EQ(message_of(platform::write_file_atomically(temp / "link.pic", "new")), "no failure");
+    struct stat info {};
+    ASSERT_EQ(::lstat((temp / "link.pic").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(read_text(temp / "real/out.pic"), "new");
+    EXPECT_EQ(folder_names(temp / "real"), Names{"out.pic"});
+}
+
+TEST(ReadFile, HonoursTheLimit) {
+    TempFolder temp;
+    std::string text(20000, '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) text[i] = char(i % 251);
+    write_text(temp / "in", text);
+    for (const std::size_t limit : {0ul, 10ul, 8192ul, 10000ul, 20000ul, 1ul << 20}) {
+        const auto result = platform::read_file(temp / "in", limit);
+        EXPECT_EQ(message_of(result.failure), "no failure");
+        EXPECT_EQ(result.bytes, text.substr(0, limit)) << limit;
+    }
+    EXPECT_EQ(message_of(platform::read_file(temp / "missing", 100).failure),
+              "Error 2: No such file or directory");
+}
+
+}  // namespace

@@ -1,1 +1,112 @@
+// platform::PictureWindow: exact colours, its edges, sizes and drawing.
 #include <gtest/gtest.h>
+
+#include "tests/support/main_window_rig.h"
+
+namespace {
+
+using platform::PictureWindow;
+using testing_support::numbered_picture;
+using testing_support::packed;
+
+void fill(PictureWindow& window, std::int32_t colour) {
+    for (int y = 0; y < window.pixel_height(); ++y) {
+        for (int x = 0; x < window.pixel_width(); ++x) window.set_pixel(x, y, colour);
+    }
+}
+
+int count_of(const PictureWindow& window, std::int32_t colour) {
+    int count = 0;
+    for (int y = 0; y < window.pixel_height(); ++y) {
+        for (int x = 0; x < window.pixel_width(); ++x) count += window.pixel(x, y) == colour;
+    }
+    return count;
+}
+
+TEST(PictureWindow, ColoursComeBackExactlyAndOutsideIsMinusOne) {
+    PictureWindow window;
+    EXPECT_EQ(window.size(), QSize(256, 256));
+    int n = 0;
+    for (int red : {0, 1, 127, 128, 255}) {
+        for (int green : {0, 1, 127, 128, 255}) {
+            for (int blue : {0, 1, 127, 128, 255}) {
+                const std::int32_t colour = red + 256 * green + 65536 * blue;
+                window.set_pixel(n % 256, n / 256, colour);
+                EXPECT_EQ(window.pixel(n % 256, n / 256), colour);
+                ++n;
+            }
+        }
+    }
+    window.set_size(64, 32);
+    fill(window, 16777215);
+    for (const QPoint p : {QPoint(-1, 0), QPoint(0, -1), QPoint(64, 0), QPoint(0, 32)}) {
+        EXPECT_EQ(window.pixel(p.x(), p.y()), -1) << p.x() << "," << p.y();
+        window.set_pixel(p.x(), p.y(), 0);
+    }
+    EXPECT_EQ(count_of(window, 16777215), 64 * 32);
+}
+
+TEST(PictureWindow, ResizingKeepsWhatFits) {
+    PictureWindow window;
+    window.set_size(8, 8);
+    fill(window, 0x00FF00);
+    window.set_pixel(3, 5, 0x0000FF);
+    window.set_size(16, 4);
+    EXPECT_EQ(window.size(), QSize(16, 4));
+    EXPECT_EQ(window.pixel(7, 3), 0x00FF00);
+    EXPECT_EQ(window.pixel(8, 0), 0);  // the new area is black
+    window.set_size(16, 8);
+    EXPECT_EQ(window.pixel(3, 5), 0);  // what was cut off does not come back
+}
+
+TEST(PictureWindow, NaturalSizeDrawingAtAnOffset) {
+    PictureWindow window;
+    window.set_size(64, 64);
+    const QImage picture = numbered_picture(40, 30);
+    window.set_picture(picture);
+    fill(window, 0x0000FF);
+    window.draw_picture(false, QPoint(10, 20));
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            const bool inside = x >= 10 && x < 50 && y >= 20 && y < 50;
+            ASSERT_EQ(window.pixel(x, y), inside ? packed(picture.pixel(x - 10, y - 20)) : 0x0000FF)
+                << x << "," << y;
+        }
+    }
+    window.draw_picture(false, QPoint(-5, -7));
+    window.set_size(35, 23);
+    EXPECT_TRUE(testing_support::shows_part(window, picture, 5, 7));
+}
+
+TEST(PictureWindow, StretchedDrawingCoversTheWindowAndClearMakesBlack) {
+    PictureWindow window;
+    window.set_size(100, 60);
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 100, 50));
+    window.set_picture(picture);
+    fill(window, 0x0000FF);
+    window.draw_picture(true, QPoint(7, 7));
+    EXPECT_EQ(count_of(window, 200 + 256 * 100 + 65536 * 50), 100 * 60);
+    window.clear();
+    EXPECT_EQ(count_of(window, 0), 100 * 60);
+}
+
+TEST(PictureWindow, TransparentPartsDrawBlack) {
+    PictureWindow window;
+    window.set_size(4, 4);
+    fill(window, 16777215);
+    QImage picture(4, 4, QImage::Format_ARGB32);  // uninitialised, then set pixel by pixel
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x)
+            picture.setPixel(x, y, x < 2 ? qRgba(255, 0, 0, 0) : qRgb(9, 8, 7));
+    }
+    window.set_picture(picture);
+    window.draw_picture(false, QPoint(0, 0));
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(window.pixel(x, y), x < 2 ? 0 : 9 + 256 * 8 + 65536 * 7) << x << "," << y;
+        }
+    }
+}
+
+}  // namespace

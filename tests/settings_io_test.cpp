@@ -1,1 +1,116 @@
+#include "catalogs/settings_io.h"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/scripted_modal.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using catalogs::Catalogs;
+using platform::Buttons;
+using platform::Icon;
+using testing_support::read_text;
+using testing_support::write_text;
+using Shown = std::tuple<std::string, std::string, Buttons, Icon>;
+
+const std::string kvaro_text =
+    "*******KVARO_Ini*******\r\nBBD catalog>\r\ndefault\r\nPIC catalog>\r\ndefault\r\n"
+    "11M catalog>\r\ndefault\r\n";
+
+class SettingsIo : public testing::Test {
+  protected:
+    std::vector<Shown> shown() const {
+        std::vector<Shown> out;
+        for (const auto& m : modal.messages) out.emplace_back(m.text, m.title, m.buttons, m.icon);
+        return out;
+    }
+    static Shown critical(std::string text, std::string title) {
+        return {std::move(text), std::move(title), Buttons::ok, Icon::critical};
+    }
+
+    testing_support::TempFolder temp;
+    std::string ini = temp / "kvaro.ini";
+    Catalogs kvaro{catalogs::converter_spec(), temp.path()};
+    platform::ScriptedModal modal;
+};
+
+TEST_F(SettingsIo, LoadFailuresAreShownAsCritical) {
+    EXPECT_EQ(catalogs::load_settings(ini, kvaro, modal), -2);
+    write_text(ini, "*******KVARO_Ini*******\r\nBBD catalog>\r\n/b\r\n");
+    EXPECT_EQ(catalogs::load_settings(ini, kvaro, modal), -2);
+    EXPECT_EQ(shown(), (std::vector<Shown>{
+                           critical("Error 2: No such file or directory", "KVARO: Load ini-file"),
+                           critical("Error 61: No data available", "KVARO: Load ini-file")}));
+    EXPECT_EQ(kvaro.value(catalogs::bbd_catalog), "/b");
+}
+
+TEST_F(SettingsIo, WrongHeaderIsSilentInLoadAndReportedAtLoad) {
+    write_text(ini, "******KVARO_Ini*******\r\nBBD catalog>\r\ndefault\r\n");
+    kvaro.set(catalogs::bbd_catalog, "default");
+    EXPECT_EQ(catalogs::load_settings(ini, kvaro, modal), -1);
+    EXPECT_TRUE(modal.messages.empty());
+    catalogs::read_settings_at_load(kvaro, modal, {catalogs::bbd_catalog});
+    EXPECT_EQ(shown(), (std::vector<Shown>{{"Error: Bad File " + ini + "!", "KVARO", Buttons::ok,
+                                            Icon::exclamation}}));
+    EXPECT_EQ(kvaro.value(catalogs::bbd_catalog), "default");
+}
+
+TEST_F(SettingsIo, AtLoadResolvesOnlyTheWindowsOwnCatalogs) {
+    write_text(ini, kvaro_text);
+    catalogs::read_settings_at_load(kvaro, modal, {catalogs::bbd_catalog, catalogs::pic_catalog});
+    EXPECT_TRUE(modal.messages.empty());
+    EXPECT_EQ(kvaro.value(catalogs::bbd_catalog), temp / "BBD");
+    EXPECT_EQ(kvaro.value(catalogs::pic_catalog), temp / "PIC");
+    EXPECT_EQ(kvaro.value(catalogs::m11_catalog), "default");
+}
+
+TEST_F(SettingsIo, ViewerUsesItsOwnFileAndTitles) {
+    Catalogs orvak(catalogs::viewer_spec(), temp.path());
+    orvak.set(catalogs::bmp_catalog, "default");
+    catalogs::read_settings_at_load(orvak, modal, {catalogs::bmp_catalog});
+    EXPECT_EQ(orvak.value(catalogs::bmp_catalog), "default");
+    write_text(temp / "orvak.ini", "*******ORVAK_Ini*******\nBMP catalog>\ndefault\n");
+    catalogs::read_settings_at_load(orvak, modal, {catalogs::bmp_catalog});
+    EXPECT_EQ(orvak.value(catalogs::bmp_catalog), temp / "BMP");
+    EXPECT_EQ(shown(), (std::vector<Shown>{critical("Error 2: No such file or directory",
+                                                    "ORVAK: Load ini-file")}));
+}
+
+TEST_F(SettingsIo, SaveReplacesTheFileWithCrLfText) {
+    write_text(ini, std::string(500, 'x'));
+    kvaro.set(catalogs::bbd_catalog, temp / "BBD");
+    kvaro.set(catalogs::pic_catalog, "/elsewhere");
+    EXPECT_EQ(catalogs::save_settings(ini, kvaro, modal), 0);
+    EXPECT_EQ(read_text(ini),
+              "*******KVARO_Ini*******\r\nBBD catalog>\r\ndefault\r\nPIC catalog>\r\n"
+              "/elsewhere\r\n11M catalog>\r\n\r\n");
+    EXPECT_TRUE(modal.messages.empty());
+}
+
+TEST_F(SettingsIo, SaveIntoAnUnwritablePlaceIsShownAsCritical) {
+    write_text(temp / "file", "");
+    EXPECT_EQ(catalogs::save_settings("/proc/kvaro-nowhere/kvaro.ini", kvaro, modal), -2);
+    EXPECT_EQ(catalogs::save_settings(temp / "file/kvaro.ini", kvaro, modal), -2);
+    EXPECT_EQ(shown(), (std::vector<Shown>{
+                           critical("Error 2: No such file or directory", "KVARO: Save ini-file"),
+                           critical("Error 20: Not a directory", "KVARO: Save ini-file")}));
+}
+
+TEST_F(SettingsIo, SaveIntoReadOnlyFolderKeepsTheOldFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    write_text(ini, kvaro_text);
+    kvaro.set(catalogs::pic_catalog, "/elsewhere");
+    ::chmod(temp.path().c_str(), 0555);
+    const int result = catalogs::save_settings(ini, kvaro, modal);
+    ::chmod(temp.path().c_str(), 0755);
+    EXPECT_EQ(result, -2);
+    EXPECT_EQ(
+        shown(),
+        (std::vector<Shown>{critical("Error 13: Permission denied", "KVARO: Save ini-file")}));
+    EXPECT_EQ(read_text(ini), kvaro_text);
+}
+
+}  // namespace

@@ -1,1 +1,86 @@
+#include "converter/walks.h"
+
 #include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::int32_t rgb(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
+
+// A picture window in memory. Columns from `unreadable_from` on lie outside
+// the drawable area: they read -1 and ignore drawing.
+class MemorySurface : public platform::PixelSurface {
+  public:
+    MemorySurface(int width, int height, std::int32_t (*source)(int, int), int unreadable_from)
+        : width_(width), unreadable_from_(unreadable_from), pixels_(width * height) {
+        for (int i = 0; i < width * height; ++i) pixels_[i] = source(i % width, i / width);
+    }
+    int pixel_width() const override { return width_; }
+    int pixel_height() const override { return int(pixels_.size()) / width_; }
+    std::int32_t pixel(int x, int y) const override {
+        return x >= unreadable_from_ ? -1 : pixels_[y * width_ + x];
+    }
+    void set_pixel(int x, int y, std::int32_t colour) override {
+        ++drawn;
+        if (x < unreadable_from_) pixels_[y * width_ + x] = colour;
+    }
+    void refresh() override { drawn_at_refresh.push_back(drawn); }
+
+    int drawn = 0;
+    std::vector<int> drawn_at_refresh;
+
+  private:
+    int width_, unreadable_from_;
+    std::vector<std::int32_t> pixels_;
+};
+
+std::int32_t mono_source(int x, int y) {
+    return rgb(x * 5 % 256, y, (x * 7 + y * 3) % 256);
+}
+
+TEST(WalkMono, DecidesDrawsAndPacksEveryPixelRowByRow) {
+    MemorySurface surface(512, 256, mono_source, 500);
+    const std::vector<std::uint8_t> bytes = converter::walk_mono(surface, 100);
+
+    ASSERT_EQ(bytes.size(), 16384u);
+    for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 512; ++x) {  // unreadable pixels (x >= 500) are black
+            const int bit = x < 500 && mono_source(x, y) > 100 * 65793;
+            ASSERT_EQ(bytes[y * 64 + x / 8] >> (x % 8) & 1, bit) << x << "," << y;
+            const int drawn = x >= 500 ? -1 : bit ? 16777215 : 0;
+            ASSERT_EQ(surface.pixel(x, y), drawn) << x << "," << y;
+        }
+    }
+    std::vector<int> after_each_row(256);
+    for (int row = 0; row < 256; ++row) after_each_row[row] = (row + 1) * 512;
+    EXPECT_EQ(surface.drawn_at_refresh, after_each_row);
+}
+
+// Columns repeat black, blue, green and red in the source.
+std::int32_t four_colours(int x, int) {
+    const std::int32_t source[] = {rgb(10, 20, 30), rgb(0, 0, 200), rgb(0, 200, 0), rgb(200, 0, 0)};
+    return source[x % 4];
+}
+
+TEST(WalkColour, SpriteDrawsBkColours) {
+    MemorySurface surface(64, 64, four_colours, 64);
+    EXPECT_EQ(converter::walk_colour(surface, {}, {}), std::vector<std::uint8_t>(1024, 0xE4));
+    const std::int32_t drawn[] = {0, 16711680, 65280, 255};
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) ASSERT_EQ(surface.pixel(x, y), drawn[x % 4]) << x << "," << y;
+    EXPECT_EQ(surface.drawn_at_refresh.size(), 64u);
+}
+
+TEST(WalkColour, FlagsAndUnreadablePixels) {
+    MemorySurface surface(64, 64, four_colours, 32);
+    converter::SwapFlags flags{};
+    flags[9] = true;  // black drawn red
+    const auto bytes = converter::walk_colour(surface, {}, flags);
+    ASSERT_EQ(bytes.size(), 1024u);
+    EXPECT_EQ(bytes[0], 0xE7);  // red, blue, green, red
+    EXPECT_EQ(bytes[8], 0x55);  // unreadable reads as white: blue
+    EXPECT_EQ(bytes[1023], 0x55);
+}
+
+}  // namespace

@@ -20,7 +20,9 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string sample(const std::string& name) { return std::string(KVARO_SAMPLES) + "/" + name; }
+std::string sample(const std::string& name) {
+    return std::string(KVARO_SAMPLES) + "/" + name;
+}
 
 void write_text(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
