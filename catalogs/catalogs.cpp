@@ -2,29 +2,31 @@
 
 namespace catalogs {
 
-const ProgramSpec& converter_spec() {
-    static const ProgramSpec spec{"KVARO",
-                                  "kvaro.ini",
-                                  {{"BBD catalog>", "BBD", "*bbd"},
-                                   {"PIC catalog>", "PIC", "*pic"},
-                                   {"11M catalog>", "11M", "*11M"}}};
-    return spec;
+const ProgramSettings& converter_settings() {
+    static const ProgramSettings program{"KVARO",
+                                         "kvaro.ini",
+                                         {{"BBD catalog>", "BBD", "*bbd"},
+                                          {"PIC catalog>", "PIC", "*pic"},
+                                          {"11M catalog>", "11M", "*11M"}}};
+    return program;
 }
 
-const ProgramSpec& viewer_spec() {
-    static const ProgramSpec spec{"ORVAK", "orvak.ini", {{"BMP catalog>", "BMP", "*bmp"}}};
-    return spec;
+const ProgramSettings& viewer_settings() {
+    static const ProgramSettings program{"ORVAK", "orvak.ini", {{"BMP catalog>", "BMP", "*bmp"}}};
+    return program;
 }
 
-Catalogs::Catalogs(const ProgramSpec& spec, std::string program_folder)
-    : spec_(&spec), program_folder_(std::move(program_folder)), values_(spec.catalogs.size()) {}
+Catalogs::Catalogs(const ProgramSettings& program, std::string program_folder)
+    : program_(&program),
+      program_folder_(std::move(program_folder)),
+      values_(program.catalogs.size()) {}
 
 std::string Catalogs::settings_path() const {
-    return program_folder_ + "/" + spec_->settings_file;
+    return program_folder_ + "/" + program_->settings_file;
 }
 
 std::string Catalogs::default_folder(int index) const {
-    return program_folder_ + "/" + spec_->catalogs.at(index).default_name;
+    return program_folder_ + "/" + program_->catalogs.at(index).default_name;
 }
 
 void Catalogs::resolve_default(int index) {
@@ -32,8 +34,8 @@ void Catalogs::resolve_default(int index) {
 }
 
 void Catalogs::take_typed(int index, std::string text) {
-    set(index,
-        text == spec_->catalogs.at(index).reset_text ? std::string(default_word) : std::move(text));
+    set(index, text == program_->catalogs.at(index).reset_text ? std::string(default_word)
+                                                               : std::move(text));
 }
 
 std::string Catalogs::value_line(int index) const {
@@ -41,9 +43,9 @@ std::string Catalogs::value_line(int index) const {
 }
 
 std::string Catalogs::settings_text() const {
-    std::string text = spec_->header() + "\r\n";
+    std::string text = program_->header() + "\r\n";
     for (std::size_t i = 0; i < values_.size(); ++i) {
-        text += spec_->catalogs[i].label + "\r\n";
+        text += program_->catalogs[i].label + "\r\n";
         text += value_line(static_cast<int>(i)) + "\r\n";
     }
     return text;
@@ -66,7 +68,7 @@ bool next_line(std::string_view& text, std::string_view& line) {
 ParseStatus Catalogs::parse_settings(std::string_view text) {
     std::string_view line;
     if (!next_line(text, line)) return ParseStatus::ended_early;
-    if (line != spec_->header()) return ParseStatus::not_settings;
+    if (line != program_->header()) return ParseStatus::not_settings;
     for (std::size_t i = 0; i < values_.size(); ++i) {
         if (!next_line(text, line)) return ParseStatus::ended_early;  // label
         if (!next_line(text, line)) return ParseStatus::ended_early;  // value

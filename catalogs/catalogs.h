@@ -19,22 +19,22 @@ namespace catalogs {
 inline constexpr std::string_view no_catalog = "#@*->0Z";
 inline constexpr std::string_view default_word = "default";
 
-struct CatalogSpec {
+struct CatalogKind {
     std::string label;         // "PIC catalog>"
     std::string default_name;  // "PIC": the default folder's name in the program folder
     std::string reset_text;    // "*pic": typed in the dialog, resets to the default
 };
 
-struct ProgramSpec {
+struct ProgramSettings {
     std::string name;           // "KVARO": settings header and message titles
     std::string settings_file;  // "kvaro.ini"
-    std::vector<CatalogSpec> catalogs;
+    std::vector<CatalogKind> catalogs;
 
     std::string header() const { return "*******" + name + "_Ini*******"; }
 };
 
-const ProgramSpec& converter_spec();
-const ProgramSpec& viewer_spec();
+const ProgramSettings& converter_settings();
+const ProgramSettings& viewer_settings();
 
 // Converter catalogs, in settings-file order.
 enum ConverterCatalog { bbd_catalog = 0, pic_catalog = 1, m11_catalog = 2 };
@@ -45,9 +45,9 @@ enum class ParseStatus { read, not_settings, ended_early };
 
 class Catalogs {
   public:
-    Catalogs(const ProgramSpec& spec, std::string program_folder);
+    Catalogs(const ProgramSettings& program, std::string program_folder);
 
-    const ProgramSpec& spec() const { return *spec_; }
+    const ProgramSettings& program() const { return *program_; }
     const std::string& program_folder() const { return program_folder_; }
     std::string settings_path() const;
 
@@ -68,7 +68,7 @@ class Catalogs {
     ParseStatus parse_settings(std::string_view text);
 
   private:
-    const ProgramSpec* spec_;
+    const ProgramSettings* program_;
     std::string program_folder_;
     std::vector<std::string> values_;
 };

@@ -12,7 +12,7 @@ constexpr std::size_t settings_read_limit = 1 << 20;
 
 void show_failure(platform::Modal& modal, const Catalogs& catalogs, const platform::Failure& f,
                   const char* operation) {
-    modal.message_box(platform::error_message(f), catalogs.spec().name + ": " + operation,
+    modal.message_box(platform::error_message(f), catalogs.program().name + ": " + operation,
                       platform::Buttons::ok, platform::Icon::critical);
 }
 
@@ -49,7 +49,7 @@ void read_settings_at_load(Catalogs& catalogs, platform::Modal& modal,
     const std::string path = catalogs.settings_path();
     const int status = load_settings(path, catalogs, modal);
     if (status == settings_not_ours) {
-        modal.message_box("Error: Bad File " + path + "!", catalogs.spec().name,
+        modal.message_box("Error: Bad File " + path + "!", catalogs.program().name,
                           platform::Buttons::ok, platform::Icon::exclamation);
     }
     if (status != settings_read) return;

@@ -10,7 +10,7 @@ namespace converter {
 
 struct ConverterState {
     explicit ConverterState(std::string program_folder)
-        : catalogs(catalogs::converter_spec(), std::move(program_folder)) {}
+        : catalogs(catalogs::converter_settings(), std::move(program_folder)) {}
 
     int bw_level = 128;
     ColourLevels colour_levels;

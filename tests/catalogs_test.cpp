@@ -11,7 +11,7 @@ using Values = std::vector<std::string>;
 const std::string folder = "/opt/kvaro";
 
 Catalogs converter_with(const Values& v) {
-    Catalogs c(catalogs::converter_spec(), folder);
+    Catalogs c(catalogs::converter_settings(), folder);
     for (int i = 0; i < 3; ++i) c.set(i, v[i]);
     return c;
 }
@@ -24,7 +24,7 @@ TEST(SettingsText, ConverterAndViewerLines) {
     EXPECT_EQ(converter_with({folder + "/BBD", "/home/me/pics", ""}).settings_text(),
               "*******KVARO_Ini*******\r\nBBD catalog>\r\ndefault\r\nPIC catalog>\r\n"
               "/home/me/pics\r\n11M catalog>\r\n\r\n");
-    Catalogs viewer(catalogs::viewer_spec(), folder);
+    Catalogs viewer(catalogs::viewer_settings(), folder);
     viewer.set(catalogs::bmp_catalog, folder + "/BMP");
     EXPECT_EQ(viewer.settings_text(), "*******ORVAK_Ini*******\r\nBMP catalog>\r\ndefault\r\n");
 }
@@ -84,7 +84,7 @@ TEST(ParseSettings, SurvivesBinaryAndLongLines) {
 
 TEST(Catalogs, RoundTripThroughText) {
     const Catalogs written = converter_with({folder + "/BBD", "/p i c/ü", ""});
-    Catalogs read(catalogs::converter_spec(), folder);
+    Catalogs read(catalogs::converter_settings(), folder);
     ASSERT_EQ(read.parse_settings(written.settings_text()), ParseStatus::read);
     EXPECT_EQ(values(read), (Values{"default", "/p i c/ü", ""}));
     read.resolve_default(catalogs::bbd_catalog);

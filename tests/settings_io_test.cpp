@@ -33,7 +33,7 @@ class SettingsIo : public testing::Test {
 
     testing_support::TempFolder temp;
     std::string ini = temp / "kvaro.ini";
-    Catalogs kvaro{catalogs::converter_spec(), temp.path()};
+    Catalogs kvaro{catalogs::converter_settings(), temp.path()};
     platform::ScriptedModal modal;
 };
 
@@ -68,7 +68,7 @@ TEST_F(SettingsIo, AtLoadResolvesOnlyTheWindowsOwnCatalogs) {
 }
 
 TEST_F(SettingsIo, ViewerUsesItsOwnFileAndTitles) {
-    Catalogs orvak(catalogs::viewer_spec(), temp.path());
+    Catalogs orvak(catalogs::viewer_settings(), temp.path());
     orvak.set(catalogs::bmp_catalog, "default");
     catalogs::read_settings_at_load(orvak, modal, {catalogs::bmp_catalog});
     EXPECT_EQ(orvak.value(catalogs::bmp_catalog), "default");
