@@ -2,9 +2,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "catalogs/settings_io.h"
+#include "platform/ok_button.h"
 #include "platform/qt_text.h"
 
 namespace catalogs {
@@ -39,11 +39,8 @@ OutputFilesDialog::OutputFilesDialog(const OutputFilesLayout& layout, Catalogs& 
         label->setBuddy(text);
         texts_.push_back(text);
     }
-    auto* ok = new QPushButton("Ok", this);
-    ok->setObjectName("Command1");
-    ok->setAccessibleName("Ok");
-    ok->setGeometry(layout.ok_button);
-    connect(ok, &QPushButton::clicked, this, &OutputFilesDialog::accept_catalogs);
+    connect(platform::add_ok_button(*this, layout.ok_button), &QPushButton::clicked, this,
+            &OutputFilesDialog::accept_catalogs);
     fill();
 }
 

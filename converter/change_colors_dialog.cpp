@@ -2,10 +2,10 @@
 
 #include <QGroupBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QToolButton>
 
 #include "formats/bk_screen.h"
+#include "platform/ok_button.h"
 #include "platform/picture_window.h"
 
 namespace converter {
@@ -92,11 +92,7 @@ Form4::Form4(SwapFlags& flags, QWidget* parent) : QDialog(parent), flags_(flags)
             buttons_[flag] = button;
         }
     }
-    auto* ok = new QPushButton("Ok", this);
-    ok->setObjectName("Command1");
-    ok->setAccessibleName("Ok");
-    ok->setGeometry(52, 224, 65, 25);
-    connect(ok, &QPushButton::clicked, this, &QDialog::close);
+    platform::add_closing_ok_button(*this, {52, 224, 65, 25});
 }
 
 void Form4::focus_first() {
