@@ -137,8 +137,8 @@ void Form1::create_menus() {
     QMenu* file = menu("file_mnu", "File");
     add_item(file, "open_mnu", "Open", QKeySequence("Ctrl+O"), &Form1::open_picture);
     add_item(file, "outcat_mnu", "Output_catalog", {}, &Form1::show_output_files);
-    add_item(file, "exit_mnu", "Exit", {}, nullptr);
-    connect(file->actions().last(), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = add_item(file, "exit_mnu", "Exit", {}, nullptr);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* window = menu("window_mnu", "Window");
     s64_ = add_item(window, "s64_mnu", "color64x64", {}, nullptr);
