@@ -2,28 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/memory_surface.h"
+
 namespace {
 
 constexpr std::int32_t rgb(int r, int g, int b) {
     return r + 256 * g + 65536 * b;
 }
 
-// A picture window in memory. Columns from `unreadable_from` on lie outside
-// the drawable area: they read -1 and ignore drawing.
-class MemorySurface : public platform::PixelSurface {
+// A picture window in memory whose columns from `unreadable_from` on lie
+// outside the drawable area: they read -1 and ignore drawing. It records how
+// many pixels had been drawn at each refresh.
+class MemorySurface : public platform::MemorySurface {
   public:
     MemorySurface(int width, int height, std::int32_t (*source)(int, int), int unreadable_from)
-        : width_(width), unreadable_from_(unreadable_from), pixels_(width * height) {
-        for (int i = 0; i < width * height; ++i) pixels_[i] = source(i % width, i / width);
+        : platform::MemorySurface(width, height), unreadable_from_(unreadable_from) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) platform::MemorySurface::set_pixel(x, y, source(x, y));
     }
-    int pixel_width() const override { return width_; }
-    int pixel_height() const override { return int(pixels_.size()) / width_; }
     std::int32_t pixel(int x, int y) const override {
-        return x >= unreadable_from_ ? -1 : pixels_[y * width_ + x];
+        return x >= unreadable_from_ ? -1 : platform::MemorySurface::pixel(x, y);
     }
     void set_pixel(int x, int y, std::int32_t colour) override {
         ++drawn;
-        if (x < unreadable_from_) pixels_[y * width_ + x] = colour;
+        if (x < unreadable_from_) platform::MemorySurface::set_pixel(x, y, colour);
     }
     void refresh() override { drawn_at_refresh.push_back(drawn); }
 
@@ -31,8 +33,7 @@ class MemorySurface : public platform::PixelSurface {
     std::vector<int> drawn_at_refresh;
 
   private:
-    int width_, unreadable_from_;
-    std::vector<std::int32_t> pixels_;
+    int unreadable_from_;
 };
 
 std::int32_t mono_source(int x, int y) {
