@@ -1,0 +1,66 @@
+#include "platform/picture_canvas.h"
+
+#include <QPainter>
+
+namespace platform {
+namespace {
+
+constexpr QRgb background = qRgb(0, 0, 0);
+
+QImage blank_canvas(int width, int height) {
+    QImage canvas(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    canvas.fill(background);
+    return canvas;
+}
+
+bool inside(const QImage& image, int x, int y) {
+    return x >= 0 && y >= 0 && x < image.width() && y < image.height();
+}
+
+}  // namespace
+
+PictureCanvas::PictureCanvas(int width, int height) : canvas_(blank_canvas(width, height)) {}
+
+void PictureCanvas::set_size(int width, int height) {
+    QImage canvas = blank_canvas(width, height);
+    QPainter painter(&canvas);
+    painter.drawImage(0, 0, canvas_);
+    painter.end();
+    canvas_ = std::move(canvas);
+}
+
+void PictureCanvas::set_picture(const QImage& picture) {
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.fill(background);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, picture);
+    painter.end();
+    picture_ = std::move(opaque);
+}
+
+void PictureCanvas::draw_picture(bool stretched, QPoint origin) {
+    if (picture_.isNull()) return;
+    QPainter painter(&canvas_);
+    if (stretched) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(canvas_.rect(), picture_);
+    } else {
+        painter.drawImage(origin, picture_);
+    }
+}
+
+void PictureCanvas::clear() {
+    canvas_.fill(background);
+}
+
+std::int32_t PictureCanvas::pixel(int x, int y) const {
+    if (!inside(canvas_, x, y)) return -1;
+    return packed_colour(reinterpret_cast<const QRgb*>(canvas_.constScanLine(y))[x]);
+}
+
+void PictureCanvas::set_pixel(int x, int y, std::int32_t colour) {
+    if (!inside(canvas_, x, y)) return;
+    reinterpret_cast<QRgb*>(canvas_.scanLine(y))[x] = rgb_of(colour);
+}
+
+}  // namespace platform

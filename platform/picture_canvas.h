@@ -1,0 +1,51 @@
+#pragma once
+// The picture window's persistent image without a window: a 24-bit canvas of
+// a set size in screen pixels, black when blank, and the loaded picture from
+// which every view is drawn afresh. Colours read back are exactly the colours
+// set. Needs no display.
+#include <QImage>
+
+#include "platform/pixel_surface.h"
+
+namespace platform {
+
+class PictureCanvas : public PixelSurface {
+  public:
+    PictureCanvas(int width, int height);
+
+    // Resizes the canvas; what was drawn stays where it fits.
+    void set_size(int width, int height);
+
+    // Transparent parts of a picture show black, as the blank canvas does.
+    void set_picture(const QImage& picture);
+    bool has_picture() const { return !picture_.isNull(); }
+    QSize picture_size() const { return picture_.size(); }
+
+    // Draws the loaded picture stretched over the whole canvas (smoothly),
+    // or at its natural size with its top-left corner at `origin`. Nothing is
+    // cleared first: what the picture does not cover keeps what it showed.
+    void draw_picture(bool stretched, QPoint origin);
+    void clear();
+
+    const QImage& image() const { return canvas_; }
+
+    int pixel_width() const override { return canvas_.width(); }
+    int pixel_height() const override { return canvas_.height(); }
+    std::int32_t pixel(int x, int y) const override;
+    void set_pixel(int x, int y, std::int32_t colour) override;
+    void refresh() override {}
+
+  private:
+    QImage canvas_;
+    QImage picture_;
+};
+
+// Packed colour value red + 256 * green + 65536 * blue of a QRgb and back.
+constexpr std::int32_t packed_colour(QRgb rgb) {
+    return static_cast<std::int32_t>(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16));
+}
+constexpr QRgb rgb_of(std::int32_t packed) {
+    return qRgb(packed & 255, (packed >> 8) & 255, (packed >> 16) & 255);
+}
+
+}  // namespace platform
