@@ -1,0 +1,137 @@
+#include "bkpic/arguments.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "formats/bk_screen.h"
+#include "formats/m11_file.h"
+
+namespace bkpic {
+namespace {
+
+constexpr int minimum_side = 64;
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string_view::npos) return parts;
+        start = end + 1;
+    }
+}
+
+std::optional<int> whole_number(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// Parses exactly `count` whole numbers in [low, high] separated by `separator`.
+Parsed<std::vector<int>> numbers(std::string_view text, char separator, std::size_t count, int low,
+                                 int high, std::string_view form) {
+    const auto parts = split(text, separator);
+    std::vector<int> values;
+    for (std::string_view part : parts) {
+        const auto value = whole_number(part);
+        if (!value || parts.size() != count)
+            return Parsed<std::vector<int>>::fail(quoted(text) + " is not of the form " +
+                                                  std::string(form));
+        if (*value < low || *value > high)
+            return Parsed<std::vector<int>>::fail(
+                quoted(part) + " is out of range " + std::to_string(low) + ".." +
+                (high == INT32_MAX ? std::string("") : std::to_string(high)));
+        values.push_back(*value);
+    }
+    return {values, {}};
+}
+
+}  // namespace
+
+const std::vector<Target>& targets() {
+    static const std::vector<Target> all{
+        {"mono", bk::mono_pic.width, bk::mono_pic.height, 1, ".pic", false},
+        {"color", bk::colour_pic.width, bk::colour_pic.height, 2, ".pic", false},
+        {"sprite", bk::bbd_sprite.width, bk::bbd_sprite.height, 2, ".bbd", false},
+        {"11m-mono", 0, 0, 1, bk::m11::extension, true},
+        {"11m-color", 0, 0, 2, bk::m11::extension, true}};
+    return all;
+}
+
+Parsed<Target> parse_target(std::string_view text) {
+    std::string names;
+    for (const Target& target : targets()) {
+        if (target.name == text) return {target, {}};
+        names += (names.empty() ? "" : ", ") + std::string(target.name);
+    }
+    return Parsed<Target>::fail("unknown target " + quoted(text) + "; use one of " + names);
+}
+
+Parsed<Size> parse_size(std::string_view text) {
+    const auto parsed = numbers(text, 'x', 2, 1, INT32_MAX, "WxH");
+    if (!parsed.value) return Parsed<Size>::fail(parsed.error);
+    return {Size{(*parsed.value)[0], (*parsed.value)[1]}, {}};
+}
+
+Parsed<Offset> parse_offset(std::string_view text) {
+    const auto parsed = numbers(text, ',', 2, 0, INT32_MAX, "X,Y");
+    if (!parsed.value) return Parsed<Offset>::fail(parsed.error);
+    return {Offset{(*parsed.value)[0], (*parsed.value)[1]}, {}};
+}
+
+Parsed<int> parse_level(std::string_view text) {
+    const auto parsed = numbers(text, ',', 1, 0, 255, "N");
+    if (!parsed.value) return Parsed<int>::fail(parsed.error);
+    return {(*parsed.value)[0], {}};
+}
+
+Parsed<converter::ColourLevels> parse_levels(std::string_view text) {
+    const auto parsed = numbers(text, ',', 3, 0, 255, "R,G,B");
+    if (!parsed.value) return Parsed<converter::ColourLevels>::fail(parsed.error);
+    const auto& v = *parsed.value;
+    return {converter::ColourLevels{v[0], v[1], v[2]}, {}};
+}
+
+Parsed<converter::SwapFlags> parse_swaps(std::string_view text, converter::ActingFlags acting) {
+    const auto parts = split(text, ',');
+    const auto parsed = numbers(text, ',', parts.size(), 1, 12, "K[,K...]");
+    if (!parsed.value) return Parsed<converter::SwapFlags>::fail(parsed.error);
+    converter::SwapFlags flags{};
+    for (int flag : *parsed.value) {
+        if (!(acting & (1u << (flag - 1))))
+            return Parsed<converter::SwapFlags>::fail("flag " + std::to_string(flag) +
+                                                      " has no effect in the 11M modes");
+        const int frame = (flag - 1) / 3;
+        for (int k = frame * 3; k < frame * 3 + 3; ++k)
+            if (flags[k])
+                return Parsed<converter::SwapFlags>::fail(
+                    "flags " + std::to_string(k + 1) + " and " + std::to_string(flag) +
+                    " change the same colour; give at most one of them");
+        flags[flag - 1] = true;
+    }
+    return {flags, {}};
+}
+
+std::optional<std::string> area_refusal(Size area, int pixels_per_byte) {
+    const std::string size = std::to_string(area.width) + "x" + std::to_string(area.height);
+    if (area.width % pixels_per_byte != 0)
+        return "area " + size + ": the width must be a multiple of " +
+               std::to_string(pixels_per_byte) + " pixels";
+    if (area.width < minimum_side || area.height < minimum_side)
+        return "area " + size + ": each side must be at least " + std::to_string(minimum_side) +
+               " pixels";
+    const double bytes = double(area.width) * area.height / pixels_per_byte;
+    if (std::nearbyint(bytes) > bk::m11::data_budget)
+        return "area " + size + ": " + std::to_string(std::lround(bytes)) +
+               " bytes of picture data, more than the " + std::to_string(bk::m11::data_budget) +
+               " an 11M file can hold";
+    return std::nullopt;
+}
+
+}  // namespace bkpic

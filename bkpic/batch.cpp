@@ -1,0 +1,44 @@
+#include "bkpic/batch.h"
+
+#include <sys/stat.h>
+
+#include <ostream>
+
+#include "catalogs/catalog_ops.h"
+#include "catalogs/catalogs.h"
+#include "platform/atomic_file.h"
+
+namespace bkpic {
+
+std::string output_path(const std::string& input, const std::string& extension,
+                        const OutputOptions& options) {
+    if (!options.file.empty()) return options.file;
+    const std::string folder =
+        options.folder.empty() ? std::string(catalogs::no_catalog) : options.folder;
+    return catalogs::output_name(input, folder, extension);
+}
+
+std::optional<std::string> write_output(const std::string& path,
+                                        std::span<const std::uint8_t> bytes, bool force) {
+    struct stat info {};
+    if (!force && lstat(path.c_str(), &info) == 0)
+        return path + " exists; use --force to replace it";
+    if (const auto failure = platform::write_file_atomically(path, bytes))
+        return "cannot write " + path + ": " + platform::error_message(*failure);
+    return std::nullopt;
+}
+
+void Batch::wrote(const std::string& input, const std::string& output) {
+    out_ << input << " -> " << output << std::endl;
+}
+
+void Batch::said(const std::string& line) {
+    out_ << line << std::endl;
+}
+
+void Batch::failed(const std::string& input, const std::string& reason) {
+    ++failures_;
+    err_ << "bkpic: " << input << ": " << reason << std::endl;
+}
+
+}  // namespace bkpic

@@ -1,0 +1,44 @@
+#pragma once
+// Where each input's output goes, writing it whole or not at all, and the
+// one line per file that bkpic prints.
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace bkpic {
+
+struct OutputOptions {
+    std::string file;    // -o: the one output file
+    std::string folder;  // --outdir; empty: beside each input
+    bool force = false;  // replace existing outputs
+};
+
+// The output path of `input`: -o when given, else the input path less its
+// last four characters plus `extension`, moved into the output folder if set.
+std::string output_path(const std::string& input, const std::string& extension,
+                        const OutputOptions& options);
+
+// Writes the whole file atomically. Gives the reason when it was not
+// written: an existing file without --force, or the failure of the write.
+std::optional<std::string> write_output(const std::string& path,
+                                        std::span<const std::uint8_t> bytes, bool force);
+
+// Counts and reports the inputs of one run.
+class Batch {
+  public:
+    Batch(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    void wrote(const std::string& input, const std::string& output);
+    void said(const std::string& line);
+    void failed(const std::string& input, const std::string& reason);
+    // 0 when every input succeeded, 1 otherwise.
+    int exit_status() const { return failures_ == 0 ? 0 : 1; }
+
+  private:
+    std::ostream& out_;
+    std::ostream& err_;
+    int failures_ = 0;
+};
+
+}  // namespace bkpic

@@ -1,0 +1,158 @@
+#include "bkpic/commands.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <ostream>
+
+#include "bkpic/command_line.h"
+#include "bkpic/command_parser.h"
+#include "bkpic/convert_job.h"
+#include "bkpic/info.h"
+#include "platform/atomic_file.h"
+#include "platform/picture_file.h"
+
+namespace bkpic {
+namespace {
+
+std::span<const std::uint8_t> bytes_of(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+std::optional<std::string> write_picture(const QImage& image, const std::string& path, bool force) {
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    if (!image.save(&buffer, suffix == "bmp" ? "BMP" : "PNG"))
+        return "cannot encode the picture for " + path;
+    return write_output(
+        path,
+        {reinterpret_cast<const std::uint8_t*>(encoded.constData()), std::size_t(encoded.size())},
+        force);
+}
+
+// Reads the convert options into settings; a usage error gives its reason.
+Parsed<ConvertSettings> convert_settings(const CommandParser& p) {
+    using Result = Parsed<ConvertSettings>;
+    ConvertSettings s;
+    if (!p.is_set("to")) return Result::fail("--to is required");
+    const auto target = parse_target(p.value("to"));
+    if (!target.value) return Result::fail(target.error);
+    s.target = *target.value;
+    if (p.is_set("area")) {
+        if (!s.target.m11) return Result::fail("--area is for the 11M targets only");
+        const auto area = parse_size(p.value("area"));
+        if (!area.value) return Result::fail("--area: " + area.error);
+        s.area = *area.value;
+    }
+    if (s.target.m11)
+        if (const auto why = area_refusal(s.area, s.target.pixels_per_byte()))
+            return Result::fail(*why);
+    s.fit = p.is_set("fit");
+    if (p.is_set("offset")) {
+        if (s.fit) return Result::fail("give either --fit or --offset, not both");
+        const auto offset = parse_offset(p.value("offset"));
+        if (!offset.value) return Result::fail("--offset: " + offset.error);
+        s.offset = *offset.value;
+    }
+    if (p.is_set("bw-level")) {
+        const auto level = parse_level(p.value("bw-level"));
+        if (!level.value) return Result::fail("--bw-level: " + level.error);
+        s.bw_level = *level.value;
+    }
+    if (p.is_set("levels")) {
+        const auto levels = parse_levels(p.value("levels"));
+        if (!levels.value) return Result::fail("--levels: " + levels.error);
+        s.levels = *levels.value;
+    }
+    if (p.is_set("swap")) {
+        const auto acting = s.target.m11 ? converter::colour_swaps_act : converter::all_flags_act;
+        const auto swaps = parse_swaps(p.value("swap"), acting);
+        if (!swaps.value) return Result::fail("--swap: " + swaps.error);
+        s.swaps = *swaps.value;
+    }
+    return {s, {}};
+}
+
+void add_convert_options(CommandParser& p) {
+    p.add({"to",
+           "What to write: mono (512x256 .pic), color (256x256 .pic), sprite (64x64 .bbd), "
+           "11m-mono or 11m-color (.11M).",
+           "TARGET"});
+    p.add({"area", "The 11M area in pixels (default 256x256).", "WxH"});
+    p.add({"fit", "Stretch the picture over the whole area."});
+    p.add({"offset",
+           "Scroll position: the picture pixel at the area's top-left corner "
+           "(default 0,0).",
+           "X,Y"});
+    p.add({"bw-level", "BW level for monochrome, 0..255 (default 128).", "N"});
+    p.add(
+        {"levels", "Red, green and blue levels for four colours (default 128,128,128).", "R,G,B"});
+    p.add({"swap", "Change-colour flags 1..12, at most one of each three.", "K[,K...]"});
+    p.add({"preview", "Also write the converted area as a PNG picture (one input only).",
+           "FILE.png"});
+    p.add_output_options();
+}
+
+void convert_one(const std::string& input, const ConvertSettings& settings,
+                 const OutputOptions& outputs, const std::string& preview, Batch& batch) {
+    const platform::DecodedPicture decoded =
+        platform::decode_picture(QString::fromStdString(input));
+    if (decoded.failure) return batch.failed(input, platform::error_message(*decoded.failure));
+    const Converted converted = convert_picture(decoded.image, settings);
+    if (!converted.error.empty()) return batch.failed(input, converted.error);
+    const std::string output = output_path(input, std::string(settings.target.extension), outputs);
+    if (const auto why = write_output(output, converted.file, outputs.force))
+        return batch.failed(input, *why);
+    batch.wrote(input, output);
+    if (preview.empty()) return;
+    if (const auto why = write_picture(converted.preview, preview, outputs.force))
+        return batch.failed(input, *why);
+    batch.wrote(input, preview);
+}
+
+}  // namespace
+
+int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    CommandParser parser("convert", "PICTURE",
+                         "Converts JPG, GIF and BMP pictures into BK screen files, byte for byte "
+                         "as the KVARO converter's Convert does.");
+    add_convert_options(parser);
+    if (const auto status = parser.parse(arguments, out, err)) return *status;
+    const auto settings = convert_settings(parser);
+    if (!settings.value) return parser.usage(settings.error, err);
+    const auto outputs = parser.output_options();
+    if (!outputs.value) return parser.usage(outputs.error, err);
+    const std::string preview = parser.value("preview");
+    if (!preview.empty() && parser.files().size() > 1)
+        return parser.usage("--preview names one picture; give one input", err);
+    Batch batch(out, err);
+    for (const QString& input : parser.files())
+        convert_one(input.toStdString(), *settings.value, *outputs.value, preview, batch);
+    return batch.exit_status();
+}
+
+int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    CommandParser parser("info", "FILE", "Tells what BK screen files can be.");
+    if (const auto status = parser.parse(arguments, out, err)) return *status;
+    Batch batch(out, err);
+    for (const QString& file : parser.files()) {
+        const std::string path = file.toStdString();
+        const platform::ReadResult read = platform::read_file(path, info_read_limit);
+        if (read.failure) {
+            batch.failed(path, platform::error_message(*read.failure));
+            continue;
+        }
+        const auto size = QFileInfo(file).size();
+        batch.said(path + ": " + describe_bk_file(std::uint64_t(size), bytes_of(read.bytes)));
+    }
+    return batch.exit_status();
+}
+
+int run_render(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    CommandParser parser("render", "BKFILE", "Draws BK screen files as the ORVAK viewer does.");
+    if (const auto status = parser.parse(arguments, out, err)) return *status;
+    return parser.usage("not available yet", err);
+}
+
+}  // namespace bkpic

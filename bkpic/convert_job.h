@@ -1,0 +1,35 @@
+#pragma once
+// Converting one decoded picture as the converter's windows do: the picture
+// is drawn into a blank (black) area of the target's size, stretched or at a
+// scroll position, and every pixel is decided, drawn back and packed.
+#include <QImage>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bkpic/arguments.h"
+
+namespace bkpic {
+
+struct ConvertSettings {
+    Target target = targets().front();
+    Size area{256, 256};  // 11M targets only
+    bool fit = false;
+    Offset offset;
+    int bw_level = 128;
+    converter::ColourLevels levels;
+    converter::SwapFlags swaps{};
+};
+
+struct Converted {
+    std::vector<std::uint8_t> file;  // the whole output file
+    QImage preview;                  // the area as the converter window shows it after Convert
+    std::string error;               // set when nothing was converted
+};
+
+// The area a target converts.
+Size area_of(const ConvertSettings& settings);
+
+Converted convert_picture(const QImage& picture, const ConvertSettings& settings);
+
+}  // namespace bkpic

@@ -1,0 +1,175 @@
+// bkpic runs as a batch: each input on its own, one line per written file,
+// one per failure, and exit statuses 0, 1 and 2.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+#include <sstream>
+
+#include "bkpic/command_line.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome bkpic_run(QStringList arguments) {
+    std::ostringstream out, err;
+    arguments.prepend("bkpic");
+    const int status = bkpic::run_command_line(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+struct Pictures {
+    Pictures() {
+        for (const char* name : {"gradient.jpg", "quadrants.gif", "testcard.bmp"})
+            fs::copy_file(sample(name), folder / name);
+        // A JPG cut short in the middle of its scan data.
+        auto bytes = read_bytes(sample("gradient.jpg"));
+        bytes.resize(bytes.size() / 2);
+        write_text(folder / "broken.jpg", std::string(bytes.begin(), bytes.end()));
+    }
+    TempFolder folder;
+};
+
+TEST(BkpicBatch, BrokenPictureFailsAloneAndTheOthersAreWritten) {
+    Pictures p;
+    TempFolder out;
+    const Outcome run = bkpic_run({"convert", q(p.folder / "gradient.jpg"),
+                                   q(p.folder / "broken.jpg"), q(p.folder / "quadrants.gif"),
+                                   "--to", "sprite", "--fit", "--outdir", q(out.path())});
+    EXPECT_EQ(run.status, bkpic::some_failed);
+    EXPECT_EQ(run.out, p.folder / "gradient.jpg -> " + out / "gradient.bbd\n" +
+                           p.folder / "quadrants.gif -> " + out / "quadrants.bbd\n");
+    EXPECT_EQ(run.err,
+              "bkpic: " + p.folder / "broken.jpg" + ": Error 5: The picture file is cut short\n");
+    EXPECT_EQ(folder_names(out.path()),
+              (std::vector<std::string>{"gradient.bbd", "quadrants.bbd"}));
+    EXPECT_EQ(read_bytes(out / "gradient.bbd").size(), 1024u);
+}
+
+TEST(BkpicBatch, ExistingOutputIsKeptUnlessForced) {
+    Pictures p;
+    const std::string output = p.folder / "testcard.pic";
+    write_text(output, "old");
+    const QStringList convert{"convert", q(p.folder / "testcard.bmp"), "--to", "mono"};
+    const Outcome refused = bkpic_run(convert);
+    EXPECT_EQ(refused.status, bkpic::some_failed);
+    EXPECT_EQ(refused.err, "bkpic: " + p.folder / "testcard.bmp" + ": " + output +
+                               " exists; use --force to replace it\n");
+    EXPECT_EQ(read_text(output), "old");
+
+    const Outcome forced = bkpic_run(convert + QStringList{"--force"});
+    EXPECT_EQ(forced.status, bkpic::all_done) << forced.err;
+    EXPECT_EQ(read_bytes(output).size(), 16384u);
+    EXPECT_EQ(folder_names(p.folder.path()),
+              (std::vector<std::string>{"broken.jpg", "gradient.jpg", "quadrants.gif",
+                                        "testcard.bmp", "testcard.pic"}));
+}
+
+TEST(BkpicBatch, FailedWriteLeavesNoFile) {
+    Pictures p;
+    const Outcome run = bkpic_run({"convert", q(p.folder / "testcard.bmp"), "--to", "mono", "-o",
+                                   q(p.folder / "missing/out.pic")});
+    EXPECT_EQ(run.status, bkpic::some_failed);
+    EXPECT_EQ(run.err, "bkpic: " + p.folder / "testcard.bmp" + ": cannot write " +
+                           p.folder / "missing/out.pic" + ": Error 2: No such file or directory\n");
+    EXPECT_FALSE(exists(p.folder / "missing"));
+}
+
+TEST(BkpicBatch, OffsetBeyondThePictureFailsForThatPicture) {
+    Pictures p;
+    const Outcome run = bkpic_run({"convert", q(p.folder / "gradient.jpg"), "--to", "mono",
+                                   "--offset", "19,0", "-o", q(p.folder / "out.pic")});
+    EXPECT_EQ(run.status, bkpic::some_failed);
+    EXPECT_EQ(run.err,
+              "bkpic: " + p.folder / "gradient.jpg" +
+                  ": offset 19,0 is beyond the scroll range 0..18,0..44 of this picture\n");
+    EXPECT_FALSE(exists(p.folder / "out.pic"));
+}
+
+TEST(BkpicBatch, PreviewShowsTheConvertedArea) {
+    Pictures p;
+    const Outcome run =
+        bkpic_run({"convert", q(p.folder / "quadrants.gif"), "--to", "11m-color", "--area", "64x64",
+                   "-o", q(p.folder / "q.11M"), "--preview", q(p.folder / "q.png")});
+    ASSERT_EQ(run.status, bkpic::all_done) << run.err;
+    QImage preview(q(p.folder / "q.png"));
+    ASSERT_EQ(preview.size(), QSize(64, 64));
+    EXPECT_EQ(preview.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(preview.pixel(63, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(preview.pixel(0, 63), qRgb(0, 0, 255));
+    EXPECT_EQ(preview.pixel(63, 63), qRgb(0, 0, 0));
+    EXPECT_EQ(read_bytes(p.folder / "q.11M").size(), 8u + 16 * 64);
+}
+
+struct Usage {
+    QStringList arguments;
+    std::string error;
+};
+
+class BkpicUsage : public testing::TestWithParam<Usage> {};
+
+TEST_P(BkpicUsage, IsRefusedWithStatusTwoAndNothingWritten) {
+    Pictures p;
+    QStringList arguments = GetParam().arguments;
+    arguments.replaceInStrings("PIC", q(p.folder / "gradient.jpg"));
+    const Outcome run = bkpic_run(arguments);
+    EXPECT_EQ(run.status, bkpic::usage_error);
+    EXPECT_NE(run.err.find(GetParam().error), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(folder_names(p.folder.path()).size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, BkpicUsage,
+    testing::Values(
+        Usage{{}, "no command given"}, Usage{{"draw", "PIC"}, "unknown command \"draw\""},
+        Usage{{"convert", "--to", "mono"}, "no files given"},
+        Usage{{"convert", "PIC"}, "--to is required"},
+        Usage{{"convert", "PIC", "--to", "grey"}, "unknown target \"grey\""},
+        Usage{{"convert", "PIC", "--to", "mono", "--area", "256x256"}, "11M targets only"},
+        Usage{{"convert", "PIC", "--to", "11m-mono", "--area", "260x256"},
+              "area 260x256: the width must be a multiple of 8 pixels"},
+        Usage{{"convert", "PIC", "--to", "11m-color", "--area", "256x60"},
+              "each side must be at least 64 pixels"},
+        Usage{{"convert", "PIC", "--to", "11m-color", "--area", "768x256"},
+              "49152 bytes of picture data, more than the 49144"},
+        Usage{{"convert", "PIC", "--to", "mono", "--fit", "--offset", "1,1"}, "not both"},
+        Usage{{"convert", "PIC", "--to", "color", "--levels", "1,2"}, "R,G,B"},
+        Usage{{"convert", "PIC", "--to", "mono", "--bw-level", "256"}, "out of range 0..255"},
+        Usage{{"convert", "PIC", "--to", "color", "--swap", "4,6"}, "flags 4 and 6"},
+        Usage{{"convert", "PIC", "--to", "11m-color", "--swap", "3"},
+              "flag 3 has no effect in the 11M modes"},
+        Usage{{"convert", "PIC", "PIC", "--to", "mono", "-o", "x.pic"}, "-o names one output"},
+        Usage{{"convert", "PIC", "--to", "mono", "--outdir", "PIC"}, "is not a folder"},
+        Usage{{"convert", "PIC", "--to", "mono", "--bogus"}, "Unknown option 'bogus'"}));
+
+TEST(BkpicInfo, DescribesEachFileAndFailsForMissingOnes) {
+    Pictures p;
+    write_text(p.folder / "s.bbd", std::string(1024, '\0'));
+    const Outcome run = bkpic_run({"info", q(p.folder / "s.bbd"), q(p.folder / "none.pic")});
+    EXPECT_EQ(run.status, bkpic::some_failed);
+    EXPECT_EQ(run.out, p.folder / "s.bbd" + ": 1024 bytes: BBD sprite, 64x64 four-colour\n");
+    EXPECT_EQ(run.err,
+              "bkpic: " + p.folder / "none.pic" + ": Error 2: No such file or directory\n");
+}
+
+TEST(BkpicHelp, HelpAndVersionSucceed) {
+    EXPECT_EQ(bkpic_run({"--version"}).out, "bkpic " KVARO_VERSION "\n");
+    const Outcome help = bkpic_run({"convert", "--help"});
+    EXPECT_EQ(help.status, bkpic::all_done);
+    EXPECT_NE(help.out.find("bkpic convert [options] PICTURE..."), std::string::npos) << help.out;
+}
+
+}  // namespace

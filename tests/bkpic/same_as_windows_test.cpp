@@ -1,0 +1,124 @@
+// bkpic convert writes exactly the bytes that the converter window's Convert
+// writes for the same picture, window mode, placement and settings.
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <filesystem>
+#include <sstream>
+
+#include "bkpic/command_line.h"
+#include "tests/support/main_window_rig.h"
+
+namespace {
+
+using namespace testing_support;
+using Bytes = std::vector<std::uint8_t>;
+
+struct Job {
+    const char* to;
+    const char* picture;
+    const char* mode_item;     // the window mode chosen in the window
+    const char* convert_item;  // convbw_mnu or convcol_mnu
+    const char* extension;
+    bool fit = false;
+    int x = 0, y = 0;  // scroll position
+    int bw_level = 128;
+    converter::ColourLevels levels;
+    std::vector<int> swaps;
+};
+
+QStringList bkpic_arguments(const Job& job, const std::string& input, const std::string& output) {
+    QStringList args{"bkpic", "convert", QString::fromStdString(input), "--to",
+                     job.to,  "-o",      QString::fromStdString(output)};
+    if (job.fit) args << "--fit";
+    if (job.x || job.y) args << "--offset" << QString("%1,%2").arg(job.x).arg(job.y);
+    args << "--bw-level" << QString::number(job.bw_level) << "--levels"
+         << QString("%1,%2,%3").arg(job.levels.red).arg(job.levels.green).arg(job.levels.blue);
+    QStringList swaps;
+    for (int flag : job.swaps) swaps << QString::number(flag);
+    if (!swaps.isEmpty()) args << "--swap" << swaps.join(',');
+    return args;
+}
+
+Bytes converted_by_window(const Job& job, const std::string& input) {
+    MainWindowRig rig;
+    rig.choose(job.mode_item);
+    rig.open(input);
+    if (job.fit) rig.choose("ftw_mnu");
+    rig.form->findChild<QScrollBar*>("HScroll1")->setValue(job.x);
+    rig.form->findChild<QScrollBar*>("VScroll1")->setValue(job.y);
+    rig.state.bw_level = job.bw_level;
+    rig.state.colour_levels = job.levels;
+    for (int flag : job.swaps) rig.state.swap_flags[flag - 1] = true;
+    rig.choose(job.convert_item);
+    const std::string written = input.substr(0, input.size() - 4) + job.extension;
+    Bytes bytes = read_bytes(written);
+    std::filesystem::remove(written);
+    return bytes;
+}
+
+class SameAsWindows : public testing::TestWithParam<Job> {};
+
+TEST_P(SameAsWindows, WritesTheWindowsBytes) {
+    const Job& job = GetParam();
+    TempFolder folder;
+    const std::string input = folder / job.picture;
+    std::filesystem::copy_file(sample(job.picture), input);
+    const Bytes by_window = converted_by_window(job, input);
+    ASSERT_FALSE(by_window.empty());
+
+    std::ostringstream out, err;
+    const std::string output = folder / "bkpic.out";
+    EXPECT_EQ(bkpic::run_command_line(bkpic_arguments(job, input, output), out, err),
+              bkpic::all_done)
+        << err.str();
+    EXPECT_EQ(read_bytes(output), by_window);
+}
+
+converter::ColourLevels levels(int red, int green, int blue) {
+    return {red, green, blue};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FixedScreens, SameAsWindows,
+    testing::Values(Job{"mono", "testcard.bmp", "s512_mnu", "convbw_mnu", ".pic"},
+                    Job{"mono", "gradient.jpg", "s512_mnu", "convbw_mnu", ".pic", false, 18, 44,
+                        90},
+                    Job{"mono", "gradient.jpg", "s512_mnu", "convbw_mnu", ".pic", true, 0, 0, 160},
+                    Job{"color",
+                        "gradient.jpg",
+                        "s256_mnu",
+                        "convcol_mnu",
+                        ".pic",
+                        false,
+                        137,
+                        20,
+                        128,
+                        levels(90, 140, 60),
+                        {2, 4, 12}},
+                    Job{"color",
+                        "testcard.bmp",
+                        "s256_mnu",
+                        "convcol_mnu",
+                        ".pic",
+                        true,
+                        0,
+                        0,
+                        128,
+                        levels(100, 100, 100),
+                        {3, 8, 10}},
+                    Job{"sprite",
+                        "quadrants.gif",
+                        "s64_mnu",
+                        "convcol_mnu",
+                        ".bbd",
+                        false,
+                        0,
+                        0,
+                        128,
+                        levels(128, 128, 128),
+                        {1, 6}},
+                    Job{"sprite", "gradient.jpg", "s64_mnu", "convcol_mnu", ".bbd", true}),
+    [](const auto& info) { return "Job" + std::to_string(info.index); });
+
+}  // namespace
