@@ -7,8 +7,8 @@
 
 namespace platform {
 
-inline QWidget* separator_line(QWidget* parent, const char* name, int row,
-                               QPalette::ColorRole role, int width) {
+inline QWidget* separator_line(QWidget* parent, const char* name, int row, QPalette::ColorRole role,
+                               int width) {
     auto* line = new QWidget(parent);
     line->setObjectName(name);
     line->setAutoFillBackground(true);

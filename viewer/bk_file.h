@@ -21,7 +21,7 @@ using FileBuffer = std::array<std::uint8_t, file_buffer_size>;
 struct BkFileRead {
     enum class Outcome { read, too_large, failed };
     Outcome outcome = Outcome::failed;
-    std::size_t bytes_read = 0;      // when read: the file's length
+    std::size_t bytes_read = 0;                // when read: the file's length
     std::optional<platform::Failure> failure;  // when failed
 
     // A file of fewer bytes than a whole screen.

@@ -1,8 +1,9 @@
 #include "viewer/colour_swatches.h"
 
+#include <qdrawutil.h>
+
 #include <QPainter>
 #include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
 #include "platform/picture_window.h"
 

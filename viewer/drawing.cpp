@@ -20,7 +20,8 @@ void draw_rows(BkPainter& painter, Bytes bytes, int width, int height, int bits_
             }
             const std::uint8_t byte = bytes[next++];
             for (int k = 0; k < per_byte; ++k) {
-                paint(x + k, y, static_cast<std::uint8_t>(bk::pixel_of_byte(byte, k, bits_per_pixel)));
+                paint(x + k, y,
+                      static_cast<std::uint8_t>(bk::pixel_of_byte(byte, k, bits_per_pixel)));
             }
         }
         painter.surface().refresh();

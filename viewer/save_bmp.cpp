@@ -21,9 +21,8 @@ bool savebmp(const platform::PixelSurface& picture, const std::string& file_name
              const catalogs::Catalogs& catalogs, platform::Modal& modal,
              std::string_view error_title) {
     const std::string& program = catalogs.program().name;
-    const auto path =
-        catalogs::output_path(file_name, catalogs.value(catalogs::bmp_catalog), ".bmp", modal,
-                              program);
+    const auto path = catalogs::output_path(file_name, catalogs.value(catalogs::bmp_catalog),
+                                            ".bmp", modal, program);
     if (!path) return false;
     if (file_name.size() < 4) {
         show_failure(modal, platform::failure_from_errno(EINVAL), error_title);

@@ -50,16 +50,15 @@ TEST_P(FileSizes, AcceptedUpToTheLimitAndReadOverTheBufferStart) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, FileSizes,
-    testing::Values(SizeCase{1024, 1024, Outcome::read, true},
-                    SizeCase{1024, 1025, Outcome::too_large, false},
-                    SizeCase{1024, 0, Outcome::read, true},
-                    SizeCase{16384, 16384, Outcome::read, false},
-                    SizeCase{16384, 16383, Outcome::read, true},
-                    SizeCase{16384, 16385, Outcome::too_large, false},
-                    SizeCase{16384, 100000, Outcome::too_large, false},
-                    SizeCase{16384, 0, Outcome::read, true}));
+INSTANTIATE_TEST_SUITE_P(Limits, FileSizes,
+                         testing::Values(SizeCase{1024, 1024, Outcome::read, true},
+                                         SizeCase{1024, 1025, Outcome::too_large, false},
+                                         SizeCase{1024, 0, Outcome::read, true},
+                                         SizeCase{16384, 16384, Outcome::read, false},
+                                         SizeCase{16384, 16383, Outcome::read, true},
+                                         SizeCase{16384, 16385, Outcome::too_large, false},
+                                         SizeCase{16384, 100000, Outcome::too_large, false},
+                                         SizeCase{16384, 0, Outcome::read, true}));
 
 TEST(BkFile, FilesThatCannotBeReadChangeNothing) {
     TempFolder temp;

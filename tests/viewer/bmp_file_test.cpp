@@ -28,11 +28,12 @@ TEST_P(BmpSizes, HeadersAndBottomUpRowsPaddedToFourBytes) {
     ASSERT_EQ(file.size(), 54 + row * height);
     EXPECT_EQ(file[0], 'B');
     EXPECT_EQ(file[1], 'M');
-    const std::pair<std::size_t, std::uint32_t> fields[] = {
-        {2, 54 + row * height}, {6, 0},  {10, 54}, {14, 40},           {18, width},
-        {22, height},           {30, 0}, {34, row * height},           {38, 3780},
-        {42, 3780},             {46, 0}, {50, 0}};
-    for (const auto& [at, value] : fields) EXPECT_EQ(number(file, at, 4), value) << at;
+    const std::uint32_t data = row * height;
+    const std::uint32_t offsets[] = {2, 6, 10, 14, 18, 22, 30, 34, 38, 42, 46, 50};
+    const std::uint32_t values[] = {
+        54 + data, 0,    54, 40, std::uint32_t(width), std::uint32_t(height), 0, data,
+        3780,      3780, 0,  0};
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(number(file, offsets[i], 4), values[i]) << offsets[i];
     EXPECT_EQ(number(file, 26, 2), 1u);
     EXPECT_EQ(number(file, 28, 2), 24u);
     for (int y = 0; y < height; ++y) {
@@ -40,8 +41,8 @@ TEST_P(BmpSizes, HeadersAndBottomUpRowsPaddedToFourBytes) {
         for (int x = 0; x < width; ++x) {
             const std::size_t at = start + 3 * x;
             EXPECT_EQ(file[at], (x ^ y) & 255) << x << "," << y;  // blue
-            EXPECT_EQ(file[at + 1], y & 255);                      // green
-            EXPECT_EQ(file[at + 2], x & 255);                      // red
+            EXPECT_EQ(file[at + 1], y & 255);                     // green
+            EXPECT_EQ(file[at + 2], x & 255);                     // red
         }
         for (std::size_t pad = start + 3 * width; pad < start + row; ++pad) EXPECT_EQ(file[pad], 0);
     }

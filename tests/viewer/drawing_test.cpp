@@ -95,7 +95,8 @@ TEST_P(ConvertedScreens, DecodeToTheValuesThatWerePacked) {
     viewer::draw(decoder, initial_painter, bytes);
     int differing = 0;
     for (int y = 0; y < layout.height; ++y) {
-        for (int x = 0; x < layout.width; ++x) differing += shown.pixel(x, y) != converted.pixel(x, y);
+        for (int x = 0; x < layout.width; ++x)
+            differing += shown.pixel(x, y) != converted.pixel(x, y);
     }
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(shown.refreshes(), layout.height);
@@ -161,7 +162,7 @@ TEST_P(DecoderCoverage, PaintsItsAreaFromItsRowsOfBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Areas, DecoderCoverage,
     testing::Values(Coverage{Decoder::bbd, 64, 64, 64, 64, 16},
-                    Coverage{Decoder::bbd, 256, 256, 64, 64, 16},   // a sprite in the corner
+                    Coverage{Decoder::bbd, 256, 256, 64, 64, 16},  // a sprite in the corner
                     Coverage{Decoder::bbd, 512, 256, 64, 64, 16},
                     Coverage{Decoder::colour_pic, 64, 64, 64, 64, 16},  // first 1024 bytes
                     Coverage{Decoder::colour_pic, 256, 256, 256, 256, 64},

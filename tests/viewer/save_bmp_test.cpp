@@ -104,9 +104,9 @@ TEST(SaveBmp, AFailedWriteIsShownAndLeavesWhatWasThere) {
     write_text(rig.program / "plain", "x");
     rig.catalogs.set(catalogs::bmp_catalog, rig.program / "plain");
     EXPECT_FALSE(rig.save(rig.pictures / "title.pic", "ORVAK [11M]: Savebmp"));
-    EXPECT_EQ(shown(rig.modal), (std::vector<Shown>{{"Error 20: Not a directory",
-                                                     "ORVAK [11M]: Savebmp", Buttons::ok,
-                                                     Icon::exclamation}}));
+    EXPECT_EQ(shown(rig.modal),
+              (std::vector<Shown>{{"Error 20: Not a directory", "ORVAK [11M]: Savebmp", Buttons::ok,
+                                   Icon::exclamation}}));
 
     // A folder in the file's place cannot be replaced; it stays, and no
     // temporary file is left beside it.
@@ -127,9 +127,9 @@ TEST(SaveBmp, NoFileNameHasNoExtensionToReplace) {
     SaveRig rig;
     rig.catalogs.set(catalogs::bmp_catalog, rig.program / "BMP");
     EXPECT_FALSE(rig.save("", "ORVAK [11M]: Savebmp"));
-    EXPECT_EQ(shown(rig.modal), (std::vector<Shown>{{"Error 22: Invalid argument",
-                                                     "ORVAK [11M]: Savebmp", Buttons::ok,
-                                                     Icon::exclamation}}));
+    EXPECT_EQ(shown(rig.modal),
+              (std::vector<Shown>{{"Error 22: Invalid argument", "ORVAK [11M]: Savebmp",
+                                   Buttons::ok, Icon::exclamation}}));
     EXPECT_TRUE(folder_names(rig.program / "BMP").empty());
 }
 
