@@ -16,6 +16,7 @@ constexpr int margin = 7;
 constexpr int frame_width = 265;
 constexpr int frame_height = 47;
 constexpr int frame_step = 52;
+constexpr int swatch_top = 22;  // within a frame, below its caption
 constexpr int first_frame_top = 8;
 constexpr int colors_height = 88;
 constexpr int button_step = 32;
@@ -65,7 +66,7 @@ void ColourMapDialog::add_swatch_frame(int number, const SwatchTarget& target) {
     auto* fixed = new QLabel(frame);
     fixed->setObjectName(QString("Label%1").arg(2 * number + 1));
     fixed->setAccessibleName(target.caption);
-    fixed->setGeometry(12, 18, 20, 20);
+    fixed->setGeometry(12, swatch_top, 20, 20);
     fixed->setFrameStyle(QFrame::Box | QFrame::Plain);
     fixed->setAutoFillBackground(true);
     QPalette palette = fixed->palette();
@@ -74,14 +75,14 @@ void ColourMapDialog::add_swatch_frame(int number, const SwatchTarget& target) {
 
     auto* arrow = new QLabel("----------------------------------->", frame);
     arrow->setObjectName(QString("Arrow%1").arg(number + 1));
-    arrow->setGeometry(40, 18, 185, 20);
+    arrow->setGeometry(40, swatch_top, 185, 20);
     arrow->setAlignment(Qt::AlignCenter);
 
     auto* swatch = new ColourSwatch(frame);
     swatch->setObjectName(QString("Label%1").arg(2 * number + 2));
     swatch->setAccessibleName(swatch_name(target.caption));
     swatch->setToolTip(swatch->accessibleName());
-    swatch->setGeometry(233, 18, 20, 20);
+    swatch->setGeometry(233, swatch_top, 20, 20);
     const std::size_t index = swatches_.size();
     connect(swatch, &ColourSwatch::clicked, this, [this, index] { swatch_clicked(index); });
     swatches_.push_back(swatch);

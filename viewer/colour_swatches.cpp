@@ -29,8 +29,13 @@ ColourButton::ColourButton(std::int32_t colour, QWidget* parent)
 
 void ColourButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(platform::rgb_of(colour_)));
-    qDrawShadePanel(&painter, rect(), palette(), isChecked() || isDown(), 2);
+    const QBrush fill{QColor(platform::rgb_of(colour_))};
+    const bool pressed = isChecked() || isDown();
+    qDrawWinButton(&painter, rect(), palette(), pressed, &fill);
+    if (pressed) {  // a dark edge inside the sunken bevel, so the pressed one stands out
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
     if (hasFocus()) draw_focus(painter, rect(), colour_);
 }
 
