@@ -3,7 +3,6 @@
 #include <qdrawutil.h>
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include "platform/picture_window.h"
 
