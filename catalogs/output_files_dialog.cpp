@@ -19,6 +19,15 @@ const OutputFilesLayout& converter_output_files_layout() {
     return layout;
 }
 
+const OutputFilesLayout& viewer_output_files_layout() {
+    static const OutputFilesLayout layout{
+        "Form7",
+        {312, 125},
+        {{bmp_catalog, "Catalog for BMP files:", {8, 22, 297, 17}, {8, 40, 297, 19}}},
+        {123, 80, 68, 25}};
+    return layout;
+}
+
 OutputFilesDialog::OutputFilesDialog(const OutputFilesLayout& layout, Catalogs& catalogs,
                                      platform::Modal& modal, QWidget* parent)
     : QDialog(parent), layout_(layout), catalogs_(catalogs), modal_(modal) {

@@ -29,6 +29,8 @@ struct OutputFilesLayout {
 
 // The converter's dialog for its BBD and PIC catalogs.
 const OutputFilesLayout& converter_output_files_layout();
+// The viewer's dialog (Form7) for its BMP catalog.
+const OutputFilesLayout& viewer_output_files_layout();
 
 class OutputFilesDialog : public QDialog {
     Q_OBJECT

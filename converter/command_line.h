@@ -1,12 +1,8 @@
 #pragma once
-#include <string_view>
+#include "platform/program_info.h"
 
 namespace converter {
 
-// True when the whole argument text is exactly "/11m" or "/11M": nothing
-// trimmed, no other letter case.
-constexpr bool asks_for_11m(std::string_view argument_text) {
-    return argument_text == "/11m" || argument_text == "/11M";
-}
+using platform::asks_for_11m;
 
 }  // namespace converter

@@ -16,6 +16,7 @@
 #include "platform/picture_window.h"
 #include "platform/qt_text.h"
 #include "platform/secondary_window.h"
+#include "platform/separator_line.h"
 
 namespace converter {
 namespace {
@@ -47,17 +48,6 @@ ModeGeometry geometry_of(WindowMode mode) {
             break;
     }
     return {{512, 256}, QSize(512, 256) + client_margin, 512 + long_line_margin};
-}
-
-QWidget* separator_line(QWidget* parent, const char* name, int row, QPalette::ColorRole role) {
-    auto* line = new QWidget(parent);
-    line->setObjectName(name);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, palette.color(role));
-    line->setPalette(palette);
-    line->setGeometry(0, row, short_line_end, 1);
-    return line;
 }
 
 // Sets up one scroll bar for an overhang of the picture over the window.
@@ -96,8 +86,8 @@ void Form1::create_controls() {
     auto* client = new QWidget(this);
     client->setObjectName("client");
     setCentralWidget(client);
-    line1_ = separator_line(client, "Line1", 0, QPalette::Mid);
-    line2_ = separator_line(client, "Line2", 1, QPalette::Base);
+    line1_ = platform::separator_line(client, "Line1", 0, QPalette::Mid, short_line_end);
+    line2_ = platform::separator_line(client, "Line2", 1, QPalette::Base, short_line_end);
 
     picture_ = new platform::PictureWindow(client);
     picture_->setObjectName("Picture1");

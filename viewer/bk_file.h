@@ -1,0 +1,36 @@
+#pragma once
+// Reading a BK screen file (.pic or .bbd) into the main window's file
+// buffer: 16385 bytes, of which a file fills at most the first 16384.
+// NOTE: the buffer is never cleared. A file shorter than a screen leaves the
+// bytes past its end as an earlier file left them, and the decoders draw
+// those bytes too.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/failure.h"
+
+namespace viewer {
+
+inline constexpr std::size_t file_buffer_size = 16385;
+inline constexpr std::size_t screen_bytes = 16384;  // one whole BK screen
+using FileBuffer = std::array<std::uint8_t, file_buffer_size>;
+
+struct BkFileRead {
+    enum class Outcome { read, too_large, failed };
+    Outcome outcome = Outcome::failed;
+    std::size_t bytes_read = 0;                // when read: the file's length
+    std::optional<platform::Failure> failure;  // when failed
+
+    // A file of fewer bytes than a whole screen.
+    bool short_file() const { return bytes_read < screen_bytes; }
+};
+
+// Reads a file of at most `size_limit` bytes (itself at most 16384) into the
+// buffer from index 0. A file that is longer, or that cannot be opened or
+// read, leaves the buffer as it was.
+BkFileRead read_bk_file(const std::string& path, std::size_t size_limit, FileBuffer& buffer);
+
+}  // namespace viewer

@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "platform/program_info.h"
+#include "platform/qt_modal.h"
+#include "viewer/start.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("orvak");
+    viewer::ViewerState state(platform::program_folder());
+    platform::QtModal modal;
+    auto window = viewer::start_viewer(platform::argument_text(argc, argv), state, modal);
+    window->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,191 @@
+#include "viewer/main_window.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+#include "catalogs/output_files_dialog.h"
+#include "catalogs/settings_io.h"
+#include "platform/picture_window.h"
+#include "platform/secondary_window.h"
+#include "platform/separator_line.h"
+#include "viewer/change_bw_dialog.h"
+#include "viewer/change_color_dialog.h"
+#include "viewer/save_bmp.h"
+
+namespace viewer {
+namespace {
+
+// Window geometry in pixels, as laid out for color256x256. The picture
+// window's top-left corner never moves.
+constexpr QPoint picture_origin{16, 16};
+constexpr QSize design_client{288, 287};
+constexpr int design_picture_width = 256;
+
+// The client width for a mode: the design width, plus what the picture
+// window is wider than designed. color64x64 keeps the design width.
+int client_width(WindowMode mode) {
+    const int picture =
+        mode == WindowMode::color64x64 ? design_picture_width : picture_layout(mode).width;
+    return design_client.width() + picture - design_picture_width;
+}
+
+}  // namespace
+
+Form1::Form1(ViewerState& state, platform::Modal& modal, QWidget* parent)
+    : QMainWindow(parent), state_(state), modal_(modal) {
+    setObjectName("Form1");
+    setWindowTitle("ORVAK v.2.0");
+    create_controls();
+    create_menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    set_window_mode(WindowMode::color256x256);
+    catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::bmp_catalog});
+}
+
+Form1::~Form1() {
+    platform::close_secondary(output_files_);
+    platform::close_secondary(change_color_);
+    platform::close_secondary(change_bw_);
+}
+
+void Form1::create_controls() {
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+    const int width = design_client.width();
+    line1_ = platform::separator_line(client, "Line1", 0, QPalette::Mid, width);
+    line2_ = platform::separator_line(client, "Line2", 1, QPalette::Base, width);
+
+    picture_ = new platform::PictureWindow(client);
+    picture_->setObjectName("Picture1");
+    picture_->setAccessibleName("Picture");
+    picture_->move(picture_origin);
+}
+
+QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
+                         const QKeySequence& shortcut, void (Form1::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    if (handler != nullptr) connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void Form1::create_menus() {
+    auto menu = [this](const char* name, const char* caption) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        return m;
+    };
+    QMenu* file = menu("file_mnu", "File");
+    add_item(file, "openbk_mnu", "Open", QKeySequence("Ctrl+O"), &Form1::open_file);
+    add_item(file, "outcat_mnu", "Output_catalog", {}, &Form1::show_output_files);
+    save_ = add_item(file, "savebmp_mnu", "Save", QKeySequence("Ctrl+S"), &Form1::save_bmp);
+    QAction* exit = add_item(file, "exit_mnu", "Exit", {}, nullptr);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* window = menu("window_mnu", "Window");
+    sbk64_ = add_item(window, "sbk64_mnu", "color64x64", {}, nullptr);
+    sbk256_ = add_item(window, "sbk256_mnu", "color256x256", {}, nullptr);
+    sbk512_ = add_item(window, "sbk512_mnu", "mono512x256", {}, nullptr);
+    const std::pair<QAction*, WindowMode> modes[] = {{sbk64_, WindowMode::color64x64},
+                                                     {sbk256_, WindowMode::color256x256},
+                                                     {sbk512_, WindowMode::mono512x256}};
+    for (const auto& [action, mode] : modes) {
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, m = mode] { set_window_mode(m); });
+    }
+
+    QMenu* view = menu("view_mnu", "View");
+    chcol_ = add_item(view, "chcol_mnu", "Change_colors", QKeySequence("Ctrl+G"),
+                      &Form1::show_change_colors);
+    rdraw_ = add_item(view, "rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"), &Form1::redraw);
+    for (QAction* action : {save_, chcol_, rdraw_}) action->setEnabled(false);
+
+    QMenu* help = menu("hlp_mnu", "?");
+    // The About and Help windows are not part of this program yet.
+    add_item(help, "about_mnu", "About", {}, nullptr)->setEnabled(false);
+    add_item(help, "hlp_hlp_mnu", "Help", QKeySequence("F1"), nullptr)->setEnabled(false);
+}
+
+void Form1::set_window_mode(WindowMode mode) {
+    const bk::ScreenLayout& area = picture_layout(mode);
+    picture_->set_size(area.width, area.height);
+    mode_ = mode;
+    sbk64_->setChecked(mode == WindowMode::color64x64);
+    sbk256_->setChecked(mode == WindowMode::color256x256);
+    sbk512_->setChecked(mode == WindowMode::mono512x256);
+    const int width = client_width(mode);
+    centralWidget()->setFixedSize(width, design_client.height());
+    for (QWidget* line : {line1_, line2_}) line->resize(width, 1);
+    if (file_loaded_) {
+        picture_->clear();
+        draw(decoder_after_mode_change(mode, short_file_));
+    }
+}
+
+void Form1::draw(Decoder decoder) {
+    BkPainter painter(*picture_, state_.maps);
+    viewer::draw(decoder, painter, buffer_);
+}
+
+void Form1::open_file() {
+    const std::string name = modal_.open_file(open_request(mode_));
+    if (name.empty()) return;
+    const BkFileRead read = read_bk_file(name, size_limit(mode_), buffer_);
+    if (read.outcome == BkFileRead::Outcome::failed) {
+        modal_.message_box(platform::error_message(*read.failure), "ORVAK: Open",
+                           platform::Buttons::ok, platform::Icon::exclamation);
+        return;
+    }
+    if (read.outcome == BkFileRead::Outcome::too_large) {
+        modal_.message_box("File too large!", "ORVAK", platform::Buttons::ok,
+                           platform::Icon::exclamation);
+        return;
+    }
+    short_file_ = read.short_file();
+    picture_->clear();
+    draw(decoder_for(mode_));
+    file_loaded_ = true;
+    for (QAction* action : {save_, chcol_, rdraw_}) action->setEnabled(true);
+    file_name_ = name;
+}
+
+void Form1::redraw() {
+    picture_->clear();
+    draw(decoder_for(mode_));
+}
+
+void Form1::save_bmp() {
+    savebmp(*picture_, file_name_, state_.catalogs, modal_, "ORVAK: Savebmp");
+}
+
+void Form1::show_output_files() {
+    auto* dialog = platform::show_secondary(output_files_, *this, [this] {
+        return new catalogs::OutputFilesDialog(catalogs::viewer_output_files_layout(),
+                                               state_.catalogs, modal_);
+    });
+    dialog->fill();
+}
+
+void Form1::show_change_colors() {
+    if (mode_ == WindowMode::mono512x256) {
+        platform::show_secondary(change_bw_, *this, [this] { return new Form6(state_); });
+    } else {
+        platform::show_secondary(change_color_, *this, [this] { return new Form5(state_); });
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    const auto answer = modal_.message_box("Are you sure?", "ORVAK", platform::Buttons::yes_no,
+                                           platform::Icon::question);
+    if (answer == platform::Answer::yes) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace viewer

@@ -1,0 +1,83 @@
+#pragma once
+// The viewer main window (Form1): opens a BK sprite (.bbd) or screen (.pic),
+// draws it through the colour map or mono map in one of three window
+// modes, and saves what it shows as a BMP file.
+#include <QMainWindow>
+#include <QPointer>
+#include <string>
+
+#include "platform/modal.h"
+#include "viewer/bk_file.h"
+#include "viewer/drawing.h"
+#include "viewer/state.h"
+#include "viewer/window_mode.h"
+
+class QAction;
+class QMenu;
+
+namespace catalogs {
+class OutputFilesDialog;
+}
+namespace platform {
+class PictureWindow;
+}
+
+namespace viewer {
+
+class Form5;
+class Form6;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    Form1(ViewerState& state, platform::Modal& modal, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    WindowMode window_mode() const { return mode_; }
+    const std::string& file_name() const { return file_name_; }
+    bool short_file() const { return short_file_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private slots:
+    void open_file();
+    void show_output_files();
+    void save_bmp();
+    void redraw();
+    void show_change_colors();
+
+  private:
+    void create_controls();
+    void create_menus();
+    QAction* add_item(QMenu* menu, const char* name, const char* caption,
+                      const QKeySequence& shortcut, void (Form1::*handler)());
+    void set_window_mode(WindowMode mode);
+    void draw(Decoder decoder);
+
+    ViewerState& state_;
+    platform::Modal& modal_;
+
+    platform::PictureWindow* picture_ = nullptr;
+    QWidget* line1_ = nullptr;
+    QWidget* line2_ = nullptr;
+
+    QAction* sbk64_ = nullptr;
+    QAction* sbk256_ = nullptr;
+    QAction* sbk512_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* chcol_ = nullptr;
+    QAction* rdraw_ = nullptr;
+
+    QPointer<catalogs::OutputFilesDialog> output_files_;
+    QPointer<Form5> change_color_;
+    QPointer<Form6> change_bw_;
+
+    WindowMode mode_ = WindowMode::color256x256;
+    FileBuffer buffer_{};
+    bool short_file_ = false;
+    bool file_loaded_ = false;
+    std::string file_name_;
+};
+
+}  // namespace viewer
