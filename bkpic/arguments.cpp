@@ -1,10 +1,13 @@
 #include "bkpic/arguments.h"
 
+#include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <cmath>
 
 #include "formats/bk_screen.h"
 #include "formats/m11_file.h"
+#include "viewer/palette.h"
 
 namespace bkpic {
 namespace {
@@ -132,6 +135,53 @@ std::optional<std::string> area_refusal(Size area, int pixels_per_byte) {
                " bytes of picture data, more than the " + std::to_string(bk::m11::data_budget) +
                " an 11M file can hold";
     return std::nullopt;
+}
+
+namespace {
+
+// Lower case, without blanks, hyphens and underscores.
+std::string colour_key(std::string_view text) {
+    std::string key;
+    for (char c : text) {
+        if (c == ' ' || c == '-' || c == '_') continue;
+        key += char(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
+
+std::string hex_of(std::int32_t packed) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", packed & 255, (packed >> 8) & 255,
+                  (packed >> 16) & 255);
+    return text;
+}
+
+}  // namespace
+
+Parsed<std::int32_t> parse_colour(std::string_view text) {
+    const std::string key = colour_key(text);
+    std::string names;
+    for (const viewer::DialogColour& colour : viewer::dialog_colours) {
+        if (key == colour_key(colour.name) || key == hex_of(colour.packed))
+            return {colour.packed, {}};
+        names += (names.empty() ? "" : ", ") + colour_key(colour.name);
+    }
+    return Parsed<std::int32_t>::fail(quoted(text) + " is not one of the viewer's colours: " +
+                                      names + " (or their #rrggbb)");
+}
+
+Parsed<std::vector<std::int32_t>> parse_colours(std::string_view text, std::size_t count) {
+    const auto parts = split(text, ',');
+    if (parts.size() != count)
+        return Parsed<std::vector<std::int32_t>>::fail(quoted(text) + " must name " +
+                                                       std::to_string(count) + " colours");
+    std::vector<std::int32_t> colours;
+    for (std::string_view part : parts) {
+        const auto colour = parse_colour(part);
+        if (!colour.value) return Parsed<std::vector<std::int32_t>>::fail(colour.error);
+        colours.push_back(*colour.value);
+    }
+    return {colours, {}};
 }
 
 }  // namespace bkpic

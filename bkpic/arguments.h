@@ -55,4 +55,10 @@ Parsed<converter::SwapFlags> parse_swaps(std::string_view text, converter::Actin
 // 64 pixels, the picture data within the 11M byte budget.
 std::optional<std::string> area_refusal(Size area, int pixels_per_byte);
 
+// One of the viewer's 16 colours, by name ("dark green", "darkgreen" and
+// "dark-green" alike, any letter case) or as #rrggbb, as a packed value.
+Parsed<std::int32_t> parse_colour(std::string_view text);
+// Exactly `count` such colours separated by commas.
+Parsed<std::vector<std::int32_t>> parse_colours(std::string_view text, std::size_t count);
+
 }  // namespace bkpic
