@@ -7,10 +7,12 @@
 
 #include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
+#include "converter/about.h"
 #include "converter/bw_levels_dialog.h"
 #include "converter/change_colors_dialog.h"
 #include "converter/color_levels_dialog.h"
 #include "converter/convert_command.h"
+#include "converter/main_help_window.h"
 #include "converter/walks.h"
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
@@ -165,9 +167,10 @@ void Form1::create_menus() {
     for (QAction* action : mono_items_ + colour_items_) action->setEnabled(false);
 
     QMenu* help = menu("help_mnu", "?");
-    // The About and Help windows are not part of this program yet.
-    add_item(help, "about_mnu", "About", {}, nullptr)->setEnabled(false);
-    add_item(help, "dsc_mnu", "Help", QKeySequence("F1"), nullptr)->setEnabled(false);
+    connect(add_item(help, "about_mnu", "About", {}, nullptr), &QAction::triggered, this,
+            [this] { open_about(*this); });
+    connect(add_item(help, "dsc_mnu", "Help", QKeySequence("F1"), nullptr), &QAction::triggered,
+            this, [this] { open_main_help(*this); });
 }
 
 void Form1::set_window_mode(WindowMode mode) {

@@ -21,6 +21,19 @@ Window* show_secondary(QPointer<Window>& slot, const QWidget& opener, Make make)
     return slot;
 }
 
+// The same for the help and About windows, which are opened through a free
+// function: the program keeps one of each kind in `slot`, and it is
+// destroyed together with the window that opened it first.
+template <class Window, class Make>
+Window* show_secondary_of(QPointer<Window>& slot, const QWidget& opener, Make make) {
+    const bool fresh = slot.isNull();
+    Window* window = show_secondary(slot, opener, make);
+    if (fresh) {
+        QObject::connect(&opener, &QObject::destroyed, window, [window] { delete window; });
+    }
+    return window;
+}
+
 // Destroys a secondary window that is still open, when its opener goes.
 template <class Window>
 void close_secondary(QPointer<Window>& slot) {

@@ -9,8 +9,10 @@
 #include "platform/picture_window.h"
 #include "platform/secondary_window.h"
 #include "platform/separator_line.h"
+#include "viewer/about.h"
 #include "viewer/change_bw_dialog.h"
 #include "viewer/change_color_dialog.h"
+#include "viewer/main_help_window.h"
 #include "viewer/save_bmp.h"
 
 namespace viewer {
@@ -105,9 +107,10 @@ void Form1::create_menus() {
     for (QAction* action : {save_, chcol_, rdraw_}) action->setEnabled(false);
 
     QMenu* help = menu("hlp_mnu", "?");
-    // The About and Help windows are not part of this program yet.
-    add_item(help, "about_mnu", "About", {}, nullptr)->setEnabled(false);
-    add_item(help, "hlp_hlp_mnu", "Help", QKeySequence("F1"), nullptr)->setEnabled(false);
+    connect(add_item(help, "about_mnu", "About", {}, nullptr), &QAction::triggered, this,
+            [this] { open_about(*this, false); });
+    connect(add_item(help, "hlp_hlp_mnu", "Help", QKeySequence("F1"), nullptr), &QAction::triggered,
+            this, [this] { open_main_help(*this); });
 }
 
 void Form1::set_window_mode(WindowMode mode) {

@@ -74,9 +74,8 @@ TEST(ViewerWindow, CaptionMenusAndTheirStatesAtStart) {
     expect_file_items(rig, false);
     EXPECT_TRUE(rig.action("openbk_mnu")->isEnabled());
     EXPECT_TRUE(rig.action("outcat_mnu")->isEnabled());
-    // About and Help wait for their windows.
-    EXPECT_FALSE(rig.action("about_mnu")->isEnabled());
-    EXPECT_FALSE(rig.action("hlp_hlp_mnu")->isEnabled());
+    EXPECT_TRUE(rig.action("about_mnu")->isEnabled());
+    EXPECT_TRUE(rig.action("hlp_hlp_mnu")->isEnabled());
     EXPECT_TRUE(rig.action("sbk256_mnu")->isChecked());
     EXPECT_FALSE(rig.action("sbk64_mnu")->isChecked() || rig.action("sbk512_mnu")->isChecked());
 }
@@ -275,6 +274,19 @@ TEST(ViewerClose, AskedEveryTimeAndOnlyYesCloses) {
     rig.form->close();
     EXPECT_FALSE(rig.form->isVisible());
     EXPECT_EQ(shown(rig.modal.messages), (std::vector<Shown>{question, question}));
+}
+
+TEST(ViewerMainWindow, QuestionMarkMenuOpensAboutAndHelpAtItsCorner) {
+    ViewerRig rig(viewer_defaults_ini);
+    rig.form->move(70, 40);
+    for (const auto& [item, window] :
+         {std::pair{"about_mnu", "frmAbout"}, {"hlp_hlp_mnu", "Form3"}}) {
+        rig.choose(item);
+        QWidget* opened = top_level(window);
+        ASSERT_NE(opened, nullptr) << window;
+        EXPECT_EQ(opened->pos(), QPoint(70, 40)) << window;
+    }
+    EXPECT_EQ(top_level("frmAbout")->windowTitle(), "About ORVAK");
 }
 
 }  // namespace
