@@ -2,8 +2,8 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 
 #include "formats/bk_screen.h"
 #include "formats/m11_file.h"
@@ -74,6 +74,14 @@ Parsed<Target> parse_target(std::string_view text) {
         names += (names.empty() ? "" : ", ") + std::string(target.name);
     }
     return Parsed<Target>::fail("unknown target " + quoted(text) + "; use one of " + names);
+}
+
+Parsed<viewer::WindowMode> parse_window_mode(std::string_view text) {
+    using viewer::WindowMode;
+    if (text == "mono") return {WindowMode::mono512x256, {}};
+    if (text == "color") return {WindowMode::color256x256, {}};
+    if (text == "sprite") return {WindowMode::color64x64, {}};
+    return Parsed<WindowMode>::fail("unknown mode " + quoted(text) + "; use mono, color or sprite");
 }
 
 Parsed<Size> parse_size(std::string_view text) {
@@ -166,8 +174,8 @@ Parsed<std::int32_t> parse_colour(std::string_view text) {
             return {colour.packed, {}};
         names += (names.empty() ? "" : ", ") + colour_key(colour.name);
     }
-    return Parsed<std::int32_t>::fail(quoted(text) + " is not one of the viewer's colours: " +
-                                      names + " (or their #rrggbb)");
+    return Parsed<std::int32_t>::fail(
+        quoted(text) + " is not one of the viewer's colours: " + names + " (or their #rrggbb)");
 }
 
 Parsed<std::vector<std::int32_t>> parse_colours(std::string_view text, std::size_t count) {

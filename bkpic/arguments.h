@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "converter/rules.h"
+#include "viewer/window_mode.h"
 
 namespace bkpic {
 
@@ -31,6 +32,9 @@ struct Target {
 
 const std::vector<Target>& targets();
 Parsed<Target> parse_target(std::string_view text);
+
+// A viewer window mode by the name --as takes: mono, color or sprite.
+Parsed<viewer::WindowMode> parse_window_mode(std::string_view text);
 
 struct Size {
     int width = 0, height = 0;

@@ -8,8 +8,11 @@
 #include "bkpic/command_parser.h"
 #include "bkpic/convert_job.h"
 #include "bkpic/info.h"
+#include "bkpic/render_job.h"
 #include "platform/atomic_file.h"
+#include "platform/picture_canvas.h"
 #include "platform/picture_file.h"
+#include "viewer/bmp_file.h"
 
 namespace bkpic {
 namespace {
@@ -111,6 +114,43 @@ void convert_one(const std::string& input, const ConvertSettings& settings,
     batch.wrote(input, preview);
 }
 
+void add_render_options(CommandParser& p) {
+    p.add({"as",
+           "Read .pic and .bbd files as mono (512x256), color (256x256) or sprite "
+           "(64x64); default: sprite for .bbd, color otherwise. 11M files are known by "
+           "their header.",
+           "MODE"});
+    p.add({"mono", "Draw 11M files monochrome (8 pixels a byte)."});
+    p.add({"colors",
+           "PC colours of BK colours 0 (black), 1 (blue), 2 (green), 3 (red), by "
+           "name or #rrggbb, from the viewer's 16.",
+           "C0,C1,C2,C3"});
+    p.add({"mono-colors", "PC colours of monochrome bits 0 and 1.", "B0,B1"});
+    p.add_output_options();
+}
+
+Parsed<RenderSettings> render_settings(const CommandParser& p) {
+    using Result = Parsed<RenderSettings>;
+    RenderSettings s;
+    if (p.is_set("as")) {
+        const auto mode = parse_window_mode(p.value("as"));
+        if (!mode.value) return Result::fail("--as: " + mode.error);
+        s.as = *mode.value;
+    }
+    s.mono = p.is_set("mono");
+    if (p.is_set("colors")) {
+        const auto colours = parse_colours(p.value("colors"), s.maps.colour.size());
+        if (!colours.value) return Result::fail("--colors: " + colours.error);
+        std::copy(colours.value->begin(), colours.value->end(), s.maps.colour.begin());
+    }
+    if (p.is_set("mono-colors")) {
+        const auto colours = parse_colours(p.value("mono-colors"), s.maps.mono.size());
+        if (!colours.value) return Result::fail("--mono-colors: " + colours.error);
+        std::copy(colours.value->begin(), colours.value->end(), s.maps.mono.begin());
+    }
+    return {s, {}};
+}
+
 }  // namespace
 
 int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& err) {
@@ -150,9 +190,31 @@ int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err)
 }
 
 int run_render(const QStringList& arguments, std::ostream& out, std::ostream& err) {
-    CommandParser parser("render", "BKFILE", "Draws BK screen files as the ORVAK viewer does.");
+    CommandParser parser("render", "BKFILE",
+                         "Draws BK screen files as the ORVAK viewer draws them and writes BMP "
+                         "or PNG pictures (by the output's extension; default BMP beside each "
+                         "file).");
+    add_render_options(parser);
     if (const auto status = parser.parse(arguments, out, err)) return *status;
-    return parser.usage("not available yet", err);
+    const auto settings = render_settings(parser);
+    if (!settings.value) return parser.usage(settings.error, err);
+    const auto outputs = parser.output_options();
+    if (!outputs.value) return parser.usage(outputs.error, err);
+    Batch batch(out, err);
+    for (const QString& input : parser.files()) {
+        const std::string path = input.toStdString();
+        const Rendered rendered = render_file(path, *settings.value);
+        if (!rendered.error.empty()) {
+            batch.failed(path, rendered.error);
+            continue;
+        }
+        const std::string output = output_path(path, ".bmp", *outputs.value);
+        if (const auto why = write_picture(rendered.picture, output, outputs.value->force))
+            batch.failed(path, *why);
+        else
+            batch.wrote(path, output);
+    }
+    return batch.exit_status();
 }
 
 }  // namespace bkpic

@@ -22,8 +22,9 @@ std::span<const std::uint8_t> bytes_of(const std::string& text) {
 Rendered render_screen(std::span<const std::uint8_t> file, WindowMode mode,
                        const viewer::ColourMaps& maps) {
     if (file.size() > viewer::size_limit(mode))
-        return {{}, "too large for this mode: at most " +
-                        std::to_string(viewer::size_limit(mode)) + " bytes"};
+        return {{},
+                "too large for this mode: at most " + std::to_string(viewer::size_limit(mode)) +
+                    " bytes"};
     viewer::FileBuffer buffer{};  // a fresh window's buffer
     std::copy(file.begin(), file.end(), buffer.begin());
     const bk::ScreenLayout& layout = viewer::picture_layout(mode);
@@ -33,10 +34,10 @@ Rendered render_screen(std::span<const std::uint8_t> file, WindowMode mode,
     return {canvas.image(), {}};
 }
 
-Rendered render_11m(std::span<const std::uint8_t> file, bool mono,
-                    const viewer::ColourMaps& maps) {
+Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer::ColourMaps& maps) {
     const m11::Reading reading = m11::read(file);
-    if (reading.status != m11::ReadStatus::ok) return {{}, std::string(m11::describe(reading.status))};
+    if (reading.status != m11::ReadStatus::ok)
+        return {{}, std::string(m11::describe(reading.status))};
     std::array<std::uint8_t, m11::buffer_size> buffer{};  // a fresh window's buffer
     std::copy(reading.data.begin(), reading.data.end(), buffer.begin());
     const m11::Header& header = reading.header;

@@ -21,6 +21,9 @@ bool inside(const QImage& image, int x, int y) {
 
 PictureCanvas::PictureCanvas(int width, int height) : canvas_(blank_canvas(width, height)) {}
 
+PictureCanvas::PictureCanvas(const QImage& image)
+    : canvas_(image.convertToFormat(QImage::Format_RGB32)) {}
+
 void PictureCanvas::set_size(int width, int height) {
     QImage canvas = blank_canvas(width, height);
     QPainter painter(&canvas);

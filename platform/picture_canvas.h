@@ -12,6 +12,8 @@ namespace platform {
 class PictureCanvas : public PixelSurface {
   public:
     PictureCanvas(int width, int height);
+    // A canvas showing `image`, without a loaded picture.
+    explicit PictureCanvas(const QImage& image);
 
     // Resizes the canvas; what was drawn stays where it fits.
     void set_size(int width, int height);

@@ -23,8 +23,8 @@ struct Job {
     bool fit = false;
     int x = 0, y = 0;  // scroll position
     int bw_level = 128;
-    converter::ColourLevels levels;
-    std::vector<int> swaps;
+    converter::ColourLevels levels{};
+    std::vector<int> swaps{};
 };
 
 QStringList bkpic_arguments(const Job& job, const std::string& input, const std::string& output) {

@@ -1,0 +1,113 @@
+// bkpic render writes exactly the BMP that the viewer's Save writes for the
+// same file, window mode and colour maps.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "bkpic/command_line.h"
+#include "formats/bk_screen.h"
+#include "tests/viewer/viewer_rig.h"
+
+namespace {
+
+using namespace viewer_testing;
+using Bytes = std::vector<std::uint8_t>;
+
+struct Drawing {
+    const char* mode_item;  // the viewer's window mode
+    const char* as;         // bkpic's --as, or "" to let the extension decide
+    const char* file_name;
+    std::size_t size;     // bytes of the file, cut from a varied screen
+    const char* colours;  // --colors
+    const char* mono_colours;
+};
+
+// Bytes that use every BK colour index and bit pattern.
+Bytes varied_bytes(std::size_t size) {
+    Bytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = std::uint8_t(i * 37 + i / 64);
+    return bytes;
+}
+
+std::vector<std::int32_t> packed_colours(const char* names) {
+    static const std::map<std::string, std::int32_t> known{
+        {"white", white},   {"navy", 8388608},   {"orange", 33023}, {"black", black},
+        {"#00ff00", green}, {"purple", 8388736}, {"yellow", 65535}, {"red", red}};
+    std::vector<std::int32_t> colours;
+    for (const QString& name : QString(names).split(','))
+        colours.push_back(known.at(name.toStdString()));
+    return colours;
+}
+
+Bytes saved_by_viewer(const Drawing& d, const std::string& file) {
+    ViewerRig rig;
+    const auto colours = packed_colours(d.colours);
+    const auto mono = packed_colours(d.mono_colours);
+    std::copy(colours.begin(), colours.end(), rig.state.maps.colour.begin());
+    std::copy(mono.begin(), mono.end(), rig.state.maps.mono.begin());
+    rig.choose(d.mode_item);
+    rig.open(file);
+    rig.choose("savebmp_mnu");
+    const std::string saved = file.substr(0, file.size() - 4) + ".bmp";
+    Bytes bytes = read_bytes(saved);
+    std::filesystem::remove(saved);
+    return bytes;
+}
+
+class SameAsViewer : public testing::TestWithParam<Drawing> {};
+
+TEST_P(SameAsViewer, WritesTheViewersBmp) {
+    const Drawing& d = GetParam();
+    TempFolder folder;
+    const std::string file = folder / d.file_name;
+    const Bytes content = varied_bytes(d.size);
+    write_text(file, std::string(content.begin(), content.end()));
+    const Bytes by_viewer = saved_by_viewer(d, file);
+    ASSERT_FALSE(by_viewer.empty());
+
+    QStringList args{"bkpic",
+                     "render",
+                     QString::fromStdString(file),
+                     "-o",
+                     QString::fromStdString(folder / "bkpic.bmp"),
+                     "--colors",
+                     d.colours,
+                     "--mono-colors",
+                     d.mono_colours};
+    if (*d.as) args << "--as" << d.as;
+    std::ostringstream out, err;
+    EXPECT_EQ(bkpic::run_command_line(args, out, err), bkpic::all_done) << err.str();
+    EXPECT_EQ(read_bytes(folder / "bkpic.bmp"), by_viewer);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, SameAsViewer,
+                         testing::Values(Drawing{"sbk256_mnu", "", "screen.pic", 16384,
+                                                 "white,navy,orange,black", "black,white"},
+                                         Drawing{"sbk512_mnu", "mono", "screen.pic", 16384,
+                                                 "black,navy,#00ff00,red", "purple,yellow"},
+                                         Drawing{"sbk64_mnu", "", "sprite.bbd", 1024,
+                                                 "yellow,red,navy,white", "black,white"},
+                                         Drawing{"sbk64_mnu", "sprite", "sprite.pic", 700,
+                                                 "black,navy,#00ff00,red", "black,white"},
+                                         Drawing{"sbk256_mnu", "color", "short.bbd", 5000,
+                                                 "orange,purple,white,black", "black,white"}),
+                         [](const auto& info) { return "Drawing" + std::to_string(info.index); });
+
+TEST(BkpicRender, RefusesWhatTheViewerRefuses) {
+    TempFolder folder;
+    write_text(folder / "big.bbd", std::string(1025, '\0'));
+    write_text(folder / "fake.11M", std::string(100, '\0'));
+    std::ostringstream out, err;
+    const int status =
+        bkpic::run_command_line({"bkpic", "render", QString::fromStdString(folder / "big.bbd"),
+                                 QString::fromStdString(folder / "fake.11M")},
+                                out, err);
+    EXPECT_EQ(status, bkpic::some_failed);
+    EXPECT_EQ(err.str(), "bkpic: " + folder / "big.bbd" +
+                             ": too large for this mode: at most 1024 bytes\nbkpic: " +
+                             folder / "fake.11M" + ": not an 11M file\n");
+    EXPECT_EQ(folder_names(folder.path()), (std::vector<std::string>{"big.bbd", "fake.11M"}));
+}
+
+}  // namespace
