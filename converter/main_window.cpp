@@ -12,6 +12,7 @@
 #include "converter/color_levels_dialog.h"
 #include "converter/convert_command.h"
 #include "converter/walks.h"
+#include "converter/window_parts.h"
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
 #include "platform/qt_text.h"
@@ -19,9 +20,6 @@
 
 namespace converter {
 namespace {
-
-constexpr char open_filter[] =
-    "JPG Files (*.jpg)|*.jpg|GIF Files (*.gif)|*.gif|BMP Files (*.bmp)|*.bmp|";
 
 // Window geometry in pixels. The picture window's top-left corner never
 // moves; the client area grows with it.
@@ -49,28 +47,6 @@ ModeGeometry geometry_of(WindowMode mode) {
     return {{512, 256}, QSize(512, 256) + client_margin, 512 + long_line_margin};
 }
 
-QWidget* separator_line(QWidget* parent, const char* name, int row, QPalette::ColorRole role) {
-    auto* line = new QWidget(parent);
-    line->setObjectName(name);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, palette.color(role));
-    line->setPalette(palette);
-    line->setGeometry(0, row, short_line_end, 1);
-    return line;
-}
-
-// Sets up one scroll bar for an overhang of the picture over the window.
-void set_up_scroll_bar(QScrollBar& bar, int overhang, bool minimal_step) {
-    if (overhang > 0) {
-        bar.setMaximum(overhang);
-        bar.setEnabled(true);
-    } else {
-        bar.setEnabled(false);
-    }
-    if (!minimal_step) bar.setSingleStep(arrow_step(bar.maximum()));
-}
-
 }  // namespace
 
 Form1::Form1(ConverterState& state, platform::Modal& modal, QWidget* parent)
@@ -96,8 +72,8 @@ void Form1::create_controls() {
     auto* client = new QWidget(this);
     client->setObjectName("client");
     setCentralWidget(client);
-    line1_ = separator_line(client, "Line1", 0, QPalette::Mid);
-    line2_ = separator_line(client, "Line2", 1, QPalette::Base);
+    line1_ = separator_line(client, "Line1", 0, QPalette::Mid, short_line_end);
+    line2_ = separator_line(client, "Line2", 1, QPalette::Base, short_line_end);
 
     picture_ = new platform::PictureWindow(client);
     picture_->setObjectName("Picture1");
@@ -222,8 +198,8 @@ void Form1::draw_picture() {
         vscroll_->setValue(0);
     }
     const QSize overhang = picture_->picture_size() - picture_->size();
-    set_up_scroll_bar(*hscroll_, overhang.width(), min_x_->isChecked());
-    set_up_scroll_bar(*vscroll_, overhang.height(), min_y_->isChecked());
+    set_up_scroll_bar(*hscroll_, overhang.width(), min_x_->isChecked(), 20);
+    set_up_scroll_bar(*vscroll_, overhang.height(), min_y_->isChecked(), 20);
 }
 
 void Form1::scroll_changed() {
@@ -231,7 +207,7 @@ void Form1::scroll_changed() {
 }
 
 void Form1::open_picture() {
-    const std::string name = modal_.open_file({"", "jpg", open_filter, 1});
+    const std::string name = modal_.open_file(picture_open_request());
     if (name.empty()) return;
     platform::DecodedPicture decoded;
     {
@@ -322,9 +298,7 @@ void Form1::convert_colour() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    const auto answer = modal_.message_box("Are you sure?", "KVARO", platform::Buttons::yes_no,
-                                           platform::Icon::question);
-    if (answer == platform::Answer::yes) {
+    if (confirm_close(modal_)) {
         event->accept();
     } else {
         event->ignore();
