@@ -158,7 +158,8 @@ void Form6::create_menus() {
     QMenu* window = add_menu(*this, "window_mnu", "Window");
     mono_ = add_item(window, "mono_col_mnu", "Mono", {}, &Form6::toggle_mono);
     fit_ = add_item(window, "ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"), &Form6::toggle_fit);
-    redraw_ = add_item(window, "rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"), &Form6::redraw);
+    redraw_ =
+        add_item(window, "rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"), &Form6::draw_picture_11m);
     min_x_ = add_item(window, "minxscrl_mnu", "MinXscroll", {}, &Form6::toggle_min_x_scroll);
     min_y_ = add_item(window, "minyscrl_mnu", "MinYscroll", {}, &Form6::toggle_min_y_scroll);
     for (QAction* action : {mono_, fit_, min_x_, min_y_}) action->setCheckable(true);
@@ -284,8 +285,6 @@ void Form6::place_picture() {
     picture_->draw_picture(fit_->isChecked(), scroll_offset());
 }
 
-// Draws the picture and fits the scroll bars to it, keeping the view at the
-// same relative place when the area or the picture has changed.
 void Form6::draw_picture_11m() {
     if (fit_->isChecked()) {
         hscroll_->setEnabled(false);
@@ -311,10 +310,6 @@ void Form6::scroll_changed() {
 
 void Form6::toggle_fit() {
     picture_->clear();
-    draw_picture_11m();
-}
-
-void Form6::redraw() {
     draw_picture_11m();
 }
 

@@ -48,7 +48,9 @@ class Form6 : public QMainWindow {
     void show_output_files();
     void toggle_mono();
     void toggle_fit();
-    void redraw();
+    // Redraw: draws the picture and fits the scroll bars to it, keeping the
+    // view at the same relative place when the area or the picture changed.
+    void draw_picture_11m();
     void toggle_min_x_scroll();
     void toggle_min_y_scroll();
     void scroll_changed();
@@ -75,7 +77,6 @@ class Form6 : public QMainWindow {
     void enable_mode_items();
     void press(m11::Arrow arrow);
     void lay_out();
-    void draw_picture_11m();
     void place_picture();
     QPoint scroll_offset() const;
     ConvertJob convert_job(const char* error_title, const m11::ConversionPlan& plan) const;
