@@ -31,7 +31,7 @@ bool Area::change_width(Arrow arrow) {
             return false;
         }
         width_ = width;
-        if (width >= wide_window_threshold) client_width_ = follow_width(width);
+        if (width >= wide_window_threshold) follow_width();
         set_enabled(Arrow::wider, true);
         return true;
     }
@@ -41,11 +41,7 @@ bool Area::change_width(Arrow arrow) {
         return false;
     }
     width_ = width;
-    // NOTE: below the threshold the window keeps its width, but it is never
-    // left narrower than the area it shows (the switch to four-colour can
-    // have narrowed it).
-    client_width_ = width > wide_window_threshold ? follow_width(width)
-                                                  : std::max(client_width_, follow_width(width));
+    if (width > wide_window_threshold) follow_width();
     set_enabled(Arrow::narrower, true);
     return true;
 }
@@ -79,8 +75,14 @@ int Area::toggle_mono() {
         width_ -= 4;
         ++rounds;
     }
-    client_width_ = follow_width(width_);
+    follow_width();
     return rounds;
+}
+
+// NOTE: the window is never made narrower than its design width: a narrower
+// one would hide the buttons that widen the area again.
+void Area::follow_width() {
+    client_width_ = std::max(design_client_width, width_ - first_side + design_client_width);
 }
 
 float relative_position(int value, int max) {

@@ -18,8 +18,8 @@
 //     which may leave it narrower than 64 pixels.
 // Window geometry (client area, pixels): the picture window sits at (14, 33);
 // the client area is the area plus 45 x 75. Its height always follows the
-// area; its width follows only beyond 256 pixels (and at the first picture and
-// the switch to four-colour).
+// area; its width follows only beyond 256 pixels (and at the switch to
+// four-colour), and is never less than the design width of 301 pixels.
 #include <array>
 
 #include "formats/m11_file.h"
@@ -92,12 +92,11 @@ class Area {
 
   private:
     static constexpr int index(Arrow arrow) { return static_cast<int>(arrow); }
-    static constexpr int follow_width(int width) {
-        return width - first_side + design_client_width;
-    }
     static constexpr int follow_height(int height) {
         return height - first_side + design_client_height;
     }
+    // The window's width follows the area's.
+    void follow_width();
     bool change_width(Arrow arrow);
     bool change_height(Arrow arrow);
     void set_enabled(Arrow arrow, bool enabled) { enabled_[index(arrow)] = enabled; }
