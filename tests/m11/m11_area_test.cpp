@@ -39,8 +39,6 @@ TEST(M11ByteCount, RoundsHalfToEven) {
     EXPECT_EQ(byte_count(764, 256, 4), 48896);
     EXPECT_EQ(byte_count(768, 256, 4), 49152);
     EXPECT_EQ(byte_count(512, 767, 8), 49088);
-    EXPECT_EQ(converter::m11::divide_half_even(-5, 2), -2);
-    EXPECT_EQ(converter::m11::divide_half_even(-7, 2), -4);
 }
 
 TEST(M11Area, BeforeAnyPictureOnlyMonoEnablesButtons) {
@@ -121,13 +119,6 @@ TEST(M11Area, HeightStopsAtTheMinimumSide) {
     EXPECT_EQ(area.height(), 79);
     EXPECT_FALSE(area.enabled(Arrow::shorter));
     EXPECT_TRUE(area.enabled(Arrow::taller));
-
-    Area at_64 = first_picture(false);
-    EXPECT_EQ(press_until_refused(at_64, Arrow::shorter), 256 - 64);
-    EXPECT_EQ(at_64.height(), 64);
-    EXPECT_FALSE(at_64.enabled(Arrow::shorter));
-    ASSERT_TRUE(at_64.press(Arrow::taller));
-    EXPECT_TRUE(at_64.enabled(Arrow::shorter));
 }
 
 TEST(M11Area, WindowWidthFollowsOnlyFrom256) {

@@ -114,15 +114,4 @@ TEST(M11MonoWalk, CutAreaLeavesItsLastColumnsAsTheyWere) {
     EXPECT_EQ(surface.refreshes(), 3);
 }
 
-TEST(M11MonoWalk, LeftColumnsHideTheRest) {
-    platform::MemorySurface surface(10, 2, 7);
-    converter::m11::LeftColumns left(surface, 8);
-    EXPECT_EQ(left.pixel_width(), 8);
-    EXPECT_EQ(left.pixel_height(), 2);
-    EXPECT_EQ(left.pixel(7, 1), 7);
-    EXPECT_EQ(left.pixel(8, 1), -1);
-    left.set_pixel(9, 0, 1);
-    EXPECT_EQ(surface.pixel(9, 0), 7);
-}
-
 }  // namespace

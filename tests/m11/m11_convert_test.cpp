@@ -131,15 +131,6 @@ TEST(M11ConvertMono, ExistingFileIsReplacedOnlyOnYes) {
     EXPECT_EQ(folder_names(rig.folder / "11M"), std::vector<std::string>{"testcard.11M"});
 }
 
-TEST(M11ConvertMono, WithoutCatalogWritesBesideThePicture) {
-    PictureRig rig("testcard.bmp");
-    rig.state.catalogs.set(catalogs::m11_catalog, "");
-    rig.choose("mono_col_mnu");
-    rig.choose("convbw_mnu");
-    EXPECT_EQ(read_bytes(rig.pictures / "testcard.11M"), mono_file(rig.source, 256, 256, 128));
-    EXPECT_EQ(shown(rig.modal.messages), std::vector<Shown>{saved(rig.pictures / "testcard.11M")});
-}
-
 struct FailureCase {
     bool mono;
     const char* item;
