@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "bench/gradient_surface.h"
 #include "converter/main_window.h"
 #include "converter/walks.h"
 #include "platform/memory_surface.h"
@@ -14,16 +15,7 @@
 
 namespace {
 
-// A surface filled with a gradient that crosses every threshold.
-platform::MemorySurface gradient_surface(int width, int height) {
-    platform::MemorySurface surface(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            surface.set_pixel(x, y, (x & 255) | ((y & 255) << 8) | (((x + y) & 255) << 16));
-        }
-    }
-    return surface;
-}
+using bench::gradient_surface;
 
 void mono_walk_512x256(benchmark::State& state) {
     const platform::MemorySurface source = gradient_surface(512, 256);

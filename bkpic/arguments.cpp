@@ -5,14 +5,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "converter/m11_area.h"
 #include "formats/bk_screen.h"
 #include "formats/m11_file.h"
 #include "viewer/palette.h"
 
 namespace bkpic {
 namespace {
-
-constexpr int minimum_side = 64;
 
 std::vector<std::string_view> split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
@@ -130,17 +129,18 @@ Parsed<converter::SwapFlags> parse_swaps(std::string_view text, converter::Actin
 }
 
 std::optional<std::string> area_refusal(Size area, int pixels_per_byte) {
+    namespace m11 = converter::m11;
     const std::string size = std::to_string(area.width) + "x" + std::to_string(area.height);
     if (area.width % pixels_per_byte != 0)
         return "area " + size + ": the width must be a multiple of " +
                std::to_string(pixels_per_byte) + " pixels";
-    if (area.width < minimum_side || area.height < minimum_side)
-        return "area " + size + ": each side must be at least " + std::to_string(minimum_side) +
-               " pixels";
-    const double bytes = double(area.width) * area.height / pixels_per_byte;
-    if (std::nearbyint(bytes) > bk::m11::data_budget)
-        return "area " + size + ": " + std::to_string(std::lround(bytes)) +
-               " bytes of picture data, more than the " + std::to_string(bk::m11::data_budget) +
+    if (area.width < m11::minimum_side || area.height < m11::minimum_side)
+        return "area " + size + ": each side must be at least " +
+               std::to_string(m11::minimum_side) + " pixels";
+    const long long bytes = m11::byte_count(area.width, area.height, pixels_per_byte);
+    if (bytes > m11::byte_budget)
+        return "area " + size + ": " + std::to_string(bytes) +
+               " bytes of picture data, more than the " + std::to_string(m11::byte_budget) +
                " an 11M file can hold";
     return std::nullopt;
 }

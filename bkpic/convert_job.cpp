@@ -1,5 +1,6 @@
 #include "bkpic/convert_job.h"
 
+#include "converter/m11_conversion.h"
 #include "converter/walks.h"
 #include "formats/m11_file.h"
 #include "platform/picture_canvas.h"
@@ -17,10 +18,21 @@ std::string offset_refusal(Offset offset, QSize picture, Size area) {
            std::to_string(max_y) + " of this picture";
 }
 
+// The picture data as the window's Convert walks and packs it; for the 11M
+// targets the whole file, header first.
 std::vector<std::uint8_t> walk(platform::PictureCanvas& canvas, const ConvertSettings& s) {
-    if (s.target.bits_per_pixel == 1) return converter::walk_mono(canvas, s.bw_level);
-    const auto acting = s.target.m11 ? converter::colour_swaps_act : converter::all_flags_act;
-    return converter::walk_colour(canvas, s.levels, s.swaps, acting);
+    const bool mono = s.target.bits_per_pixel == 1;
+    if (!s.target.m11) {
+        if (mono) return converter::walk_mono(canvas, s.bw_level);
+        return converter::walk_colour(canvas, s.levels, s.swaps);
+    }
+    namespace m11 = converter::m11;
+    const m11::ConversionPlan plan = m11::plan_conversion(
+        canvas.pixel_width(), canvas.pixel_height(), s.target.pixels_per_byte());
+    const std::vector<std::uint8_t> data =
+        mono ? m11::walk_mono_11m(canvas, plan, s.bw_level)
+             : m11::walk_colour_11m(canvas, plan, s.levels, s.swaps);
+    return bk::m11::file_bytes(plan.header, data);
 }
 
 }  // namespace
@@ -41,11 +53,6 @@ Converted convert_picture(const QImage& picture, const ConvertSettings& settings
     canvas.set_picture(picture);
     canvas.draw_picture(settings.fit, QPoint(-settings.offset.x, -settings.offset.y));
     result.file = walk(canvas, settings);
-    if (settings.target.m11) {
-        const bk::m11::Header header{
-            bk::m11::line_width_for(area.width, settings.target.pixels_per_byte()), area.height};
-        result.file = bk::m11::file_bytes(header, result.file);
-    }
     result.preview = canvas.image();
     return result;
 }

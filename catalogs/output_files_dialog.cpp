@@ -28,6 +28,15 @@ const OutputFilesLayout& viewer_output_files_layout() {
     return layout;
 }
 
+const OutputFilesLayout& converter_11m_output_files_layout() {
+    static const OutputFilesLayout layout{
+        "Form9",
+        {312, 136},
+        {{m11_catalog, "Catalog for 11M files:", {8, 32, 297, 17}, {8, 48, 297, 19}}},
+        {126, 88, 65, 25}};
+    return layout;
+}
+
 OutputFilesDialog::OutputFilesDialog(const OutputFilesLayout& layout, Catalogs& catalogs,
                                      platform::Modal& modal, QWidget* parent)
     : QDialog(parent), layout_(layout), catalogs_(catalogs), modal_(modal) {

@@ -27,8 +27,10 @@ struct OutputFilesLayout {
     QRect ok_button;
 };
 
-// The converter's dialog for its BBD and PIC catalogs.
+// The converter's dialog for its BBD and PIC catalogs (Form8).
 const OutputFilesLayout& converter_output_files_layout();
+// The 11M window's dialog for the 11M catalog (Form9).
+const OutputFilesLayout& converter_11m_output_files_layout();
 // The viewer's dialog (Form7) for its BMP catalog.
 const OutputFilesLayout& viewer_output_files_layout();
 

@@ -14,7 +14,9 @@ bool run_convert(const ConvertJob& job, platform::Modal& modal, const std::funct
     if (catalogs::ask_rewrite(*path, modal, job.program_name) == catalogs::rewrite_refused) {
         return false;
     }
-    const std::vector<std::uint8_t> bytes = walk();
+    std::vector<std::uint8_t> bytes = job.header;
+    const std::vector<std::uint8_t> walked = walk();
+    bytes.insert(bytes.end(), walked.begin(), walked.end());
     if (auto failure = platform::write_file_atomically(*path, bytes)) {
         modal.message_box(platform::error_message(*failure), job.error_title, platform::Buttons::ok,
                           platform::Icon::exclamation);

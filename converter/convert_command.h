@@ -1,7 +1,7 @@
 #pragma once
 // The Convert commands' common road: make sure of the catalog, draw the
 // picture afresh, ask before replacing a file, walk and pack, write the
-// file whole, and report.
+// file whole (header, if any, then the walked bytes), and report.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -14,10 +14,11 @@ namespace converter {
 struct ConvertJob {
     std::string source;       // the opened picture's path
     std::string catalog;      // the catalog of this kind of output
-    std::string extension;    // ".pic", ".bbd"
+    std::string extension;    // ".pic", ".bbd", ".11M"
     std::string error_title;  // "KVARO: Convbw"
     std::string program_name = "KVARO";
     std::string saved_title = "kvaro";
+    std::vector<std::uint8_t> header = {};  // written before the walked bytes
 };
 
 // Returns true when the file was written. Every failure has been shown.

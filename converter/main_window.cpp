@@ -14,6 +14,7 @@
 #include "converter/convert_command.h"
 #include "converter/main_help_window.h"
 #include "converter/walks.h"
+#include "converter/window_parts.h"
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
 #include "platform/qt_text.h"
@@ -22,9 +23,6 @@
 
 namespace converter {
 namespace {
-
-constexpr char open_filter[] =
-    "JPG Files (*.jpg)|*.jpg|GIF Files (*.gif)|*.gif|BMP Files (*.bmp)|*.bmp|";
 
 // Window geometry in pixels. The picture window's top-left corner never
 // moves; the client area grows with it.
@@ -50,17 +48,6 @@ ModeGeometry geometry_of(WindowMode mode) {
             break;
     }
     return {{512, 256}, QSize(512, 256) + client_margin, 512 + long_line_margin};
-}
-
-// Sets up one scroll bar for an overhang of the picture over the window.
-void set_up_scroll_bar(QScrollBar& bar, int overhang, bool minimal_step) {
-    if (overhang > 0) {
-        bar.setMaximum(overhang);
-        bar.setEnabled(true);
-    } else {
-        bar.setEnabled(false);
-    }
-    if (!minimal_step) bar.setSingleStep(arrow_step(bar.maximum()));
 }
 
 }  // namespace
@@ -215,8 +202,8 @@ void Form1::draw_picture() {
         vscroll_->setValue(0);
     }
     const QSize overhang = picture_->picture_size() - picture_->size();
-    set_up_scroll_bar(*hscroll_, overhang.width(), min_x_->isChecked());
-    set_up_scroll_bar(*vscroll_, overhang.height(), min_y_->isChecked());
+    set_up_scroll_bar(*hscroll_, overhang.width(), min_x_->isChecked(), 20);
+    set_up_scroll_bar(*vscroll_, overhang.height(), min_y_->isChecked(), 20);
 }
 
 void Form1::scroll_changed() {
@@ -224,7 +211,7 @@ void Form1::scroll_changed() {
 }
 
 void Form1::open_picture() {
-    const std::string name = modal_.open_file({"", "jpg", open_filter, 1});
+    const std::string name = modal_.open_file(picture_open_request());
     if (name.empty()) return;
     platform::DecodedPicture decoded;
     {
@@ -315,9 +302,7 @@ void Form1::convert_colour() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    const auto answer = modal_.message_box("Are you sure?", "KVARO", platform::Buttons::yes_no,
-                                           platform::Icon::question);
-    if (answer == platform::Answer::yes) {
+    if (confirm_close(modal_)) {
         event->accept();
     } else {
         event->ignore();

@@ -56,11 +56,11 @@ bk::ColourIndex colour_index(std::int32_t pixel, const ColourLevels& levels, con
     return result;
 }
 
-int arrow_step(int max) {
-    if (max <= 20) return 1;
-    const int quotient = max / 20;
-    const int twice_rest = max % 20 * 2;
-    if (twice_rest > 20 || (twice_rest == 20 && quotient % 2 == 1)) return quotient + 1;
+int arrow_step(int max, int parts) {
+    if (max <= parts) return 1;
+    const int quotient = max / parts;
+    const int twice_rest = max % parts * 2;
+    if (twice_rest > parts || (twice_rest == parts && quotient % 2 == 1)) return quotient + 1;
     return quotient;
 }
 

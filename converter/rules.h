@@ -50,8 +50,9 @@ bk::ColourIndex colour_class(std::int32_t pixel, const ColourLevels& levels);
 bk::ColourIndex colour_index(std::int32_t pixel, const ColourLevels& levels, const SwapFlags& flags,
                              ActingFlags acting = all_flags_act);
 
-// The arrow step of a scroll bar with the given maximum: Max / 20 rounded to
-// the nearest whole number, halves to the even neighbour; 1 up to Max 20.
-int arrow_step(int max);
+// The arrow step of a scroll bar with the given maximum: Max / parts rounded
+// to the nearest whole number, halves to the even neighbour; 1 up to Max
+// parts. The main window uses 20 parts, the 11M window 50.
+int arrow_step(int max, int parts = 20);
 
 }  // namespace converter

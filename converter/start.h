@@ -10,9 +10,8 @@
 
 namespace converter {
 
-// The main window for the argument text, loaded and ready to show.
-// NOTE: the 11M window is not part of the converter yet; until it is,
-// "/11m" opens the main window as well.
+// The main window for the argument text, loaded and ready to show: the 11M
+// window (Form6) for exactly "/11m" or "/11M", else the main window (Form1).
 std::unique_ptr<QMainWindow> start_converter(std::string_view argument_text, ConverterState& state,
                                              platform::Modal& modal);
 

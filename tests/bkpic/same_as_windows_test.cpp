@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "bkpic/command_line.h"
+#include "catalogs/catalog_ops.h"
+#include "tests/m11/m11_window_rig.h"
 #include "tests/support/main_window_rig.h"
 
 namespace {
@@ -119,6 +121,84 @@ INSTANTIATE_TEST_SUITE_P(
                         levels(128, 128, 128),
                         {1, 6}},
                     Job{"sprite", "gradient.jpg", "s64_mnu", "convcol_mnu", ".bbd", true}),
+    [](const auto& info) { return "Job" + std::to_string(info.index); });
+
+// The 11M window: the area sized with its arrow buttons, then converted.
+struct M11Job {
+    const char* to;
+    const char* picture;
+    bool mono;
+    std::vector<std::pair<const char*, int>> clicks;  // buttons and how often
+    const char* area;
+    bool fit = false;
+    int x = 0, y = 0;
+    converter::ColourLevels levels{};
+    std::vector<int> swaps{};
+};
+
+Bytes converted_by_11m_window(const M11Job& job, const std::string& input) {
+    M11Rig rig;
+    rig.open(input);
+    if (job.mono) rig.choose("mono_col_mnu");
+    for (const auto& [button, times] : job.clicks) rig.click(button, times);
+    if (job.fit) rig.choose("ftw_mnu");
+    rig.bar("HScroll1").setValue(job.x);
+    rig.bar("VScroll1").setValue(job.y);
+    rig.state.colour_levels = job.levels;
+    for (int flag : job.swaps) rig.state.swap_flags[flag - 1] = true;
+    rig.choose(job.mono ? "convbw_mnu" : "convcol_mnu");
+    const std::string name = catalogs::file_name_of(input);
+    return read_bytes(rig.folder / ("11M/" + name.substr(0, name.size() - 4) + ".11M"));
+}
+
+class SameAs11mWindow : public testing::TestWithParam<M11Job> {};
+
+TEST_P(SameAs11mWindow, WritesTheWindowsBytes) {
+    const M11Job& job = GetParam();
+    TempFolder folder;
+    const std::string input = folder / job.picture;
+    std::filesystem::copy_file(sample(job.picture), input);
+    const Bytes by_window = converted_by_11m_window(job, input);
+    ASSERT_FALSE(by_window.empty());
+
+    QStringList args{"bkpic",  "convert", QString::fromStdString(input),
+                     "--to",   job.to,    "--area",
+                     job.area, "-o",      QString::fromStdString(folder / "out.11M")};
+    if (job.fit) args << "--fit";
+    if (job.x || job.y) args << "--offset" << QString("%1,%2").arg(job.x).arg(job.y);
+    args << "--levels"
+         << QString("%1,%2,%3").arg(job.levels.red).arg(job.levels.green).arg(job.levels.blue);
+    QStringList swaps;
+    for (int flag : job.swaps) swaps << QString::number(flag);
+    if (!swaps.isEmpty()) args << "--swap" << swaps.join(',');
+    std::ostringstream out, err;
+    EXPECT_EQ(bkpic::run_command_line(args, out, err), bkpic::all_done) << err.str();
+    EXPECT_EQ(read_bytes(folder / "out.11M"), by_window);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Areas, SameAs11mWindow,
+    testing::Values(
+        M11Job{"11m-color", "gradient.jpg", false, {}, "256x256"},
+        M11Job{"11m-mono",
+               "gradient.jpg",
+               true,
+               {{"Command4", 2}, {"Command2", 30}},
+               "272x226",
+               false,
+               258,
+               74},
+        M11Job{"11m-color",
+               "testcard.bmp",
+               false,
+               {{"Command1", 48}},
+               "64x256",
+               true,
+               0,
+               0,
+               levels(100, 150, 90),
+               {2, 4, 7}},
+        M11Job{"11m-mono", "quadrants.gif", true, {{"Command1", 24}, {"Command2", 192}}, "64x64"}),
     [](const auto& info) { return "Job" + std::to_string(info.index); });
 
 }  // namespace

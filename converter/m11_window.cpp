@@ -1,0 +1,405 @@
+#include "converter/m11_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "catalogs/output_files_dialog.h"
+#include "catalogs/settings_io.h"
+#include "converter/about.h"
+#include "converter/bw_levels_dialog.h"
+#include "converter/change_colors_dialog.h"
+#include "converter/color_levels_dialog.h"
+#include "converter/help_11m_window.h"
+#include "converter/m11_pictures.h"
+#include "converter/window_parts.h"
+#include "platform/picture_file.h"
+#include "platform/picture_window.h"
+#include "platform/qt_text.h"
+#include "platform/secondary_window.h"
+#include "platform/separator_line.h"
+
+namespace converter {
+namespace {
+
+using m11::Arrow;
+
+constexpr QSize size_button{25, 17};
+constexpr int size_button_top = 8;
+
+struct ArrowButton {
+    const char* name;
+    const char* description;
+    ArrowDirection direction;
+    int left;
+};
+
+constexpr std::array<ArrowButton, 4> arrow_buttons{
+    {{"Command1", "Narrower", ArrowDirection::left, 16},
+     {"Command2", "Shorter", ArrowDirection::up, 64},
+     {"Command3", "Taller", ArrowDirection::down, 112},
+     {"Command4", "Wider", ArrowDirection::right, 160}}};
+
+struct LabelPlace {
+    const char* text;
+    int left;
+    int width;
+};
+
+// "DX:", area width, "DY:", area height, "mX:", mX, "mY:", mY.
+constexpr std::array<LabelPlace, 8> label_places{{{"DX:", 16, 24},
+                                                  {"256", 40, 40},
+                                                  {"DY:", 80, 24},
+                                                  {"256", 104, 40},
+                                                  {"mX:", 200, 24},
+                                                  {"1", 224, 24},
+                                                  {"mY:", 248, 24},
+                                                  {"1", 272, 24}}};
+constexpr int label_height = 17;
+
+QToolButton* picture_button(QWidget* parent, const char* name, const char* description,
+                            const QImage& picture, int left) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setAccessibleName(description);
+    button->setToolTip(description);
+    button->setIcon(picture_icon(picture));
+    button->setIconSize(picture.size());
+    button->setGeometry(QRect(QPoint(left, size_button_top), size_button));
+    button->setEnabled(false);
+    return button;
+}
+
+}  // namespace
+
+Form6::Form6(ConverterState& state, platform::Modal& modal, QWidget* parent)
+    : QMainWindow(parent), state_(state), modal_(modal) {
+    setObjectName("Form6");
+    setWindowTitle("KVARO v.5.0 [11M]");
+    create_controls();
+    create_menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    lay_out();
+    catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::m11_catalog});
+}
+
+Form6::~Form6() {
+    platform::close_secondary(output_files_);
+    platform::close_secondary(bw_levels_);
+    platform::close_secondary(colour_levels_);
+    platform::close_secondary(change_colours_);
+}
+
+void Form6::create_controls() {
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+    lines_ = {
+        platform::separator_line(client, "Line1", 0, QPalette::Mid, m11::design_client_width),
+        platform::separator_line(client, "Line2", 1, QPalette::Base, m11::design_client_width)};
+
+    picture_ = new platform::PictureWindow(client);
+    picture_->setObjectName("Picture1");
+    picture_->setAccessibleName("Picture");
+    picture_->move(m11::picture_left, m11::picture_top);
+
+    hscroll_ = new QScrollBar(Qt::Horizontal, client);
+    hscroll_->setObjectName("HScroll1");
+    hscroll_->setAccessibleName("Horizontal scroll");
+    vscroll_ = new QScrollBar(Qt::Vertical, client);
+    vscroll_->setObjectName("VScroll1");
+    vscroll_->setAccessibleName("Vertical scroll");
+    for (QScrollBar* bar : {hscroll_, vscroll_}) {
+        bar->setRange(0, 0);
+        bar->setPageStep(1);
+        bar->setEnabled(false);
+        connect(bar, &QScrollBar::valueChanged, this, &Form6::scroll_changed);
+    }
+    create_size_buttons(client);
+    create_labels(client);
+}
+
+void Form6::create_size_buttons(QWidget* client) {
+    for (std::size_t i = 0; i < arrows_.size(); ++i) {
+        const ArrowButton& info = arrow_buttons[i];
+        arrows_[i] = picture_button(client, info.name, info.description,
+                                    arrow_picture(info.direction), info.left);
+        connect(arrows_[i], &QToolButton::clicked, this,
+                [this, arrow = static_cast<Arrow>(i)] { press(arrow); });
+    }
+    check_x_ = picture_button(client, "Check1", "Width factor", letter_picture('X'), 208);
+    check_y_ = picture_button(client, "Check2", "Height step", letter_picture('Y'), 256);
+    for (QToolButton* check : {check_x_, check_y_}) check->setCheckable(true);
+    connect(check_x_, &QToolButton::clicked, this, &Form6::toggle_x);
+    connect(check_y_, &QToolButton::clicked, this, &Form6::toggle_y);
+}
+
+void Form6::create_labels(QWidget* client) {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const LabelPlace& place = label_places[i];
+        labels_[i] = new QLabel(place.text, client);
+        labels_[i]->setObjectName(QString("Label%1").arg(i + 1));
+        labels_[i]->resize(place.width, label_height);
+    }
+}
+
+QAction* Form6::add_item(QMenu* menu, const char* name, const char* caption,
+                         const QKeySequence& shortcut, void (Form6::*handler)()) {
+    QAction* action = add_menu_item(*menu, name, caption, shortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void Form6::create_menus() {
+    QMenu* file = add_menu(*this, "file_mnu", "File");
+    add_item(file, "open_mnu", "Open", QKeySequence("Ctrl+O"), &Form6::open_picture);
+    add_item(file, "outcat11_mnu", "Output_catalog", {}, &Form6::show_output_files);
+    connect(add_menu_item(*file, "exit_mnu", "Exit"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* window = add_menu(*this, "window_mnu", "Window");
+    mono_ = add_item(window, "mono_col_mnu", "Mono", {}, &Form6::toggle_mono);
+    fit_ = add_item(window, "ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"), &Form6::toggle_fit);
+    redraw_ =
+        add_item(window, "rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"), &Form6::draw_picture_11m);
+    min_x_ = add_item(window, "minxscrl_mnu", "MinXscroll", {}, &Form6::toggle_min_x_scroll);
+    min_y_ = add_item(window, "minyscrl_mnu", "MinYscroll", {}, &Form6::toggle_min_y_scroll);
+    for (QAction* action : {mono_, fit_, min_x_, min_y_}) action->setCheckable(true);
+    for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(false);
+
+    QMenu* mono = add_menu(*this, "converttobw_mnu", "Mono");
+    mono_items_ = {
+        add_item(mono, "bwlev_mnu", "BW_levels", QKeySequence("Ctrl+B"), &Form6::show_bw_levels),
+        add_item(mono, "vm_mnu", "View_mono", QKeySequence("Ctrl+M"), &Form6::view_mono),
+        add_item(mono, "convbw_mnu", "Convert", {}, &Form6::convert_mono)};
+
+    QMenu* colour = add_menu(*this, "converttocol_mnu", "Color");
+    colour_items_ = {
+        add_item(colour, "collev_mnu", "Color_levels", QKeySequence("Ctrl+L"),
+                 &Form6::show_colour_levels),
+        add_item(colour, "changecol_mnu", "Change_colors", QKeySequence("Ctrl+G"),
+                 &Form6::show_change_colours),
+        add_item(colour, "vcol_mnu", "View_color", QKeySequence("Ctrl+C"), &Form6::view_colour),
+        add_item(colour, "convcol_mnu", "Convert", {}, &Form6::convert_colour)};
+    for (QAction* action : mono_items_ + colour_items_) action->setEnabled(false);
+
+    QMenu* help = add_menu(*this, "help_mnu", "?");
+    add_item(help, "about_mnu", "About", {}, &Form6::show_about);
+    add_item(help, "dsc_mnu", "Help", QKeySequence("F1"), &Form6::show_help);
+}
+
+// Puts every control where the area's size puts it and shows the area's
+// numbers and button states.
+void Form6::lay_out() {
+    const QRect area(QPoint(m11::picture_left, m11::picture_top),
+                     QSize(area_.width(), area_.height()));
+    if (picture_->size() != area.size()) picture_->set_size(area.width(), area.height());
+    hscroll_->setGeometry(area.left(), area.bottom() + 1, area.width(), m11::scroll_bar_thickness);
+    vscroll_->setGeometry(area.right() + 1, area.top(), m11::scroll_bar_thickness, area.height());
+    centralWidget()->setFixedSize(area_.client_width(), area_.client_height());
+    for (QWidget* line : lines_) line->resize(area_.client_width(), 1);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i]->move(label_places[i].left, area_.label_top());
+    }
+    labels_[1]->setText(QString::number(area_.width()));
+    labels_[3]->setText(QString::number(area_.height()));
+    labels_[5]->setText(QString::number(area_.mx()));
+    labels_[7]->setText(QString::number(area_.my()));
+    for (std::size_t i = 0; i < arrows_.size(); ++i) {
+        arrows_[i]->setEnabled(area_.enabled(static_cast<Arrow>(i)));
+    }
+    check_x_->setChecked(area_.mx() != 1);
+    check_y_->setChecked(area_.my() != 1);
+}
+
+void Form6::enable_mode_items() {
+    for (QAction* action : area_.mono() ? mono_items_ : colour_items_) action->setEnabled(true);
+}
+
+void Form6::open_picture() {
+    const std::string name = modal_.open_file(picture_open_request());
+    if (!name.empty() && !load_picture(name)) return;
+    enable_mode_items();
+}
+
+bool Form6::load_picture(const std::string& name) {
+    platform::DecodedPicture decoded;
+    {
+        platform::BusyPointer busy(modal_);
+        decoded = platform::decode_picture(platform::to_qt(name));
+    }
+    if (decoded.failure) {
+        modal_.message_box(platform::error_message(*decoded.failure), "KVARO [11M]: Open picture",
+                           platform::Buttons::ok, platform::Icon::exclamation);
+        return false;
+    }
+    picture_->set_picture(decoded.image);
+    picture_->clear();
+    hscroll_->setValue(0);
+    vscroll_->setValue(0);
+    if (!picture_loaded_) {
+        picture_loaded_ = true;
+        area_.first_picture();
+        for (QWidget* control : {check_x_, check_y_}) control->setEnabled(true);
+        for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(true);
+        lay_out();
+    }
+    draw_picture_11m();
+    area_.picture_overhangs(area_.width() < image_size_.width(),
+                            area_.height() < image_size_.height());
+    lay_out();
+    source_ = name;
+    return true;
+}
+
+void Form6::press(Arrow arrow) {
+    area_.press(arrow);
+    lay_out();
+    draw_picture_11m();
+}
+
+void Form6::toggle_x() {
+    area_.toggle_mx();
+    lay_out();
+}
+
+void Form6::toggle_y() {
+    area_.toggle_my();
+    lay_out();
+}
+
+// Four-colour to monochrome and back; the picture is not redrawn.
+void Form6::toggle_mono() {
+    area_.toggle_mono();
+    mono_->setChecked(area_.mono());
+    for (QAction* action : mono_items_) action->setEnabled(area_.mono());
+    for (QAction* action : colour_items_) action->setEnabled(!area_.mono());
+    lay_out();
+}
+
+QPoint Form6::scroll_offset() const {
+    return {-hscroll_->value(), -vscroll_->value()};
+}
+
+void Form6::place_picture() {
+    picture_->draw_picture(fit_->isChecked(), scroll_offset());
+}
+
+void Form6::draw_picture_11m() {
+    if (fit_->isChecked()) {
+        hscroll_->setEnabled(false);
+        vscroll_->setEnabled(false);
+        place_picture();
+        return;
+    }
+    place_picture();
+    const float across = m11::relative_position(hscroll_->value(), hscroll_->maximum());
+    const float down = m11::relative_position(vscroll_->value(), vscroll_->maximum());
+    image_size_ = picture_->picture_size();
+    set_up_scroll_bar(*hscroll_, image_size_.width() - area_.width(), min_x_->isChecked(),
+                      m11::scroll_parts);
+    set_up_scroll_bar(*vscroll_, image_size_.height() - area_.height(), min_y_->isChecked(),
+                      m11::scroll_parts);
+    if (hscroll_->isEnabled()) hscroll_->setValue(m11::value_at(across, hscroll_->maximum()));
+    if (vscroll_->isEnabled()) vscroll_->setValue(m11::value_at(down, vscroll_->maximum()));
+}
+
+void Form6::scroll_changed() {
+    picture_->draw_picture(false, scroll_offset());
+}
+
+void Form6::toggle_fit() {
+    picture_->clear();
+    draw_picture_11m();
+}
+
+void Form6::toggle_min_x_scroll() {
+    hscroll_->setSingleStep(
+        min_x_->isChecked() ? 1 : arrow_step(hscroll_->maximum(), m11::scroll_parts));
+}
+
+void Form6::toggle_min_y_scroll() {
+    vscroll_->setSingleStep(
+        min_y_->isChecked() ? 1 : arrow_step(vscroll_->maximum(), m11::scroll_parts));
+}
+
+void Form6::show_output_files() {
+    auto* dialog = platform::show_secondary(output_files_, *this, [this] {
+        return new catalogs::OutputFilesDialog(catalogs::converter_11m_output_files_layout(),
+                                               state_.catalogs, modal_);
+    });
+    dialog->fill();
+}
+
+void Form6::show_bw_levels() {
+    platform::show_secondary(bw_levels_, *this, [this] { return new Form2(state_.bw_level); });
+}
+
+void Form6::show_colour_levels() {
+    platform::show_secondary(colour_levels_, *this,
+                             [this] { return new Form3(state_.colour_levels); });
+}
+
+void Form6::show_change_colours() {
+    auto* dialog = platform::show_secondary(change_colours_, *this,
+                                            [this] { return new Form4(state_.swap_flags); });
+    dialog->focus_first();
+}
+
+void Form6::show_about() {
+    open_about(*this);
+}
+
+void Form6::show_help() {
+    open_11m_help(*this);
+}
+
+void Form6::view_mono() {
+    place_picture();
+    m11::walk_mono_11m(*picture_, {area_.width(), {}}, state_.bw_level);
+}
+
+void Form6::view_colour() {
+    place_picture();
+    m11::walk_colour_11m(*picture_, {area_.width(), {}}, state_.colour_levels, state_.swap_flags);
+}
+
+ConvertJob Form6::convert_job(const char* error_title, const m11::ConversionPlan& plan) const {
+    ConvertJob job{source_, state_.catalogs.value(catalogs::m11_catalog),
+                   std::string(bk::m11::extension), error_title};
+    const auto header = bk::m11::header_bytes(plan.header);
+    job.header.assign(header.begin(), header.end());
+    return job;
+}
+
+// Before the first picture there is no picture to name a file after: the
+// Converts then only show the blank area's result, as the views do.
+void Form6::convert_mono() {
+    if (!picture_loaded_) return view_mono();
+    const m11::ConversionPlan plan = m11::plan_conversion(area_.width(), area_.height(), 8);
+    run_convert(
+        convert_job("KVARO [11M]: Convbw", plan), modal_, [this] { place_picture(); },
+        [this, plan] { return m11::walk_mono_11m(*picture_, plan, state_.bw_level); });
+}
+
+void Form6::convert_colour() {
+    if (!picture_loaded_) return view_colour();
+    const m11::ConversionPlan plan = m11::plan_conversion(area_.width(), area_.height(), 4);
+    run_convert(
+        convert_job("KVARO [11M]: Convcol", plan), modal_, [this] { place_picture(); },
+        [this, plan] {
+            return m11::walk_colour_11m(*picture_, plan, state_.colour_levels, state_.swap_flags);
+        });
+}
+
+void Form6::closeEvent(QCloseEvent* event) {
+    if (confirm_close(modal_)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace converter

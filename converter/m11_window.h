@@ -1,0 +1,115 @@
+#pragma once
+// The 11M converter window (Form6): its picture window is the conversion
+// area, sized with four arrow buttons within the 11M byte budget, and viewed
+// or converted into an 11M file in monochrome or four-colour mode.
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <string>
+
+#include "converter/convert_command.h"
+#include "converter/m11_area.h"
+#include "converter/m11_conversion.h"
+#include "converter/state.h"
+#include "platform/modal.h"
+
+class QAction;
+class QLabel;
+class QScrollBar;
+class QToolButton;
+
+namespace catalogs {
+class OutputFilesDialog;
+}
+namespace platform {
+class PictureWindow;
+}
+
+namespace converter {
+
+class Form2;
+class Form3;
+class Form4;
+
+class Form6 : public QMainWindow {
+    Q_OBJECT
+  public:
+    Form6(ConverterState& state, platform::Modal& modal, QWidget* parent = nullptr);
+    ~Form6() override;
+
+    const m11::Area& area() const { return area_; }
+    const std::string& source_path() const { return source_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private slots:
+    void open_picture();
+    void show_output_files();
+    void toggle_mono();
+    void toggle_fit();
+    // Redraw: draws the picture and fits the scroll bars to it, keeping the
+    // view at the same relative place when the area or the picture changed.
+    void draw_picture_11m();
+    void toggle_min_x_scroll();
+    void toggle_min_y_scroll();
+    void scroll_changed();
+    void toggle_x();
+    void toggle_y();
+    void show_bw_levels();
+    void view_mono();
+    void convert_mono();
+    void show_colour_levels();
+    void show_change_colours();
+    void view_colour();
+    void convert_colour();
+    void show_about();
+    void show_help();
+
+  private:
+    void create_controls();
+    void create_size_buttons(QWidget* client);
+    void create_labels(QWidget* client);
+    void create_menus();
+    QAction* add_item(QMenu* menu, const char* name, const char* caption,
+                      const QKeySequence& shortcut, void (Form6::*handler)());
+    bool load_picture(const std::string& name);
+    void enable_mode_items();
+    void press(m11::Arrow arrow);
+    void lay_out();
+    void place_picture();
+    QPoint scroll_offset() const;
+    ConvertJob convert_job(const char* error_title, const m11::ConversionPlan& plan) const;
+
+    ConverterState& state_;
+    platform::Modal& modal_;
+    m11::Area area_;
+
+    platform::PictureWindow* picture_ = nullptr;
+    QScrollBar* hscroll_ = nullptr;
+    QScrollBar* vscroll_ = nullptr;
+    std::array<QWidget*, 2> lines_{};
+    std::array<QToolButton*, 4> arrows_{};  // Command1..Command4
+    QToolButton* check_x_ = nullptr;
+    QToolButton* check_y_ = nullptr;
+    std::array<QLabel*, 8> labels_{};
+
+    QAction* mono_ = nullptr;
+    QAction* fit_ = nullptr;
+    QAction* redraw_ = nullptr;
+    QAction* min_x_ = nullptr;
+    QAction* min_y_ = nullptr;
+    QList<QAction*> mono_items_;
+    QList<QAction*> colour_items_;
+
+    QPointer<catalogs::OutputFilesDialog> output_files_;
+    QPointer<Form2> bw_levels_;
+    QPointer<Form3> colour_levels_;
+    QPointer<Form4> change_colours_;
+
+    bool picture_loaded_ = false;
+    QSize image_size_;  // the picture's natural size when draw_picture_11m last took it
+    std::string source_;
+};
+
+}  // namespace converter
