@@ -41,18 +41,7 @@ inline constexpr int design_client_height = 331;
 // A scroll bar's arrow step is its Max / 50 (see arrow_step in rules.h).
 inline constexpr int scroll_parts = 50;
 
-// numerator / denominator to the nearest integer, a half to the even
-// neighbour; denominator > 0.
-constexpr long long divide_half_even(long long numerator, long long denominator) {
-    long long quotient = numerator / denominator;
-    long long rest = numerator % denominator;
-    if (rest < 0) {
-        rest += denominator;
-        --quotient;
-    }
-    if (2 * rest > denominator || (2 * rest == denominator && quotient % 2 != 0)) ++quotient;
-    return quotient;
-}
+using bk::m11::divide_half_even;
 
 // Bytes of picture data an area holds, rounded half to even.
 constexpr long long byte_count(int width, int height, int pixels_per_byte) {

@@ -1,7 +1,6 @@
 #include "formats/m11_file.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace bk::m11 {
 
@@ -36,7 +35,7 @@ std::vector<std::uint8_t> file_bytes(Header header, std::span<const std::uint8_t
 }
 
 int line_width_for(int area_width, int pixels_per_byte) {
-    return static_cast<int>(std::nearbyint(double(area_width) / pixels_per_byte));
+    return static_cast<int>(divide_half_even(area_width, pixels_per_byte));
 }
 
 bool header_fits(Header header) {

@@ -50,6 +50,19 @@ std::array<std::uint8_t, header_size> header_bytes(Header header);
 // Header and data as one file image.
 std::vector<std::uint8_t> file_bytes(Header header, std::span<const std::uint8_t> data);
 
+// numerator / denominator to the nearest integer, a half to the even
+// neighbour; denominator > 0.
+constexpr long long divide_half_even(long long numerator, long long denominator) {
+    long long quotient = numerator / denominator;
+    long long rest = numerator % denominator;
+    if (rest < 0) {
+        rest += denominator;
+        --quotient;
+    }
+    if (2 * rest > denominator || (2 * rest == denominator && quotient % 2 != 0)) ++quotient;
+    return quotient;
+}
+
 // The line width for an area `area_width` pixels wide at `pixels_per_byte`
 // (8 monochrome, 4 four-colour), rounded to the nearest integer with a half
 // going to the even neighbour.
