@@ -88,18 +88,6 @@ TEST(M11Window, CaptionLayoutMenusAndTheirStatesAtStart) {
     EXPECT_FALSE(rig.action("hlp11_hlp_mnu")->isEnabled());
 }
 
-TEST(M11Window, LoadReportsTheSettingsFile) {
-    M11Rig none("");
-    EXPECT_EQ(shown(none.load_messages),
-              (std::vector<Shown>{{"Error 2: No such file or directory", "ORVAK: Load ini-file",
-                                   Buttons::ok, Icon::critical}}));
-    M11Rig foreign("*******KVARO_Ini*******\r\nBMP catalog>\r\n/x\r\n");
-    EXPECT_EQ(shown(foreign.load_messages),
-              (std::vector<Shown>{{"Error: Bad File " + (foreign.folder / "orvak.ini") + "!",
-                                   "ORVAK", Buttons::ok, Icon::exclamation}}));
-    EXPECT_EQ(foreign.state.catalogs.value(catalogs::bmp_catalog), "");
-}
-
 TEST(M11Open, ACancelledFirstOpenDrawsTheEmptyBufferAndEnablesTheFileItems) {
     M11Rig rig;
     rig.state.maps.colour[0] = green;  // zero bytes show
