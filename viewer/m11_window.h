@@ -75,6 +75,8 @@ class Form2 : public QMainWindow {
     QPointer<Form6> change_bw_;
 
     m11::Buffer buffer_{};
+    // Until the first file: the picture window as laid out, so that Mono
+    // after a cancelled first Open shows 512 x 256 pixels, not an empty window.
     bk::m11::Header header_ = m11::design_header;
     bool file_loaded_ = false;
     std::string file_name_;
