@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <type_traits>
 
 namespace platform {
 
@@ -25,12 +26,16 @@ inline QAction* add_menu_item(QMenu& menu, const char* name, const char* caption
     return action;
 }
 
-// An item whose choice runs `handler` of `window` (nothing when null).
-template <class Window>
+// An item whose choice runs `handler` (a member function of `receiver`, or a
+// functor) in the context of `receiver`; a null member function runs nothing.
+template <class Receiver, class Handler>
 QAction* add_menu_item(QMenu& menu, const char* name, const char* caption,
-                       const QKeySequence& shortcut, Window* window, void (Window::*handler)()) {
+                       const QKeySequence& shortcut, Receiver* receiver, Handler handler) {
     QAction* action = add_menu_item(menu, name, caption, shortcut);
-    if (handler != nullptr) QObject::connect(action, &QAction::triggered, window, handler);
+    if constexpr (std::is_member_function_pointer_v<Handler>) {
+        if (handler == nullptr) return action;
+    }
+    QObject::connect(action, &QAction::triggered, receiver, handler);
     return action;
 }
 
