@@ -1,13 +1,13 @@
 #include "bkpic/render_job.h"
 
 #include <QFileInfo>
-#include <array>
 
 #include "formats/m11_file.h"
 #include "platform/atomic_file.h"
 #include "platform/picture_canvas.h"
 #include "viewer/bk_file.h"
 #include "viewer/drawing.h"
+#include "viewer/m11_picture.h"
 
 namespace bkpic {
 namespace {
@@ -38,11 +38,12 @@ Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer:
     const m11::Reading reading = m11::read(file);
     if (reading.status != m11::ReadStatus::ok)
         return {{}, std::string(m11::describe(reading.status))};
-    std::array<std::uint8_t, m11::buffer_size> buffer{};  // a fresh window's buffer
+    viewer::m11::Buffer buffer{};  // a fresh window's buffer
     std::copy(reading.data.begin(), reading.data.end(), buffer.begin());
-    const m11::Header& header = reading.header;
-    platform::PictureCanvas canvas(header.line_width * (mono ? 8 : 4), header.line_count);
+    const viewer::m11::PixelSize size = viewer::m11::picture_size(reading.header, mono);
+    platform::PictureCanvas canvas(size.width, size.height);
     viewer::BkPainter painter(canvas, maps);
+    // The 11M window draws its buffer as the main window draws a screen.
     if (mono)
         viewer::drawmonopic(painter, buffer);
     else

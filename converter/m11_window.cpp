@@ -16,6 +16,7 @@
 #include "converter/help_11m_window.h"
 #include "converter/m11_pictures.h"
 #include "converter/window_parts.h"
+#include "platform/menus.h"
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
 #include "platform/qt_text.h"
@@ -148,18 +149,17 @@ void Form6::create_labels(QWidget* client) {
 
 QAction* Form6::add_item(QMenu* menu, const char* name, const char* caption,
                          const QKeySequence& shortcut, void (Form6::*handler)()) {
-    QAction* action = add_menu_item(*menu, name, caption, shortcut);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
+    return platform::add_menu_item(*menu, name, caption, shortcut, this, handler);
 }
 
 void Form6::create_menus() {
-    QMenu* file = add_menu(*this, "file_mnu", "File");
+    QMenu* file = platform::add_menu(*this, "file_mnu", "File");
     add_item(file, "open_mnu", "Open", QKeySequence("Ctrl+O"), &Form6::open_picture);
     add_item(file, "outcat11_mnu", "Output_catalog", {}, &Form6::show_output_files);
-    connect(add_menu_item(*file, "exit_mnu", "Exit"), &QAction::triggered, this, &QWidget::close);
+    connect(platform::add_menu_item(*file, "exit_mnu", "Exit"), &QAction::triggered, this,
+            &QWidget::close);
 
-    QMenu* window = add_menu(*this, "window_mnu", "Window");
+    QMenu* window = platform::add_menu(*this, "window_mnu", "Window");
     mono_ = add_item(window, "mono_col_mnu", "Mono", {}, &Form6::toggle_mono);
     fit_ = add_item(window, "ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"), &Form6::toggle_fit);
     redraw_ =
@@ -169,13 +169,13 @@ void Form6::create_menus() {
     for (QAction* action : {mono_, fit_, min_x_, min_y_}) action->setCheckable(true);
     for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(false);
 
-    QMenu* mono = add_menu(*this, "converttobw_mnu", "Mono");
+    QMenu* mono = platform::add_menu(*this, "converttobw_mnu", "Mono");
     mono_items_ = {
         add_item(mono, "bwlev_mnu", "BW_levels", QKeySequence("Ctrl+B"), &Form6::show_bw_levels),
         add_item(mono, "vm_mnu", "View_mono", QKeySequence("Ctrl+M"), &Form6::view_mono),
         add_item(mono, "convbw_mnu", "Convert", {}, &Form6::convert_mono)};
 
-    QMenu* colour = add_menu(*this, "converttocol_mnu", "Color");
+    QMenu* colour = platform::add_menu(*this, "converttocol_mnu", "Color");
     colour_items_ = {
         add_item(colour, "collev_mnu", "Color_levels", QKeySequence("Ctrl+L"),
                  &Form6::show_colour_levels),
@@ -185,7 +185,7 @@ void Form6::create_menus() {
         add_item(colour, "convcol_mnu", "Convert", {}, &Form6::convert_colour)};
     for (QAction* action : mono_items_ + colour_items_) action->setEnabled(false);
 
-    QMenu* help = add_menu(*this, "help_mnu", "?");
+    QMenu* help = platform::add_menu(*this, "help_mnu", "?");
     add_item(help, "about_mnu", "About", {}, &Form6::show_about);
     add_item(help, "dsc_mnu", "Help", QKeySequence("F1"), &Form6::show_help);
 }
@@ -395,7 +395,7 @@ void Form6::convert_colour() {
 }
 
 void Form6::closeEvent(QCloseEvent* event) {
-    if (confirm_close(modal_)) {
+    if (platform::confirm_close(modal_, "KVARO")) {
         event->accept();
     } else {
         event->ignore();

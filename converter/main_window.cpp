@@ -15,6 +15,7 @@
 #include "converter/main_help_window.h"
 #include "converter/walks.h"
 #include "converter/window_parts.h"
+#include "platform/menus.h"
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
 #include "platform/qt_text.h"
@@ -99,19 +100,12 @@ void Form1::create_controls() {
 
 QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
                          const QKeySequence& shortcut, void (Form1::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    if (handler != nullptr) connect(action, &QAction::triggered, this, handler);
-    return action;
+    return platform::add_menu_item(*menu, name, caption, shortcut, this, handler);
 }
 
 void Form1::create_menus() {
     auto menu = [this](const char* name, const char* caption) {
-        QMenu* m = menuBar()->addMenu(caption);
-        m->setObjectName(name);
-        m->menuAction()->setObjectName(name);
-        return m;
+        return platform::add_menu(*this, name, caption);
     };
     QMenu* file = menu("file_mnu", "File");
     add_item(file, "open_mnu", "Open", QKeySequence("Ctrl+O"), &Form1::open_picture);
@@ -302,7 +296,7 @@ void Form1::convert_colour() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (confirm_close(modal_)) {
+    if (platform::confirm_close(modal_, "KVARO")) {
         event->accept();
     } else {
         event->ignore();

@@ -42,4 +42,10 @@ class BusyPointer {
     Modal& modal_;
 };
 
+// "Are you sure?" before a main window closes: true when the user answers Yes.
+inline bool confirm_close(Modal& modal, std::string_view program_name) {
+    return modal.message_box("Are you sure?", program_name, Buttons::yes_no, Icon::question) ==
+           Answer::yes;
+}
+
 }  // namespace platform

@@ -6,6 +6,7 @@
 
 #include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
+#include "platform/menus.h"
 #include "platform/picture_window.h"
 #include "platform/secondary_window.h"
 #include "platform/separator_line.h"
@@ -67,19 +68,12 @@ void Form1::create_controls() {
 
 QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
                          const QKeySequence& shortcut, void (Form1::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    if (handler != nullptr) connect(action, &QAction::triggered, this, handler);
-    return action;
+    return platform::add_menu_item(*menu, name, caption, shortcut, this, handler);
 }
 
 void Form1::create_menus() {
     auto menu = [this](const char* name, const char* caption) {
-        QMenu* m = menuBar()->addMenu(caption);
-        m->setObjectName(name);
-        m->menuAction()->setObjectName(name);
-        return m;
+        return platform::add_menu(*this, name, caption);
     };
     QMenu* file = menu("file_mnu", "File");
     add_item(file, "openbk_mnu", "Open", QKeySequence("Ctrl+O"), &Form1::open_file);
@@ -182,9 +176,7 @@ void Form1::show_change_colors() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    const auto answer = modal_.message_box("Are you sure?", "ORVAK", platform::Buttons::yes_no,
-                                           platform::Icon::question);
-    if (answer == platform::Answer::yes) {
+    if (platform::confirm_close(modal_, "ORVAK")) {
         event->accept();
     } else {
         event->ignore();

@@ -1,14 +1,14 @@
 #include "viewer/start.h"
 
 #include "platform/program_info.h"
+#include "viewer/m11_window.h"
 #include "viewer/main_window.h"
 
 namespace viewer {
 namespace {
 
-// The 11M viewer window, once it exists.
 std::unique_ptr<QMainWindow> make_11m_window(ViewerState& state, platform::Modal& modal) {
-    return std::make_unique<Form1>(state, modal);
+    return std::make_unique<Form2>(state, modal);
 }
 
 }  // namespace

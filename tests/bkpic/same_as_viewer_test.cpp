@@ -7,7 +7,9 @@
 
 #include "bkpic/command_line.h"
 #include "formats/bk_screen.h"
+#include "formats/m11_file.h"
 #include "tests/viewer/viewer_rig.h"
+#include "viewer/m11_window.h"
 
 namespace {
 
@@ -93,6 +95,54 @@ INSTANTIATE_TEST_SUITE_P(Screens, SameAsViewer,
                                          Drawing{"sbk256_mnu", "color", "short.bbd", 5000,
                                                  "orange,purple,white,black", "black,white"}),
                          [](const auto& info) { return "Drawing" + std::to_string(info.index); });
+
+// The 11M window: the picture sized by the header, drawn in four colours or
+// with Mono checked, then saved.
+struct M11Drawing {
+    bk::m11::Header header;
+    std::size_t data;  // picture data bytes in the file
+    bool mono;
+};
+
+class SameAs11mViewer : public testing::TestWithParam<M11Drawing> {};
+
+TEST_P(SameAs11mViewer, WritesTheWindowsBmp) {
+    const M11Drawing& d = GetParam();
+    TempFolder folder;
+    const std::string file = folder / "area.11M";
+    const Bytes content = bk::m11::file_bytes(d.header, varied_bytes(d.data));
+    write_text(file, std::string(content.begin(), content.end()));
+
+    ViewerWindowRig<viewer::Form2> rig;
+    rig.state.maps.colour = {8388736, 65535, 16777215, 33023};  // purple, yellow, white, orange
+    rig.state.maps.mono = {8388608, 65280};                     // navy, green
+    rig.open(file);
+    if (d.mono) rig.choose("mono_col_mnu");
+    rig.choose("savebmp_mnu");
+    const Bytes by_viewer = read_bytes(folder / "area.bmp");
+    ASSERT_FALSE(by_viewer.empty());
+
+    QStringList args{"bkpic",
+                     "render",
+                     QString::fromStdString(file),
+                     "-o",
+                     QString::fromStdString(folder / "bkpic.bmp"),
+                     "--colors",
+                     "purple,yellow,white,orange",
+                     "--mono-colors",
+                     "navy,#00ff00"};
+    if (d.mono) args << "--mono";
+    std::ostringstream out, err;
+    EXPECT_EQ(bkpic::run_command_line(args, out, err), bkpic::all_done) << err.str();
+    EXPECT_EQ(read_bytes(folder / "bkpic.bmp"), by_viewer);
+}
+
+INSTANTIATE_TEST_SUITE_P(Areas, SameAs11mViewer,
+                         testing::Values(M11Drawing{{64, 256}, 16384, false},
+                                         M11Drawing{{64, 256}, 16384, true},
+                                         M11Drawing{{26, 75}, 1000, false},
+                                         M11Drawing{{64, 767}, 49088, true}),
+                         [](const auto& info) { return "Area" + std::to_string(info.index); });
 
 TEST(BkpicRender, RefusesWhatTheViewerRefuses) {
     TempFolder folder;

@@ -1,6 +1,7 @@
 #pragma once
-// The viewer's main window over a fresh program folder, answered by a
-// script, and the helpers the viewer's window tests share.
+// A viewer window (the main window, or the 11M window) over a fresh program
+// folder, answered by a script, and the helpers the viewer's window tests
+// share.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -20,19 +21,26 @@ using namespace testing_support;
 inline const std::string viewer_defaults_ini =
     "*******ORVAK_Ini*******\r\nBMP catalog>\r\ndefault\r\n";
 
-struct ViewerRig {
+// The child of a window by its name.
+template <class Child>
+Child* child(const QObject& window, const char* name) {
+    return window.findChild<Child*>(name);
+}
+
+template <class Window>
+struct ViewerWindowRig {
     // `ini` becomes orvak.ini unless empty; what loading showed goes to load_messages.
-    explicit ViewerRig(const std::string& ini = {}) : state(folder.path()) {
+    explicit ViewerWindowRig(const std::string& ini = {}) : state(folder.path()) {
         if (!ini.empty()) write_text(folder / "orvak.ini", ini);
-        form = std::make_unique<viewer::Form1>(state, modal);
+        form = std::make_unique<Window>(state, modal);
         load_messages.swap(modal.messages);
     }
-    ~ViewerRig() {
+    ~ViewerWindowRig() {
         form.reset();
         flush_deletes();
     }
     QAction* action(const char* name) const {
-        auto* found = form->findChild<QAction*>(name);
+        auto* found = child<QAction>(*form, name);
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
@@ -50,7 +58,7 @@ struct ViewerRig {
         return files / name;
     }
     platform::PictureWindow& picture() const {
-        return *form->findChild<platform::PictureWindow*>("Picture1");
+        return *child<platform::PictureWindow>(*form, "Picture1");
     }
     std::int32_t pixel(int x, int y) const { return picture().pixel(x, y); }
 
@@ -58,9 +66,11 @@ struct ViewerRig {
     TempFolder files;
     viewer::ViewerState state;
     platform::ScriptedModal modal;
-    std::unique_ptr<viewer::Form1> form;
+    std::unique_ptr<Window> form;
     std::vector<platform::ShownMessage> load_messages;
 };
+
+using ViewerRig = ViewerWindowRig<viewer::Form1>;
 
 // Packed colours of the initial maps.
 inline constexpr std::int32_t black = 0;

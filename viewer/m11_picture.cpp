@@ -1,0 +1,52 @@
+#include "viewer/m11_picture.h"
+
+#include <algorithm>
+#include <span>
+
+#include "platform/atomic_file.h"
+
+namespace viewer::m11 {
+
+FileRead read_file(const std::string& path, Buffer& buffer) {
+    FileRead result;
+    // One byte past the limit tells a file that is too long.
+    const auto file = platform::read_file(path, std::size_t(bk::m11::file_limit) + 1);
+    if (file.failure) {
+        result.failure = file.failure;
+        return result;
+    }
+    const std::span<const std::uint8_t> bytes(
+        reinterpret_cast<const std::uint8_t*>(file.bytes.data()), file.bytes.size());
+    const bk::m11::Reading reading = bk::m11::read(bytes);
+    result.status = reading.status;
+    if (reading.status != bk::m11::ReadStatus::ok) return result;
+    result.header = reading.header;
+    result.data_read = reading.data.size();
+    std::copy(reading.data.begin(), reading.data.end(), buffer.begin());
+    return result;
+}
+
+std::string refusal_message(bk::m11::ReadStatus status, const std::string& path) {
+    switch (status) {
+        case bk::m11::ReadStatus::ok:
+            break;
+        case bk::m11::ReadStatus::not_11m:
+            return "File " + path + " is not file 11M!";
+        case bk::m11::ReadStatus::too_large:
+            return "File " + path + " too large!";
+        case bk::m11::ReadStatus::bad_header:
+            return "File " + path + " has a bad header!";
+    }
+    return {};
+}
+
+PixelSize picture_size(bk::m11::Header header, bool mono) {
+    return {header.line_width * (mono ? 8 : 4), header.line_count};
+}
+
+PixelSize client_size(PixelSize picture) {
+    return {design_client.width + picture.width - design_picture.width,
+            design_client.height + picture.height - design_picture.height};
+}
+
+}  // namespace viewer::m11

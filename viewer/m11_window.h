@@ -1,0 +1,85 @@
+#pragma once
+// The 11M viewer window (Form2): opens a BK-0011M screen file (.11M), sizes
+// its picture window to the area the file's header declares, draws the
+// picture data as four-colour pixels or, with Mono checked, as monochrome
+// pixels through the colour map or mono map, and saves what it shows as a
+// BMP file.
+#include <QMainWindow>
+#include <QPointer>
+#include <string>
+
+#include "platform/modal.h"
+#include "viewer/m11_picture.h"
+#include "viewer/state.h"
+
+class QAction;
+
+namespace catalogs {
+class OutputFilesDialog;
+}
+namespace platform {
+class PictureWindow;
+}
+
+namespace viewer {
+
+class Form5;
+class Form6;
+
+class Form2 : public QMainWindow {
+    Q_OBJECT
+  public:
+    Form2(ViewerState& state, platform::Modal& modal, QWidget* parent = nullptr);
+    ~Form2() override;
+
+    bool mono() const;
+    bk::m11::Header header() const { return header_; }
+    const std::string& file_name() const { return file_name_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private slots:
+    void open_file();
+    void show_output_files();
+    void save_bmp();
+    void toggle_mono();
+    void show_change_colors();
+    void redraw();
+    void show_about();
+    void show_help();
+
+  private:
+    void create_controls();
+    void create_menus();
+    bool take_file(const std::string& name);
+    void set_window();
+    void draw();
+    void drawcolor11m();
+    void drawmono11m();
+
+    ViewerState& state_;
+    platform::Modal& modal_;
+
+    platform::PictureWindow* picture_ = nullptr;
+    QWidget* line1_ = nullptr;
+    QWidget* line2_ = nullptr;
+
+    QAction* save_ = nullptr;
+    QAction* mono_ = nullptr;
+    QAction* chcol_ = nullptr;
+    QAction* rdraw_ = nullptr;
+
+    QPointer<catalogs::OutputFilesDialog> output_files_;
+    QPointer<Form5> change_color_;
+    QPointer<Form6> change_bw_;
+
+    m11::Buffer buffer_{};
+    // Until the first file: the picture window as laid out, so that Mono
+    // after a cancelled first Open shows 512 x 256 pixels, not an empty window.
+    bk::m11::Header header_ = m11::design_header;
+    bool file_loaded_ = false;
+    std::string file_name_;
+};
+
+}  // namespace viewer
