@@ -32,7 +32,10 @@ std::optional<int> whole_number(std::string_view text) {
 }
 
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string result(1, '"');
+    result.append(text);
+    result += '"';
+    return result;
 }
 
 // Parses exactly `count` whole numbers in [low, high] separated by `separator`.

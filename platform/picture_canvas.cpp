@@ -33,6 +33,10 @@ void PictureCanvas::set_size(int width, int height) {
 }
 
 void PictureCanvas::set_picture(const QImage& picture) {
+    if (!picture.hasAlphaChannel()) {
+        picture_ = picture.convertToFormat(QImage::Format_RGB32);
+        return;
+    }
     QImage opaque(picture.size(), QImage::Format_RGB32);
     opaque.fill(background);
     QPainter painter(&opaque);
