@@ -10,9 +10,6 @@
 #include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
 #include "converter/about.h"
-#include "converter/bw_levels_dialog.h"
-#include "converter/change_colors_dialog.h"
-#include "converter/color_levels_dialog.h"
 #include "converter/help_11m_window.h"
 #include "converter/m11_pictures.h"
 #include "converter/window_parts.h"
@@ -20,7 +17,6 @@
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
 #include "platform/qt_text.h"
-#include "platform/secondary_window.h"
 #include "platform/separator_line.h"
 
 namespace converter {
@@ -87,12 +83,7 @@ Form6::Form6(ConverterState& state, platform::Modal& modal, QWidget* parent)
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::m11_catalog});
 }
 
-Form6::~Form6() {
-    platform::close_secondary(output_files_);
-    platform::close_secondary(bw_levels_);
-    platform::close_secondary(colour_levels_);
-    platform::close_secondary(change_colours_);
-}
+Form6::~Form6() = default;
 
 void Form6::create_controls() {
     auto* client = new QWidget(this);
@@ -326,26 +317,19 @@ void Form6::toggle_min_y_scroll() {
 }
 
 void Form6::show_output_files() {
-    auto* dialog = platform::show_secondary(output_files_, *this, [this] {
-        return new catalogs::OutputFilesDialog(catalogs::converter_11m_output_files_layout(),
-                                               state_.catalogs, modal_);
-    });
-    dialog->fill();
+    dialogs_.show_output_files(catalogs::converter_11m_output_files_layout());
 }
 
 void Form6::show_bw_levels() {
-    platform::show_secondary(bw_levels_, *this, [this] { return new Form2(state_.bw_level); });
+    dialogs_.show_bw_levels();
 }
 
 void Form6::show_colour_levels() {
-    platform::show_secondary(colour_levels_, *this,
-                             [this] { return new Form3(state_.colour_levels); });
+    dialogs_.show_colour_levels();
 }
 
 void Form6::show_change_colours() {
-    auto* dialog = platform::show_secondary(change_colours_, *this,
-                                            [this] { return new Form4(state_.swap_flags); });
-    dialog->focus_first();
+    dialogs_.show_change_colours();
 }
 
 void Form6::show_about() {

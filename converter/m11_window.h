@@ -3,13 +3,13 @@
 // area, sized with four arrow buttons within the 11M byte budget, and viewed
 // or converted into an 11M file in monochrome or four-colour mode.
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <string>
 
 #include "converter/convert_command.h"
 #include "converter/m11_area.h"
 #include "converter/m11_conversion.h"
+#include "converter/secondary_dialogs.h"
 #include "converter/state.h"
 #include "platform/modal.h"
 
@@ -18,18 +18,11 @@ class QLabel;
 class QScrollBar;
 class QToolButton;
 
-namespace catalogs {
-class OutputFilesDialog;
-}
 namespace platform {
 class PictureWindow;
 }
 
 namespace converter {
-
-class Form2;
-class Form3;
-class Form4;
 
 class Form6 : public QMainWindow {
     Q_OBJECT
@@ -102,10 +95,7 @@ class Form6 : public QMainWindow {
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
 
-    QPointer<catalogs::OutputFilesDialog> output_files_;
-    QPointer<Form2> bw_levels_;
-    QPointer<Form3> colour_levels_;
-    QPointer<Form4> change_colours_;
+    SecondaryDialogs dialogs_{*this, state_, modal_};
 
     bool picture_loaded_ = false;
     QSize image_size_;  // the picture's natural size when draw_picture_11m last took it

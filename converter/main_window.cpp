@@ -8,9 +8,6 @@
 #include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
 #include "converter/about.h"
-#include "converter/bw_levels_dialog.h"
-#include "converter/change_colors_dialog.h"
-#include "converter/color_levels_dialog.h"
 #include "converter/convert_command.h"
 #include "converter/main_help_window.h"
 #include "converter/walks.h"
@@ -19,7 +16,6 @@
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
 #include "platform/qt_text.h"
-#include "platform/secondary_window.h"
 #include "platform/separator_line.h"
 
 namespace converter {
@@ -65,12 +61,7 @@ Form1::Form1(ConverterState& state, platform::Modal& modal, QWidget* parent)
                                     {catalogs::bbd_catalog, catalogs::pic_catalog});
 }
 
-Form1::~Form1() {
-    platform::close_secondary(output_files_);
-    platform::close_secondary(bw_levels_);
-    platform::close_secondary(colour_levels_);
-    platform::close_secondary(change_colours_);
-}
+Form1::~Form1() = default;
 
 void Form1::create_controls() {
     auto* client = new QWidget(this);
@@ -248,15 +239,11 @@ void Form1::toggle_min_y_scroll() {
 }
 
 void Form1::show_output_files() {
-    auto* dialog = platform::show_secondary(output_files_, *this, [this] {
-        return new catalogs::OutputFilesDialog(catalogs::converter_output_files_layout(),
-                                               state_.catalogs, modal_);
-    });
-    dialog->fill();
+    dialogs_.show_output_files(catalogs::converter_output_files_layout());
 }
 
 void Form1::show_bw_levels() {
-    platform::show_secondary(bw_levels_, *this, [this] { return new Form2(state_.bw_level); });
+    dialogs_.show_bw_levels();
 }
 
 void Form1::view_mono() {
@@ -271,14 +258,11 @@ void Form1::convert_mono() {
 }
 
 void Form1::show_colour_levels() {
-    platform::show_secondary(colour_levels_, *this,
-                             [this] { return new Form3(state_.colour_levels); });
+    dialogs_.show_colour_levels();
 }
 
 void Form1::show_change_colours() {
-    auto* dialog = platform::show_secondary(change_colours_, *this,
-                                            [this] { return new Form4(state_.swap_flags); });
-    dialog->focus_first();
+    dialogs_.show_change_colours();
 }
 
 void Form1::view_colour() {

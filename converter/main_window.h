@@ -3,9 +3,9 @@
 // fitted in one of three window modes, and converts what the picture window
 // shows into a monochrome or four-colour BK screen.
 #include <QMainWindow>
-#include <QPointer>
 #include <string>
 
+#include "converter/secondary_dialogs.h"
 #include "converter/state.h"
 #include "platform/modal.h"
 
@@ -13,18 +13,11 @@ class QAction;
 class QScrollBar;
 class QWidget;
 
-namespace catalogs {
-class OutputFilesDialog;
-}
 namespace platform {
 class PictureWindow;
 }
 
 namespace converter {
-
-class Form2;
-class Form3;
-class Form4;
 
 enum class WindowMode { color64x64, color256x256, mono512x256 };
 
@@ -85,10 +78,7 @@ class Form1 : public QMainWindow {
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
 
-    QPointer<catalogs::OutputFilesDialog> output_files_;
-    QPointer<Form2> bw_levels_;
-    QPointer<Form3> colour_levels_;
-    QPointer<Form4> change_colours_;
+    SecondaryDialogs dialogs_{*this, state_, modal_};
 
     WindowMode mode_ = WindowMode::color256x256;
     bool picture_loaded_ = false;

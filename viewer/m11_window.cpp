@@ -3,15 +3,11 @@
 #include <QCloseEvent>
 #include <QLayout>
 
-#include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
 #include "platform/menus.h"
 #include "platform/picture_window.h"
-#include "platform/secondary_window.h"
 #include "platform/separator_line.h"
 #include "viewer/about.h"
-#include "viewer/change_bw_dialog.h"
-#include "viewer/change_color_dialog.h"
 #include "viewer/drawing.h"
 #include "viewer/help_11m_window.h"
 #include "viewer/save_bmp.h"
@@ -36,11 +32,7 @@ Form2::Form2(ViewerState& state, platform::Modal& modal, QWidget* parent)
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::bmp_catalog});
 }
 
-Form2::~Form2() {
-    platform::close_secondary(output_files_);
-    platform::close_secondary(change_color_);
-    platform::close_secondary(change_bw_);
-}
+Form2::~Form2() = default;
 
 bool Form2::mono() const {
     return mono_->isChecked();
@@ -163,19 +155,11 @@ void Form2::save_bmp() {
 }
 
 void Form2::show_output_files() {
-    auto* dialog = platform::show_secondary(output_files_, *this, [this] {
-        return new catalogs::OutputFilesDialog(catalogs::viewer_output_files_layout(),
-                                               state_.catalogs, modal_);
-    });
-    dialog->fill();
+    dialogs_.show_output_files();
 }
 
 void Form2::show_change_colors() {
-    if (mono()) {
-        platform::show_secondary(change_bw_, *this, [this] { return new Form6(state_); });
-    } else {
-        platform::show_secondary(change_color_, *this, [this] { return new Form5(state_); });
-    }
+    dialogs_.show_change_colors(mono());
 }
 
 // The About window with the 11M texts, at this window's top-left corner.

@@ -5,26 +5,20 @@
 // pixels through the colour map or mono map, and saves what it shows as a
 // BMP file.
 #include <QMainWindow>
-#include <QPointer>
 #include <string>
 
 #include "platform/modal.h"
 #include "viewer/m11_picture.h"
+#include "viewer/secondary_dialogs.h"
 #include "viewer/state.h"
 
 class QAction;
 
-namespace catalogs {
-class OutputFilesDialog;
-}
 namespace platform {
 class PictureWindow;
 }
 
 namespace viewer {
-
-class Form5;
-class Form6;
 
 class Form2 : public QMainWindow {
     Q_OBJECT
@@ -70,9 +64,7 @@ class Form2 : public QMainWindow {
     QAction* chcol_ = nullptr;
     QAction* rdraw_ = nullptr;
 
-    QPointer<catalogs::OutputFilesDialog> output_files_;
-    QPointer<Form5> change_color_;
-    QPointer<Form6> change_bw_;
+    SecondaryDialogs dialogs_{*this, state_, modal_};
 
     m11::Buffer buffer_{};
     // Until the first file: the picture window as laid out, so that Mono

@@ -4,15 +4,11 @@
 #include <QLayout>
 #include <QMenuBar>
 
-#include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
 #include "platform/menus.h"
 #include "platform/picture_window.h"
-#include "platform/secondary_window.h"
 #include "platform/separator_line.h"
 #include "viewer/about.h"
-#include "viewer/change_bw_dialog.h"
-#include "viewer/change_color_dialog.h"
 #include "viewer/main_help_window.h"
 #include "viewer/save_bmp.h"
 
@@ -46,11 +42,7 @@ Form1::Form1(ViewerState& state, platform::Modal& modal, QWidget* parent)
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::bmp_catalog});
 }
 
-Form1::~Form1() {
-    platform::close_secondary(output_files_);
-    platform::close_secondary(change_color_);
-    platform::close_secondary(change_bw_);
-}
+Form1::~Form1() = default;
 
 void Form1::create_controls() {
     auto* client = new QWidget(this);
@@ -160,19 +152,11 @@ void Form1::save_bmp() {
 }
 
 void Form1::show_output_files() {
-    auto* dialog = platform::show_secondary(output_files_, *this, [this] {
-        return new catalogs::OutputFilesDialog(catalogs::viewer_output_files_layout(),
-                                               state_.catalogs, modal_);
-    });
-    dialog->fill();
+    dialogs_.show_output_files();
 }
 
 void Form1::show_change_colors() {
-    if (mode_ == WindowMode::mono512x256) {
-        platform::show_secondary(change_bw_, *this, [this] { return new Form6(state_); });
-    } else {
-        platform::show_secondary(change_color_, *this, [this] { return new Form5(state_); });
-    }
+    dialogs_.show_change_colors(mode_ == WindowMode::mono512x256);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

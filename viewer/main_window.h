@@ -3,29 +3,23 @@
 // draws it through the colour map or mono map in one of three window
 // modes, and saves what it shows as a BMP file.
 #include <QMainWindow>
-#include <QPointer>
 #include <string>
 
 #include "platform/modal.h"
 #include "viewer/bk_file.h"
 #include "viewer/drawing.h"
+#include "viewer/secondary_dialogs.h"
 #include "viewer/state.h"
 #include "viewer/window_mode.h"
 
 class QAction;
 class QMenu;
 
-namespace catalogs {
-class OutputFilesDialog;
-}
 namespace platform {
 class PictureWindow;
 }
 
 namespace viewer {
-
-class Form5;
-class Form6;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -69,9 +63,7 @@ class Form1 : public QMainWindow {
     QAction* chcol_ = nullptr;
     QAction* rdraw_ = nullptr;
 
-    QPointer<catalogs::OutputFilesDialog> output_files_;
-    QPointer<Form5> change_color_;
-    QPointer<Form6> change_bw_;
+    SecondaryDialogs dialogs_{*this, state_, modal_};
 
     WindowMode mode_ = WindowMode::color256x256;
     FileBuffer buffer_{};
