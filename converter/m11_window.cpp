@@ -98,18 +98,10 @@ void Form6::create_controls() {
     picture_->setAccessibleName("Picture");
     picture_->move(m11::picture_left, m11::picture_top);
 
-    hscroll_ = new QScrollBar(Qt::Horizontal, client);
-    hscroll_->setObjectName("HScroll1");
-    hscroll_->setAccessibleName("Horizontal scroll");
-    vscroll_ = new QScrollBar(Qt::Vertical, client);
-    vscroll_->setObjectName("VScroll1");
-    vscroll_->setAccessibleName("Vertical scroll");
-    for (QScrollBar* bar : {hscroll_, vscroll_}) {
-        bar->setRange(0, 0);
-        bar->setPageStep(1);
-        bar->setEnabled(false);
+    hscroll_ = create_scroll_bar(client, Qt::Horizontal);
+    vscroll_ = create_scroll_bar(client, Qt::Vertical);
+    for (QScrollBar* bar : {hscroll_, vscroll_})
         connect(bar, &QScrollBar::valueChanged, this, &Form6::scroll_changed);
-    }
     create_size_buttons(client);
     create_labels(client);
 }

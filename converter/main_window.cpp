@@ -75,18 +75,10 @@ void Form1::create_controls() {
     picture_->setAccessibleName("Picture");
     picture_->move(picture_origin);
 
-    hscroll_ = new QScrollBar(Qt::Horizontal, client);
-    hscroll_->setObjectName("HScroll1");
-    hscroll_->setAccessibleName("Horizontal scroll");
-    vscroll_ = new QScrollBar(Qt::Vertical, client);
-    vscroll_->setObjectName("VScroll1");
-    vscroll_->setAccessibleName("Vertical scroll");
-    for (QScrollBar* bar : {hscroll_, vscroll_}) {
-        bar->setRange(0, 0);
-        bar->setPageStep(1);
-        bar->setEnabled(false);
+    hscroll_ = create_scroll_bar(client, Qt::Horizontal);
+    vscroll_ = create_scroll_bar(client, Qt::Vertical);
+    for (QScrollBar* bar : {hscroll_, vscroll_})
         connect(bar, &QScrollBar::valueChanged, this, &Form1::scroll_changed);
-    }
 }
 
 QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,

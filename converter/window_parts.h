@@ -1,6 +1,8 @@
 #pragma once
 // Pieces both converter windows are built from: the picture open request
 // and the scroll bars' set-up.
+#include <Qt>
+
 #include "platform/modal.h"
 
 class QScrollBar;
@@ -10,6 +12,9 @@ namespace converter {
 
 // The open dialog for a JPG, GIF or BMP picture.
 platform::OpenRequest picture_open_request();
+
+// HScroll1 or VScroll1: empty, disabled, stepping one pixel a page.
+QScrollBar* create_scroll_bar(QWidget* parent, Qt::Orientation orientation);
 
 // Sets up a scroll bar for an overhang of the picture over the window:
 // enabled with that maximum, or disabled with its range kept. Unless the
