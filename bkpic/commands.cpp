@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <ostream>
 
+#include "bkpic/bin_output.h"
 #include "bkpic/command_line.h"
 #include "bkpic/command_parser.h"
 #include "bkpic/convert_job.h"
@@ -12,6 +13,7 @@
 #include "platform/atomic_file.h"
 #include "platform/picture_canvas.h"
 #include "platform/picture_file.h"
+#include "viewer/bin_screen.h"
 #include "viewer/bmp_file.h"
 
 namespace bkpic {
@@ -92,22 +94,24 @@ void add_convert_options(CommandParser& p) {
     p.add(
         {"levels", "Red, green and blue levels for four colours (default 128,128,128).", "R,G,B"});
     p.add({"swap", "Change-colour flags 1..12, at most one of each three.", "K[,K...]"});
+    p.add({"bin",
+           "Also write the mono or color screen as NAME.bin, which BK emulators load into "
+           "screen memory at 040000 (header 00 40 00 40, then the 16384 bytes)."});
+    p.add({"bin-only", "Write the .bin screen instead of the .pic."});
     p.add({"preview", "Also write the converted area as a PNG picture (one input only).",
            "FILE.png"});
     p.add_output_options();
 }
 
 void convert_one(const std::string& input, const ConvertSettings& settings,
-                 const OutputOptions& outputs, const std::string& preview, Batch& batch) {
+                 const OutputOptions& outputs, const std::string& preview, ScreenFiles files,
+                 Batch& batch) {
     const platform::DecodedPicture decoded =
         platform::decode_picture(QString::fromStdString(input));
     if (decoded.failure) return batch.failed(input, platform::error_message(*decoded.failure));
     const Converted converted = convert_picture(decoded.image, settings);
     if (!converted.error.empty()) return batch.failed(input, converted.error);
-    const std::string output = output_path(input, std::string(settings.target.extension), outputs);
-    if (const auto why = write_output(output, converted.file, outputs.force))
-        return batch.failed(input, *why);
-    batch.wrote(input, output);
+    if (!write_screen_files(input, converted.file, settings.target, files, outputs, batch)) return;
     if (preview.empty()) return;
     if (const auto why = write_picture(converted.preview, preview, outputs.force))
         return batch.failed(input, *why);
@@ -117,8 +121,8 @@ void convert_one(const std::string& input, const ConvertSettings& settings,
 void add_render_options(CommandParser& p) {
     p.add({"as",
            "Read .pic and .bbd files as mono (512x256), color (256x256) or sprite "
-           "(64x64); default: sprite for .bbd, color otherwise. 11M files are known by "
-           "their header.",
+           "(64x64); default: sprite for .bbd, color otherwise. .bin screens take mono or "
+           "color (default color). 11M files are known by their header.",
            "MODE"});
     p.add({"mono", "Draw 11M files monochrome (8 pixels a byte)."});
     p.add({"colors",
@@ -163,12 +167,16 @@ int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& e
     if (!settings.value) return parser.usage(settings.error, err);
     const auto outputs = parser.output_options();
     if (!outputs.value) return parser.usage(outputs.error, err);
+    const auto files = screen_files(parser.is_set("bin"), parser.is_set("bin-only"),
+                                    settings.value->target, !outputs.value->file.empty());
+    if (!files.value) return parser.usage(files.error, err);
     const std::string preview = parser.value("preview");
     if (!preview.empty() && parser.files().size() > 1)
         return parser.usage("--preview names one picture; give one input", err);
     Batch batch(out, err);
     for (const QString& input : parser.files())
-        convert_one(input.toStdString(), *settings.value, *outputs.value, preview, batch);
+        convert_one(input.toStdString(), *settings.value, *outputs.value, preview, *files.value,
+                    batch);
     return batch.exit_status();
 }
 
@@ -184,7 +192,10 @@ int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err)
             continue;
         }
         const auto size = QFileInfo(file).size();
-        batch.said(path + ": " + describe_bk_file(std::uint64_t(size), bytes_of(read.bytes)));
+        const auto bytes = bytes_of(read.bytes);
+        batch.said(path + ": " +
+                   (viewer::is_bin_name(path) ? describe_bin_file(std::uint64_t(size), bytes)
+                                              : describe_bk_file(std::uint64_t(size), bytes)));
     }
     return batch.exit_status();
 }

@@ -1,5 +1,6 @@
 #include "bkpic/info.h"
 
+#include "formats/bin_file.h"
 #include "formats/bk_screen.h"
 #include "formats/m11_file.h"
 
@@ -43,6 +44,20 @@ std::string describe_11m(std::span<const std::uint8_t> bytes) {
 }
 
 }  // namespace
+
+std::string describe_bin_file(std::uint64_t size, std::span<const std::uint8_t> bytes) {
+    namespace bin = bk::bin;
+    std::string text = std::to_string(size) + " bytes: BIN file";
+    bin::Reading reading = bin::read(bytes);
+    if (reading.status == bin::ReadStatus::no_header)
+        return text + ", refused: " + bin::describe(reading);
+    reading.data_size = size - bin::header_size;  // `bytes` may stop short of a long file
+    if (reading.status == bin::ReadStatus::ok)
+        return text + ", " + bin::describe(reading) + ": " +
+               pixels(bk::mono_pic.width, bk::mono_pic.height) + " monochrome or " +
+               pixels(bk::colour_pic.width, bk::colour_pic.height) + " four-colour";
+    return text + ", refused: " + bin::describe(reading);
+}
 
 std::string describe_bk_file(std::uint64_t size, std::span<const std::uint8_t> bytes) {
     std::string text = std::to_string(size) + " bytes: ";

@@ -15,4 +15,8 @@ inline constexpr std::size_t info_read_limit = 49153;
 // info_read_limit). One line, without the file name.
 std::string describe_bk_file(std::uint64_t size, std::span<const std::uint8_t> bytes);
 
+// The same for a .bin file, told by its header: load address and length,
+// and whether the viewer takes it as a screen.
+std::string describe_bin_file(std::uint64_t size, std::span<const std::uint8_t> bytes);
+
 }  // namespace bkpic

@@ -5,6 +5,7 @@
 #include "formats/m11_file.h"
 #include "platform/atomic_file.h"
 #include "platform/picture_canvas.h"
+#include "viewer/bin_screen.h"
 #include "viewer/bk_file.h"
 #include "viewer/drawing.h"
 #include "viewer/m11_picture.h"
@@ -34,6 +35,15 @@ Rendered render_screen(std::span<const std::uint8_t> file, WindowMode mode,
     return {canvas.image(), {}};
 }
 
+// A .bin screen is drawn as a .pic of its 16384 bytes, or refused as the
+// viewer refuses it.
+Rendered render_bin(std::span<const std::uint8_t> file, WindowMode mode,
+                    const viewer::ColourMaps& maps) {
+    const viewer::BinScreen bin = viewer::accept_bin_screen(file, mode);
+    if (!bin.refusal.empty()) return {{}, bin.refusal};
+    return render_screen(bin.screen, mode, maps);
+}
+
 Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer::ColourMaps& maps) {
     const m11::Reading reading = m11::read(file);
     if (reading.status != m11::ReadStatus::ok)
@@ -57,6 +67,8 @@ Rendered render_file(const std::string& path, const RenderSettings& settings) {
     const platform::ReadResult read = platform::read_file(path, m11::file_limit + 1);
     if (read.failure) return {{}, platform::error_message(*read.failure)};
     const auto file = bytes_of(read.bytes);
+    if (viewer::is_bin_name(path))
+        return render_bin(file, settings.as.value_or(WindowMode::color256x256), settings.maps);
     if (settings.as) return render_screen(file, *settings.as, settings.maps);
     if (m11::read(file).status != m11::ReadStatus::not_11m)
         return render_11m(file, settings.mono, settings.maps);

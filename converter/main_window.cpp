@@ -12,6 +12,7 @@
 #include "converter/main_help_window.h"
 #include "converter/walks.h"
 #include "converter/window_parts.h"
+#include "formats/bin_file.h"
 #include "platform/menus.h"
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
@@ -93,6 +94,9 @@ void Form1::create_menus() {
     QMenu* file = menu("file_mnu", "File");
     add_item(file, "open_mnu", "Open", QKeySequence("Ctrl+O"), &Form1::open_picture);
     add_item(file, "outcat_mnu", "Output_catalog", {}, &Form1::show_output_files);
+    export_bin_ = add_item(file, "exportbin_mnu", "Export_bin", {}, &Form1::export_bin);
+    export_bin_->setEnabled(false);
+    export_bin_->setStatusTip("Convert the screen and write it as a .bin file for BK emulators");
     QAction* exit = add_item(file, "exit_mnu", "Exit", {}, nullptr);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
@@ -160,6 +164,7 @@ void Form1::set_menus() {
     const bool mono = mode_ == WindowMode::mono512x256;
     for (QAction* action : colour_items_) action->setEnabled(!mono);
     for (QAction* action : mono_items_) action->setEnabled(mono);
+    export_bin_->setEnabled(mode_ != WindowMode::color64x64);  // a sprite is not a screen
 }
 
 void Form1::place_picture() {
@@ -269,6 +274,20 @@ void Form1::convert_colour() {
         {source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic", "KVARO: Convcol"},
         modal_, [this] { place_picture(); },
         [this] { return walk_colour(*picture_, state_.colour_levels, state_.swap_flags); });
+}
+
+void Form1::export_bin() {
+    ConvertJob job{source_, state_.catalogs.value(catalogs::pic_catalog),
+                   std::string(bk::bin::extension), "KVARO: Export_bin"};
+    const auto header = bk::bin::header_bytes(bk::bin::screen_header);
+    job.header.assign(header.begin(), header.end());
+    run_convert(
+        job, modal_, [this] { place_picture(); }, [this] { return walk_screen(); });
+}
+
+std::vector<std::uint8_t> Form1::walk_screen() {
+    if (mode_ == WindowMode::mono512x256) return walk_mono(*picture_, state_.bw_level);
+    return walk_colour(*picture_, state_.colour_levels, state_.swap_flags);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -3,7 +3,9 @@
 // fitted in one of three window modes, and converts what the picture window
 // shows into a monochrome or four-colour BK screen.
 #include <QMainWindow>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
@@ -48,6 +50,7 @@ class Form1 : public QMainWindow {
     void show_change_colours();
     void view_colour();
     void convert_colour();
+    void export_bin();
 
   private:
     void create_controls();
@@ -58,6 +61,8 @@ class Form1 : public QMainWindow {
     void set_menus();
     void draw_picture();
     void place_picture();
+    // The mode's conversion walk: mono512x256 monochrome, otherwise colour.
+    std::vector<std::uint8_t> walk_screen();
 
     ConverterState& state_;
     platform::Modal& modal_;
@@ -75,6 +80,7 @@ class Form1 : public QMainWindow {
     QAction* redraw_ = nullptr;
     QAction* min_x_ = nullptr;
     QAction* min_y_ = nullptr;
+    QAction* export_bin_ = nullptr;
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
 

@@ -19,10 +19,11 @@ inline constexpr std::size_t screen_bytes = 16384;  // one whole BK screen
 using FileBuffer = std::array<std::uint8_t, file_buffer_size>;
 
 struct BkFileRead {
-    enum class Outcome { read, too_large, failed };
+    enum class Outcome { read, too_large, refused, failed };
     Outcome outcome = Outcome::failed;
-    std::size_t bytes_read = 0;                // when read: the file's length
+    std::size_t bytes_read = 0;                // when read: the bytes the buffer took
     std::optional<platform::Failure> failure;  // when failed
+    std::string refusal;                       // when refused: why, a sentence
 
     // A file of fewer bytes than a whole screen.
     bool short_file() const { return bytes_read < screen_bytes; }

@@ -9,6 +9,7 @@
 #include "platform/picture_window.h"
 #include "platform/separator_line.h"
 #include "viewer/about.h"
+#include "viewer/bin_screen.h"
 #include "viewer/main_help_window.h"
 #include "viewer/save_bmp.h"
 
@@ -123,7 +124,7 @@ void Form1::draw(Decoder decoder) {
 void Form1::open_file() {
     const std::string name = modal_.open_file(open_request(mode_));
     if (name.empty()) return;
-    const BkFileRead read = read_bk_file(name, size_limit(mode_), buffer_);
+    const BkFileRead read = read_for_open(name, mode_, buffer_);
     if (read.outcome == BkFileRead::Outcome::failed) {
         modal_.message_box(platform::error_message(*read.failure), "ORVAK: Open",
                            platform::Buttons::ok, platform::Icon::exclamation);
@@ -131,6 +132,11 @@ void Form1::open_file() {
     }
     if (read.outcome == BkFileRead::Outcome::too_large) {
         modal_.message_box("File too large!", "ORVAK", platform::Buttons::ok,
+                           platform::Icon::exclamation);
+        return;
+    }
+    if (read.outcome == BkFileRead::Outcome::refused) {
+        modal_.message_box(read.refusal, "ORVAK: Open", platform::Buttons::ok,
                            platform::Icon::exclamation);
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
-// The viewer main window (Form1): opens a BK sprite (.bbd) or screen (.pic),
-// draws it through the colour map or mono map in one of three window
-// modes, and saves what it shows as a BMP file.
+// The viewer main window (Form1): opens a BK sprite (.bbd) or screen (.pic,
+// or .bin as an emulator loads it), draws it through the colour map or mono
+// map in one of three window modes, and saves what it shows as a BMP file.
 #include <QMainWindow>
 #include <string>
 

@@ -153,6 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
               "flag 3 has no effect in the 11M modes"},
         Usage{{"convert", "PIC", "PIC", "--to", "mono", "-o", "x.pic"}, "-o names one output"},
         Usage{{"convert", "PIC", "--to", "mono", "--outdir", "PIC"}, "is not a folder"},
+        Usage{{"convert", "PIC", "--to", "sprite", "--bin"}, "mono and color targets only"},
+        Usage{{"convert", "PIC", "--to", "11m-color", "--bin-only"}, "mono and color targets"},
+        Usage{{"convert", "PIC", "--to", "color", "--bin", "-o", "x.pic"}, "use --bin-only"},
         Usage{{"convert", "PIC", "--to", "mono", "--bogus"}, "Unknown option 'bogus'"}));
 
 TEST(BkpicInfo, DescribesEachFileAndFailsForMissingOnes) {

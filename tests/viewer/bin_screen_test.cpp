@@ -1,0 +1,86 @@
+// A .bin screen exported by the converter opens in the viewer as the .pic
+// of the same conversion does; other .bin files are refused and change
+// nothing.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "tests/viewer/viewer_rig.h"
+
+namespace {
+
+using namespace viewer_testing;
+using platform::Buttons;
+using platform::Icon;
+
+struct ScreenCase {
+    const char* name;
+    const char* converter_mode;
+    const char* convert;
+    const char* viewer_mode;
+};
+
+class BinRoundTrip : public testing::TestWithParam<ScreenCase> {};
+
+TEST_P(BinRoundTrip, TheViewerDrawsTheBinAsThePic) {
+    const ScreenCase c = GetParam();
+    MainWindowRig kvaro(defaults_ini);
+    kvaro.choose(c.converter_mode);
+    kvaro.open(sample("testcard.bmp"));
+    kvaro.choose(c.convert);
+    kvaro.choose("exportbin_mnu");
+
+    ViewerRig orvak(viewer_defaults_ini);
+    orvak.choose(c.viewer_mode);
+    orvak.open(kvaro.folder / "PIC/testcard.pic");
+    const QImage from_pic = orvak.picture().image().copy();
+    orvak.state.maps.colour = {white, white, white, white};  // a stale drawing would show
+    orvak.state.maps.mono = {white, white};
+    orvak.choose("rdraw_mnu");
+    orvak.state.maps = viewer::ColourMaps{};
+    orvak.open(kvaro.folder / "PIC/testcard.bin");
+    EXPECT_TRUE(orvak.modal.messages.empty());
+    EXPECT_EQ(orvak.picture().image(), from_pic);
+    EXPECT_EQ(orvak.form->file_name(), kvaro.folder / "PIC/testcard.bin");
+    EXPECT_FALSE(orvak.form->short_file());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, BinRoundTrip,
+    testing::Values(ScreenCase{"Mono", "s512_mnu", "convbw_mnu", "sbk512_mnu"},
+                    ScreenCase{"Colour", "s256_mnu", "convcol_mnu", "sbk256_mnu"}),
+    [](const testing::TestParamInfo<ScreenCase>& info) { return info.param.name; });
+
+TEST(BinScreen, OtherBinFilesAndTheSpriteModeAreRefused) {
+    ViewerRig rig(viewer_defaults_ini);
+    const std::string first = rig.open_bytes("first.pic", std::string(16384, '\xE4'));
+    const QImage before = rig.picture().image().copy();
+    const std::string screen(16384, '\x55');
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string("\x00\x02\x00\x40", 4) + screen,
+         "Not a BK screen file: load address 001000 (0x0200), not the screen's 040000 "
+         "(0x4000)."},
+        {std::string("\x00\x40\x00\x40", 4) + screen + "\x01",
+         "Not a BK screen file: 1 byte more than the 16384 bytes its header declares."}};
+    for (const auto& [bytes, text] : cases) {
+        rig.modal.messages.clear();
+        rig.open_bytes("other.BIN", bytes);
+        EXPECT_EQ(shown(rig.modal.messages),
+                  (std::vector<Shown>{{text, "ORVAK: Open", Buttons::ok, Icon::exclamation}}));
+        EXPECT_EQ(rig.form->file_name(), first);
+        EXPECT_EQ(rig.picture().image(), before);
+    }
+
+    rig.choose("sbk64_mnu");
+    const QImage sprite_before = rig.picture().image().copy();
+    rig.modal.messages.clear();
+    rig.open_bytes("screen.bin", std::string("\x00\x40\x00\x40", 4) + screen);
+    EXPECT_EQ(shown(rig.modal.messages),
+              (std::vector<Shown>{{"A BIN file holds a whole screen: open it in color256x256 or "
+                                   "mono512x256.",
+                                   "ORVAK: Open", Buttons::ok, Icon::exclamation}}));
+    EXPECT_EQ(rig.form->file_name(), first);
+    EXPECT_EQ(rig.picture().image(), sprite_before);
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#include "viewer/bin_screen.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "formats/bin_file.h"
+#include "platform/atomic_file.h"
+
+namespace viewer {
+
+namespace bin = bk::bin;
+
+bool is_bin_name(const std::string& path) {
+    const std::string_view ending = bin::extension;
+    if (path.size() < ending.size()) return false;
+    return std::equal(ending.begin(), ending.end(), path.end() - ending.size(),
+                      [](char wanted, char c) { return std::tolower((unsigned char)c) == wanted; });
+}
+
+BinScreen accept_bin_screen(std::span<const std::uint8_t> file, WindowMode mode) {
+    const bin::Reading reading = bin::read(file);
+    if (reading.status != bin::ReadStatus::ok)
+        return {{}, "Not a BK screen file: " + bin::describe(reading) + "."};
+    if (mode == WindowMode::color64x64)
+        return {{}, "A BIN file holds a whole screen: open it in color256x256 or mono512x256."};
+    return {reading.data, {}};
+}
+
+namespace {
+
+BkFileRead read_bin_screen(const std::string& path, WindowMode mode, FileBuffer& buffer) {
+    BkFileRead result;
+    // One byte past a screen file tells trailing bytes.
+    const platform::ReadResult file = platform::read_file(path, bin::screen_file_size + 1);
+    if (file.failure) {
+        result.failure = file.failure;
+        return result;
+    }
+    const auto* first = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
+    const BinScreen accepted = accept_bin_screen({first, file.bytes.size()}, mode);
+    if (!accepted.refusal.empty()) {
+        result.outcome = BkFileRead::Outcome::refused;
+        result.refusal = accepted.refusal;
+        return result;
+    }
+    std::copy(accepted.screen.begin(), accepted.screen.end(), buffer.begin());
+    result.outcome = BkFileRead::Outcome::read;
+    result.bytes_read = accepted.screen.size();
+    return result;
+}
+
+}  // namespace
+
+BkFileRead read_for_open(const std::string& path, WindowMode mode, FileBuffer& buffer) {
+    if (is_bin_name(path)) return read_bin_screen(path, mode, buffer);
+    return read_bk_file(path, size_limit(mode), buffer);
+}
+
+}  // namespace viewer
