@@ -1,5 +1,7 @@
 #include "bkpic/commands.h"
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <ostream>
@@ -12,6 +14,7 @@
 #include "platform/atomic_file.h"
 #include "platform/picture_canvas.h"
 #include "platform/picture_file.h"
+#include "platform/qt_text.h"
 #include "viewer/bmp_file.h"
 
 namespace bkpic {
@@ -25,7 +28,7 @@ std::optional<std::string> write_picture(const QImage& image, const std::string&
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    const QString suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower();
     if (!image.save(&buffer, suffix == "bmp" ? "BMP" : "PNG"))
         return "cannot encode the picture for " + path;
     return write_output(
@@ -100,7 +103,7 @@ void add_convert_options(CommandParser& p) {
 void convert_one(const std::string& input, const ConvertSettings& settings,
                  const OutputOptions& outputs, const std::string& preview, Batch& batch) {
     const platform::DecodedPicture decoded =
-        platform::decode_picture(QString::fromStdString(input));
+        platform::decode_picture(input);
     if (decoded.failure) return batch.failed(input, platform::error_message(*decoded.failure));
     const Converted converted = convert_picture(decoded.image, settings);
     if (!converted.error.empty()) return batch.failed(input, converted.error);
@@ -168,7 +171,7 @@ int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& e
         return parser.usage("--preview names one picture; give one input", err);
     Batch batch(out, err);
     for (const QString& input : parser.files())
-        convert_one(input.toStdString(), *settings.value, *outputs.value, preview, batch);
+        convert_one(platform::name_from_qt(input), *settings.value, *outputs.value, preview, batch);
     return batch.exit_status();
 }
 
@@ -177,14 +180,15 @@ int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err)
     if (const auto status = parser.parse(arguments, out, err)) return *status;
     Batch batch(out, err);
     for (const QString& file : parser.files()) {
-        const std::string path = file.toStdString();
+        const std::string path = platform::name_from_qt(file);
         const platform::ReadResult read = platform::read_file(path, info_read_limit);
         if (read.failure) {
             batch.failed(path, platform::error_message(*read.failure));
             continue;
         }
-        const auto size = QFileInfo(file).size();
-        batch.said(path + ": " + describe_bk_file(std::uint64_t(size), bytes_of(read.bytes)));
+        struct stat info {};
+        ::stat(path.c_str(), &info);  // the name's own bytes; size 0 when unknown
+        batch.said(path + ": " + describe_bk_file(std::uint64_t(info.st_size), bytes_of(read.bytes)));
     }
     return batch.exit_status();
 }
@@ -202,7 +206,7 @@ int run_render(const QStringList& arguments, std::ostream& out, std::ostream& er
     if (!outputs.value) return parser.usage(outputs.error, err);
     Batch batch(out, err);
     for (const QString& input : parser.files()) {
-        const std::string path = input.toStdString();
+        const std::string path = platform::name_from_qt(input);
         const Rendered rendered = render_file(path, *settings.value);
         if (!rendered.error.empty()) {
             batch.failed(path, rendered.error);
