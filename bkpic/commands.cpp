@@ -102,8 +102,7 @@ void add_convert_options(CommandParser& p) {
 
 void convert_one(const std::string& input, const ConvertSettings& settings,
                  const OutputOptions& outputs, const std::string& preview, Batch& batch) {
-    const platform::DecodedPicture decoded =
-        platform::decode_picture(input);
+    const platform::DecodedPicture decoded = platform::decode_picture(input);
     if (decoded.failure) return batch.failed(input, platform::error_message(*decoded.failure));
     const Converted converted = convert_picture(decoded.image, settings);
     if (!converted.error.empty()) return batch.failed(input, converted.error);
@@ -188,7 +187,8 @@ int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err)
         }
         struct stat info {};
         ::stat(path.c_str(), &info);  // the name's own bytes; size 0 when unknown
-        batch.said(path + ": " + describe_bk_file(std::uint64_t(info.st_size), bytes_of(read.bytes)));
+        batch.said(path + ": " +
+                   describe_bk_file(std::uint64_t(info.st_size), bytes_of(read.bytes)));
     }
     return batch.exit_status();
 }

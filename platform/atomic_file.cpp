@@ -85,8 +85,7 @@ std::optional<Failure> write_file_atomically(const std::string& path,
     if (!failure && ::fchmod(fd.get(), new_file_mode()) != 0) failure = failure_from_errno(errno);
     if (!failure && ::fsync(fd.get()) != 0) failure = failure_from_errno(errno);
     if (!failure && fd.close() != 0) failure = failure_from_errno(errno);
-    if (!failure && ::rename(temp.c_str(), path.c_str()) != 0)
-        failure = failure_from_errno(errno);
+    if (!failure && ::rename(temp.c_str(), path.c_str()) != 0) failure = failure_from_errno(errno);
     if (failure) ::unlink(temp.c_str());
     return failure;
 }

@@ -104,7 +104,8 @@ TEST(OutputFiles, OkKeepsEachValueOneLineAndUneditedBytesAsTheyWere) {
     OutputFilesRig::text(dialog, 1)->setText("/home/me/pics\n");  // pasted with its line break
     dialog->findChild<QPushButton*>("Command1")->click();
     flush_deletes();
-    EXPECT_EQ(read_text(rig.folder / "kvaro.ini"), ini_with("/home/me/pics", "/pics/caf\xe9", "/x/y"));
+    EXPECT_EQ(read_text(rig.folder / "kvaro.ini"),
+              ini_with("/home/me/pics", "/pics/caf\xe9", "/x/y"));
     EXPECT_EQ(rig.catalog(catalogs::bbd_catalog), "/home/me/pics");
 }
 
