@@ -1,7 +1,7 @@
 #include "bkpic/command_parser.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
+#include <filesystem>
 #include <ostream>
 
 #include "bkpic/command_line.h"
@@ -44,7 +44,8 @@ Parsed<OutputOptions> CommandParser::output_options() const {
         return Parsed<OutputOptions>::fail("-o names one output; use --outdir for several inputs");
     if (!options.file.empty() && !options.folder.empty())
         return Parsed<OutputOptions>::fail("give either -o or --outdir, not both");
-    if (!options.folder.empty() && !QFileInfo(QString::fromStdString(options.folder)).isDir())
+    std::error_code error;  // by the name's bytes; an error means no folder
+    if (!options.folder.empty() && !std::filesystem::is_directory(options.folder, error))
         return Parsed<OutputOptions>::fail("--outdir " + options.folder + " is not a folder");
     return {options, {}};
 }

@@ -8,6 +8,7 @@
 
 #include "bkpic/arguments.h"
 #include "bkpic/batch.h"
+#include "platform/qt_text.h"
 
 namespace bkpic {
 
@@ -23,7 +24,9 @@ class CommandParser {
     std::optional<int> parse(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
     bool is_set(const QString& name) const { return parser_.isSet(name); }
-    std::string value(const QString& name) const { return parser_.value(name).toStdString(); }
+    std::string value(const QString& name) const {
+        return platform::name_from_qt(parser_.value(name));
+    }
     QStringList files() const { return parser_.positionalArguments(); }
 
     // -o, --outdir and --force, checked against the number of files.

@@ -1,5 +1,7 @@
 #include "bkpic/commands.h"
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <ostream>
@@ -13,6 +15,7 @@
 #include "platform/atomic_file.h"
 #include "platform/picture_canvas.h"
 #include "platform/picture_file.h"
+#include "platform/qt_text.h"
 #include "viewer/bin_screen.h"
 #include "viewer/bmp_file.h"
 
@@ -27,7 +30,7 @@ std::optional<std::string> write_picture(const QImage& image, const std::string&
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    const QString suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower();
     if (!image.save(&buffer, suffix == "bmp" ? "BMP" : "PNG"))
         return "cannot encode the picture for " + path;
     return write_output(
@@ -106,8 +109,7 @@ void add_convert_options(CommandParser& p) {
 void convert_one(const std::string& input, const ConvertSettings& settings,
                  const OutputOptions& outputs, const std::string& preview, ScreenFiles files,
                  Batch& batch) {
-    const platform::DecodedPicture decoded =
-        platform::decode_picture(QString::fromStdString(input));
+    const platform::DecodedPicture decoded = platform::decode_picture(input);
     if (decoded.failure) return batch.failed(input, platform::error_message(*decoded.failure));
     const Converted converted = convert_picture(decoded.image, settings);
     if (!converted.error.empty()) return batch.failed(input, converted.error);
@@ -175,8 +177,8 @@ int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& e
         return parser.usage("--preview names one picture; give one input", err);
     Batch batch(out, err);
     for (const QString& input : parser.files())
-        convert_one(input.toStdString(), *settings.value, *outputs.value, preview, *files.value,
-                    batch);
+        convert_one(platform::name_from_qt(input), *settings.value, *outputs.value, preview,
+                    *files.value, batch);
     return batch.exit_status();
 }
 
@@ -185,17 +187,18 @@ int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err)
     if (const auto status = parser.parse(arguments, out, err)) return *status;
     Batch batch(out, err);
     for (const QString& file : parser.files()) {
-        const std::string path = file.toStdString();
+        const std::string path = platform::name_from_qt(file);
         const platform::ReadResult read = platform::read_file(path, info_read_limit);
         if (read.failure) {
             batch.failed(path, platform::error_message(*read.failure));
             continue;
         }
-        const auto size = QFileInfo(file).size();
+        struct stat info {};
+        ::stat(path.c_str(), &info);  // the name's own bytes; size 0 when unknown
+        const auto size = std::uint64_t(info.st_size);
         const auto bytes = bytes_of(read.bytes);
-        batch.said(path + ": " +
-                   (viewer::is_bin_name(path) ? describe_bin_file(std::uint64_t(size), bytes)
-                                              : describe_bk_file(std::uint64_t(size), bytes)));
+        batch.said(path + ": " + (viewer::is_bin_name(path) ? describe_bin_file(size, bytes)
+                                                           : describe_bk_file(size, bytes)));
     }
     return batch.exit_status();
 }
@@ -213,7 +216,7 @@ int run_render(const QStringList& arguments, std::ostream& out, std::ostream& er
     if (!outputs.value) return parser.usage(outputs.error, err);
     Batch batch(out, err);
     for (const QString& input : parser.files()) {
-        const std::string path = input.toStdString();
+        const std::string path = platform::name_from_qt(input);
         const Rendered rendered = render_file(path, *settings.value);
         if (!rendered.error.empty()) {
             batch.failed(path, rendered.error);

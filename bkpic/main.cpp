@@ -4,10 +4,15 @@
 #include <iostream>
 
 #include "bkpic/command_line.h"
+#include "platform/qt_text.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("bkpic");
     QCoreApplication::setApplicationVersion(KVARO_VERSION);
-    return bkpic::run_command_line(QCoreApplication::arguments(), std::cout, std::cerr);
+    // Not QCoreApplication::arguments(): it loses the bytes of a file name
+    // that is not UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << platform::name_to_qt(argv[i]);
+    return bkpic::run_command_line(arguments, std::cout, std::cerr);
 }

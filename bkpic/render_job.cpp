@@ -5,6 +5,7 @@
 #include "formats/m11_file.h"
 #include "platform/atomic_file.h"
 #include "platform/picture_canvas.h"
+#include "platform/qt_text.h"
 #include "viewer/bin_screen.h"
 #include "viewer/bk_file.h"
 #include "viewer/drawing.h"
@@ -72,7 +73,7 @@ Rendered render_file(const std::string& path, const RenderSettings& settings) {
     if (settings.as) return render_screen(file, *settings.as, settings.maps);
     if (m11::read(file).status != m11::ReadStatus::not_11m)
         return render_11m(file, settings.mono, settings.maps);
-    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    const QString suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower();
     if (suffix == "11m") return {{}, std::string(m11::describe(m11::ReadStatus::not_11m))};
     const WindowMode mode = suffix == "bbd" ? WindowMode::color64x64 : WindowMode::color256x256;
     return render_screen(file, mode, settings.maps);

@@ -3,11 +3,24 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <vector>
 
 #include "catalogs/catalogs.h"
 #include "platform/failure.h"
+#include "platform/utf8.h"
 
 namespace catalogs {
+namespace {
+
+// The text less its last `count` characters, never cut inside one.
+std::string_view without_last_characters(std::string_view text, std::size_t count) {
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; at < text.size(); at = platform::next_character(text, at))
+        starts.push_back(at);
+    return text.substr(0, starts.size() >= count ? starts[starts.size() - count] : 0);
+}
+
+}  // namespace
 
 std::string file_name_of(std::string_view path) {
     const auto slash = path.rfind('/');
@@ -16,7 +29,7 @@ std::string file_name_of(std::string_view path) {
 
 std::string output_name(std::string_view source, std::string_view folder,
                         std::string_view extension) {
-    std::string name(source.substr(0, source.size() >= 4 ? source.size() - 4 : 0));
+    std::string name(without_last_characters(source, 4));
     name += extension;
     if (folder != no_catalog) name = std::string(folder) + "/" + file_name_of(name);
     return name;

@@ -15,6 +15,8 @@ std::string file_name_of(std::string_view path);
 // The source path less its last four characters (its dot and three-letter
 // extension), plus `extension`; moved into `folder` unless folder is the
 // no-catalog marker.
+// NOTE: characters, not bytes: a UTF-8 sequence is one character, and so
+// is each byte of a name that is not UTF-8 there.
 std::string output_name(std::string_view source, std::string_view folder,
                         std::string_view extension);
 

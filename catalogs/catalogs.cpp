@@ -1,6 +1,28 @@
 #include "catalogs/catalogs.h"
 
+#include "platform/utf8.h"
+
 namespace catalogs {
+namespace {
+
+// Control characters: C0 (line breaks, tabs), DEL, and C1 written in UTF-8.
+bool is_control(std::string_view character) {
+    const auto first = std::uint8_t(character[0]);
+    if (character.size() == 1) return first < 0x20 || first == 0x7f;
+    return character.size() == 2 && first == 0xc2 && std::uint8_t(character[1]) <= 0x9f;
+}
+
+std::string without_controls(std::string_view text) {
+    std::string kept;
+    for (std::size_t at = 0, next = 0; at < text.size(); at = next) {
+        next = platform::next_character(text, at);
+        const std::string_view character = text.substr(at, next - at);
+        if (!is_control(character)) kept += character;
+    }
+    return kept;
+}
+
+}  // namespace
 
 const ProgramSettings& converter_settings() {
     static const ProgramSettings program{"KVARO",
@@ -33,7 +55,8 @@ void Catalogs::resolve_default(int index) {
     if (value(index) == default_word) set(index, default_folder(index));
 }
 
-void Catalogs::take_typed(int index, std::string text) {
+void Catalogs::take_typed(int index, std::string_view typed) {
+    std::string text = without_controls(typed);
     set(index, text == program_->catalogs.at(index).reset_text ? std::string(default_word)
                                                                : std::move(text));
 }

@@ -59,7 +59,9 @@ class Catalogs {
     // Replaces the word "default" by the default folder.
     void resolve_default(int index);
     // Takes what the user typed for a catalog: the reset text means "default".
-    void take_typed(int index, std::string text);
+    // Control characters (a pasted line break) are dropped, so that a value
+    // always stays one line of the settings file.
+    void take_typed(int index, std::string_view typed);
 
     std::string value_line(int index) const;
     std::string settings_text() const;

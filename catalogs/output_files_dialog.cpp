@@ -64,13 +64,13 @@ OutputFilesDialog::OutputFilesDialog(const OutputFilesLayout& layout, Catalogs& 
 
 void OutputFilesDialog::fill() {
     for (std::size_t i = 0; i < texts_.size(); ++i) {
-        texts_[i]->setText(platform::to_qt(catalogs_.value(layout_.rows[i].catalog)));
+        texts_[i]->setText(platform::name_to_qt(catalogs_.value(layout_.rows[i].catalog)));
     }
 }
 
 void OutputFilesDialog::accept_catalogs() {
     for (std::size_t i = 0; i < texts_.size(); ++i) {
-        catalogs_.take_typed(layout_.rows[i].catalog, platform::from_qt(texts_[i]->text()));
+        catalogs_.take_typed(layout_.rows[i].catalog, platform::name_from_qt(texts_[i]->text()));
     }
     save_settings(catalogs_.settings_path(), catalogs_, modal_);
     for (const auto& row : layout_.rows) catalogs_.resolve_default(row.catalog);

@@ -16,7 +16,6 @@
 #include "platform/menus.h"
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
-#include "platform/qt_text.h"
 #include "platform/separator_line.h"
 
 namespace converter {
@@ -211,7 +210,7 @@ bool Form6::load_picture(const std::string& name) {
     platform::DecodedPicture decoded;
     {
         platform::BusyPointer busy(modal_);
-        decoded = platform::decode_picture(platform::to_qt(name));
+        decoded = platform::decode_picture(name);
     }
     if (decoded.failure) {
         modal_.message_box(platform::error_message(*decoded.failure), "KVARO [11M]: Open picture",

@@ -16,7 +16,6 @@
 #include "platform/menus.h"
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
-#include "platform/qt_text.h"
 #include "platform/separator_line.h"
 
 namespace converter {
@@ -198,7 +197,7 @@ void Form1::open_picture() {
     platform::DecodedPicture decoded;
     {
         platform::BusyPointer busy(modal_);
-        decoded = platform::decode_picture(platform::to_qt(name));
+        decoded = platform::decode_picture(name);
     }
     if (decoded.failure) {
         modal_.message_box(platform::error_message(*decoded.failure), "KVARO: Open picture",

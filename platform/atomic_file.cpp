@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <vector>
 
@@ -52,28 +51,15 @@ std::string folder_of(const std::string& path) {
     return path.substr(0, slash);
 }
 
-std::string base_name_of(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::optional<Failure> write_in_place(const std::string& path,
-                                      std::span<const std::uint8_t> bytes) {
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-    if (fd.get() < 0) return failure_from_errno(errno);
-    if (auto failure = write_all(fd.get(), bytes)) return failure;
-    if (fd.close() != 0) return failure_from_errno(errno);
-    return std::nullopt;
-}
-
-// The file that a write to `path` must replace: symbolic links resolved.
-std::string target_of(const std::string& path) {
+// Refuses what a new file must not replace: a folder, or a special file
+// (pipe, device, socket), which is never opened for writing, since opening
+// a pipe waits for a reader and a device takes the bytes as its own.
+std::optional<Failure> refusal_of(const std::string& path) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
-    }
-    return path;
+    if (::lstat(path.c_str(), &info) != 0) return std::nullopt;
+    if (S_ISDIR(info.st_mode)) return failure_from_errno(EISDIR);
+    if (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)) return std::nullopt;
+    return failure_from_errno(EEXIST);
 }
 
 mode_t new_file_mode() {
@@ -86,12 +72,9 @@ mode_t new_file_mode() {
 
 std::optional<Failure> write_file_atomically(const std::string& path,
                                              std::span<const std::uint8_t> bytes) {
-    const std::string target = target_of(path);
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
-        return write_in_place(target, bytes);
-    }
-    std::string temp = folder_of(target) + "/." + base_name_of(target) + ".XXXXXX";
+    if (auto refusal = refusal_of(path)) return refusal;
+    // A short name, so that it fits beside a target of any legal length.
+    std::string temp = folder_of(path) + "/.kvaro-XXXXXX";
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');
     FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
@@ -102,8 +85,7 @@ std::optional<Failure> write_file_atomically(const std::string& path,
     if (!failure && ::fchmod(fd.get(), new_file_mode()) != 0) failure = failure_from_errno(errno);
     if (!failure && ::fsync(fd.get()) != 0) failure = failure_from_errno(errno);
     if (!failure && fd.close() != 0) failure = failure_from_errno(errno);
-    if (!failure && ::rename(temp.c_str(), target.c_str()) != 0)
-        failure = failure_from_errno(errno);
+    if (!failure && ::rename(temp.c_str(), path.c_str()) != 0) failure = failure_from_errno(errno);
     if (failure) ::unlink(temp.c_str());
     return failure;
 }

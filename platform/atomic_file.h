@@ -13,9 +13,10 @@ namespace platform {
 // Writes `bytes` to a temporary file in the target's folder and renames it
 // over `path` once it is complete and flushed. On failure the temporary file
 // is removed and any earlier file at `path` is untouched.
-// NOTE: a target that exists but is not a regular file (a device such as
-// /dev/full, a pipe) cannot be replaced by a rename; it is written in place.
-// A symbolic link is followed, so the file it names is replaced.
+// NOTE: a symbolic link at `path` is itself replaced by the new file; the
+// file it points at is never touched.
+// NOTE: a folder at `path` gives EISDIR, and a special file (pipe, device,
+// socket) EEXIST: neither is opened nor replaced.
 std::optional<Failure> write_file_atomically(const std::string& path,
                                              std::span<const std::uint8_t> bytes);
 std::optional<Failure> write_file_atomically(const std::string& path, std::string_view text);

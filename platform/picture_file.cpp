@@ -1,7 +1,11 @@
 #include "platform/picture_file.h"
 
+#include <fcntl.h>
+
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <cerrno>
 #include <span>
 
 #include "platform/picture_completeness.h"
@@ -23,9 +27,21 @@ bool is_complete(const QByteArray& format, const QByteArray& bytes) {
 
 }  // namespace
 
-DecodedPicture decode_picture(const QString& path) {
+DecodedPicture decode_picture(const std::string& path) {
     DecodedPicture result;
-    QImageReader reader(path);
+    // Opened by the name's own bytes: QFile(QString) reaches only the names
+    // that are valid in the file-name encoding.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        result.failure = failure_from_errno(errno);
+        return result;
+    }
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);  // closes fd when done
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
     QImage image = reader.read();
@@ -34,12 +50,7 @@ DecodedPicture decode_picture(const QString& path) {
             Failure{static_cast<int>(reader.error()), reader.errorString().toStdString()};
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.failure = Failure{static_cast<int>(file.error()), file.errorString().toStdString()};
-        return result;
-    }
-    if (!is_complete(format, file.readAll())) {
+    if (!is_complete(format, bytes)) {
         result.failure = Failure{truncated_picture, "The picture file is cut short"};
         return result;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // Decoding JPG, GIF and BMP pictures at their natural size.
 #include <QImage>
-#include <QString>
 #include <optional>
+#include <string>
 
 #include "platform/failure.h"
 
@@ -15,7 +15,7 @@ struct DecodedPicture {
 
 // Decodes the whole picture, or fails: a file that is missing, empty, not a
 // picture, cut short, or too large to hold gives a failure, never a partial
-// picture.
-DecodedPicture decode_picture(const QString& path);
+// picture. The path is the file name's bytes.
+DecodedPicture decode_picture(const std::string& path);
 
 }  // namespace platform

@@ -49,9 +49,9 @@ std::string QtModal::open_file(const OpenRequest& request) {
         dialog.selectNameFilter(filters[request.filter_index - 1]);
     }
     dialog.setDefaultSuffix(to_qt(request.default_extension));
-    if (!request.file_name.empty()) dialog.selectFile(to_qt(request.file_name));
+    if (!request.file_name.empty()) dialog.selectFile(name_to_qt(request.file_name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return from_qt(dialog.selectedFiles().front());
+    return name_from_qt(dialog.selectedFiles().front());
 }
 
 void QtModal::set_busy(bool busy) {

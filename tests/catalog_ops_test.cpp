@@ -31,7 +31,9 @@ TEST(CatalogOps, FileAndOutputNames) {
         {"/pics/cat.jpg", marker, ".pic", "/pics/cat.pic"},
         {"/pics/cat.gif", "/bk/sprites", ".bbd", "/bk/sprites/cat.bbd"},
         {"/a/photo.jpeg", marker, ".pic", "/a/photo..pic"},
-        {"/a/b.c/x.bmp", "/bk", ".pic", "/bk/x.pic"}};
+        {"/a/b.c/x.bmp", "/bk", ".pic", "/bk/x.pic"},
+        {"/a/xабвg", marker, ".pic", "/a/x.pic"},               // characters, not bytes
+        {"/a/caf\xe9.jpg", "/bk", ".pic", "/bk/caf\xe9.pic"}};  // a byte that is not UTF-8
     for (const auto& [source, folder, extension, expected] : cases)
         EXPECT_EQ(catalogs::output_name(source, folder, extension), expected) << source;
 }

@@ -101,7 +101,10 @@ TEST(Catalogs, TakeTypedResetsOnlyWithItsOwnText) {
         {catalogs::pic_catalog, "*bbd", "*bbd"},
         {catalogs::bbd_catalog, "*bbd", "default"},
         {catalogs::m11_catalog, "*11M", "default"},
-        {catalogs::pic_catalog, "", ""}};
+        {catalogs::pic_catalog, "", ""},
+        // pasted line breaks and other controls go; stray bytes of a code page stay
+        {catalogs::pic_catalog, "*pic\r\n", "default"},
+        {catalogs::pic_catalog, "\t/a\x7f/b\xc2\x85\xe9\n", "/a/b\xe9"}};
     for (const auto& [index, typed, taken] : cases) {
         Catalogs c = converter_with({"b", "p", "m"});
         c.take_typed(index, typed);

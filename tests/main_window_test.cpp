@@ -95,6 +95,16 @@ TEST(MainWindowOpen, CancelChangesNothingAndAPictureEnablesItsItems) {
     expect_enabled(rig, true, true, false);
 }
 
+TEST(MainWindowOpen, ANameThatIsNotUtf8Opens) {
+    MainWindowRig rig;
+    TempFolder files;
+    const std::string name = files / "caf\xe9.jpg";  // made in another code page
+    write_text(name, read_text(sample("gradient.jpg")));
+    rig.open(name);
+    EXPECT_TRUE(rig.modal.messages.empty());
+    EXPECT_EQ(rig.form->source_path(), name);
+}
+
 TEST(MainWindowOpen, FailedOpenKeepsPreviousPictureAndPath) {
     MainWindowRig rig;
     TempFolder bad;

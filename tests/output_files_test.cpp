@@ -96,4 +96,17 @@ TEST(OutputFiles, ClosingWithoutOkChangesNothing) {
     EXPECT_EQ(rig.text(fresh, 1)->text().toStdString(), rig.folder / "BBD");
 }
 
+TEST(OutputFiles, OkKeepsEachValueOneLineAndUneditedBytesAsTheyWere) {
+    OutputFilesRig rig;
+    rig.state.catalogs.set(catalogs::pic_catalog, "/pics/caf\xe9");  // not UTF-8
+    QWidget* dialog = rig.show_dialog();
+    ASSERT_NE(dialog, nullptr);
+    OutputFilesRig::text(dialog, 1)->setText("/home/me/pics\n");  // pasted with its line break
+    dialog->findChild<QPushButton*>("Command1")->click();
+    flush_deletes();
+    EXPECT_EQ(read_text(rig.folder / "kvaro.ini"),
+              ini_with("/home/me/pics", "/pics/caf\xe9", "/x/y"));
+    EXPECT_EQ(rig.catalog(catalogs::bbd_catalog), "/home/me/pics");
+}
+
 }  // namespace

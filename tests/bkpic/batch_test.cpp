@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "bkpic/command_line.h"
+#include "platform/qt_text.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -166,6 +167,29 @@ TEST(BkpicInfo, DescribesEachFileAndFailsForMissingOnes) {
     EXPECT_EQ(run.out, p.folder / "s.bbd" + ": 1024 bytes: BBD sprite, 64x64 four-colour\n");
     EXPECT_EQ(run.err,
               "bkpic: " + p.folder / "none.pic" + ": Error 2: No such file or directory\n");
+}
+
+// A name is bytes: one made in another code page works in every command, and
+// the outputs are named from the same bytes.
+TEST(BkpicNames, ANameThatIsNotUtf8WorksInEveryCommand) {
+    Pictures p;
+    const std::string latin1 = p.folder / "caf\xe9";
+    fs::copy_file(sample("gradient.jpg"), latin1 + ".jpg");
+    const std::pair<std::vector<std::string>, std::string> runs[] = {
+        {{"convert", latin1 + ".jpg", "--to", "sprite", "--outdir", latin1 + ".d"},
+         latin1 + ".jpg -> " + latin1 + ".d/caf\xe9.bbd\n"},
+        {{"render", latin1 + ".d/caf\xe9.bbd", "-o", latin1 + ".bmp"},
+         latin1 + ".d/caf\xe9.bbd -> " + latin1 + ".bmp\n"},
+        {{"info", latin1 + ".d/caf\xe9.bbd"},
+         latin1 + ".d/caf\xe9.bbd: 1024 bytes: BBD sprite, 64x64 four-colour\n"}};
+    fs::create_directory(latin1 + ".d");
+    for (const auto& [arguments, out] : runs) {
+        QStringList names;  // as bkpic's main takes its command line
+        for (const std::string& argument : arguments) names << platform::name_to_qt(argument);
+        const Outcome run = bkpic_run(names);
+        EXPECT_EQ(run.err, "") << arguments[0];
+        EXPECT_EQ(run.out, out) << arguments[0];
+    }
 }
 
 TEST(BkpicHelp, HelpAndVersionSucceed) {

@@ -1,6 +1,8 @@
 // Save from the main window: the BMP file holds exactly what the picture
 // window shows, at its size in the current mode.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QImage>
 
@@ -105,6 +107,23 @@ TEST(ViewerSave, FailuresCarryTheWindowsTitle) {
     EXPECT_EQ(shown(rig.modal.messages),
               (std::vector<Shown>{{"Error 20: Not a directory", "ORVAK: Savebmp", Buttons::ok,
                                    Icon::exclamation}}));
+}
+
+TEST(ViewerSave, APipeAtTheNameIsRefusedAndLeftAlone) {
+    ViewerRig rig;
+    rig.open_bytes("title.pic", counting_screen(16384));
+    ASSERT_EQ(::mkfifo((rig.files / "title.bmp").c_str(), 0644), 0);
+    rig.modal.answers = {platform::Answer::yes};
+    ::alarm(20);  // opening the pipe would wait for a reader for ever
+    rig.choose("savebmp_mnu");
+    ::alarm(0);
+    EXPECT_EQ(shown(rig.modal.messages),
+              (std::vector<Shown>{
+                  {"File exist. Rewrite?", "ORVAK", Buttons::yes_no, Icon::question},
+                  {"Error 17: File exists", "ORVAK: Savebmp", Buttons::ok, Icon::exclamation}}));
+    struct stat info {};
+    ASSERT_EQ(::lstat((rig.files / "title.bmp").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 }  // namespace
