@@ -14,8 +14,9 @@ inline std::string from_qt(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-// Qt's name filters ("JPG Files (*.jpg)") from a filter string of pairs
-// "description|pattern|...".
+// Qt's name filters from a filter string of pairs "description|patterns|":
+// the description, then the patterns in parentheses, "JPG Files (*.jpg) (*.jpg)".
+// With the details hidden, the dialog shows the description alone.
 QStringList name_filters(std::string_view filter);
 
 }  // namespace platform
