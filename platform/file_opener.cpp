@@ -41,9 +41,8 @@ class FileDropFilter : public QObject {
             drop->acceptProposedAction();
             // Opened once the drop has ended, so that a message box on
             // failure does not hold the file manager that sent the file.
-            QTimer::singleShot(0, this, [this, path = from_qt(*file)] {
-                opener_.open_named_file(path);
-            });
+            QTimer::singleShot(0, this,
+                               [this, path = from_qt(*file)] { opener_.open_named_file(path); });
             return true;
         }
         return QObject::eventFilter(watched, event);

@@ -12,8 +12,8 @@ std::string any_case_pattern(const std::string& extension) {
     for (const char c : extension) {
         const auto u = static_cast<unsigned char>(c);
         if (std::isalpha(u)) {
-            pattern += {'[', static_cast<char>(std::tolower(u)), static_cast<char>(std::toupper(u)),
-                        ']'};
+            pattern +=
+                {'[', static_cast<char>(std::tolower(u)), static_cast<char>(std::toupper(u)), ']'};
         } else {
             pattern += c;
         }

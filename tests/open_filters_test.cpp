@@ -12,7 +12,7 @@
 namespace {
 
 struct Shown {
-    QString text;         // what the dialog shows, the patterns hidden
+    QString text;          // what the dialog shows, the patterns hidden
     QStringList patterns;  // what it matches
 };
 
@@ -37,8 +37,8 @@ struct FilterCase {
 };
 
 TEST(OpenFilters, DescribedFiltersFirstThenPngThenAllPictures) {
-    const QStringList filters =
-        platform::name_filters(platform::picture_filter({"bmp", "gif", "jpeg", "jpg", "png", "xpm"}));
+    const QStringList filters = platform::name_filters(
+        platform::picture_filter({"bmp", "gif", "jpeg", "jpg", "png", "xpm"}));
     const FilterCase cases[] = {
         {"JPG Files (*.jpg)", {"a.jpg", "A.JPG", "a.jpeg", "a.JPEG", "a.Jpg"}, {"a.png", "ajpg"}},
         {"GIF Files (*.gif)", {"a.gif", "a.GIF"}, {"a.jpg"}},

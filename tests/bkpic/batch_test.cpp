@@ -67,9 +67,9 @@ TEST(BkpicBatch, PngAndJpegPicturesAreNamedWithoutTheirExtension) {
     const Outcome run = bkpic_run({"convert", q(p.folder / "card.png"), q(p.folder / "photo.JPEG"),
                                    q(p.folder / "testcard.bmp"), "--to", "mono"});
     EXPECT_EQ(run.status, bkpic::all_done) << run.err;
-    EXPECT_EQ(run.out, p.folder / "card.png -> " + p.folder / "card.pic\n" + p.folder /
-                           "photo.JPEG -> " + p.folder / "photo.pic\n" + p.folder /
-                           "testcard.bmp -> " + p.folder / "testcard.pic\n");
+    EXPECT_EQ(run.out, p.folder / "card.png -> " + p.folder / "card.pic\n" +
+                           p.folder / "photo.JPEG -> " + p.folder / "photo.pic\n" +
+                           p.folder / "testcard.bmp -> " + p.folder / "testcard.pic\n");
     EXPECT_EQ(read_bytes(p.folder / "card.pic"), read_bytes(p.folder / "testcard.pic"));
 }
 

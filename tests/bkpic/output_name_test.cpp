@@ -12,14 +12,10 @@ struct NameCase {
 
 TEST(BkpicOutputName, TheWholeExtensionGivesWay) {
     const NameCase cases[] = {
-        {"photo.jpg", "", "photo.pic"},
-        {"/p/photo.jpeg", "", "/p/photo.pic"},
-        {"/p/PHOTO.JPEG", "", "/p/PHOTO.pic"},
-        {"/p/photo.tar.png", "", "/p/photo.tar.pic"},
-        {"/p/photo", "", "/p/photo.pic"},
-        {"/p.d/photo", "", "/p.d/photo.pic"},
-        {"/p/.photo", "", "/p/.photo.pic"},
-        {"/p/photo.jpeg", "/out", "/out/photo.pic"},
+        {"photo.jpg", "", "photo.pic"},         {"/p/photo.jpeg", "", "/p/photo.pic"},
+        {"/p/PHOTO.JPEG", "", "/p/PHOTO.pic"},  {"/p/photo.tar.png", "", "/p/photo.tar.pic"},
+        {"/p/photo", "", "/p/photo.pic"},       {"/p.d/photo", "", "/p.d/photo.pic"},
+        {"/p/.photo", "", "/p/.photo.pic"},     {"/p/photo.jpeg", "/out", "/out/photo.pic"},
         {"photo.gif", "out/", "out/photo.pic"},
     };
     for (const NameCase& c : cases) {

@@ -312,12 +312,14 @@ TEST(ViewerOpen, ADroppedFileOpensAsOpenWould) {
     write_text(rig.files / "red.pic", std::string(16384, '\xFF'));
     write_text(rig.files / "big.pic", std::string(16385, '\xFF'));
     EXPECT_FALSE(drop(*rig.form, {QUrl("https://example.org/red.pic")}));
-    EXPECT_TRUE(drop(*rig.form, {QUrl::fromLocalFile(QString::fromStdString(rig.files / "red.pic")),
-                                 QUrl::fromLocalFile(QString::fromStdString(rig.files / "big.pic"))}));
+    EXPECT_TRUE(
+        drop(*rig.form, {QUrl::fromLocalFile(QString::fromStdString(rig.files / "red.pic")),
+                         QUrl::fromLocalFile(QString::fromStdString(rig.files / "big.pic"))}));
     EXPECT_EQ(rig.form->file_name(), rig.files / "red.pic");
     EXPECT_EQ(rig.pixel(0, 0), red);
     EXPECT_TRUE(rig.modal.open_requests.empty());
-    EXPECT_TRUE(drop(*rig.form, {QUrl::fromLocalFile(QString::fromStdString(rig.files / "big.pic"))}));
+    EXPECT_TRUE(
+        drop(*rig.form, {QUrl::fromLocalFile(QString::fromStdString(rig.files / "big.pic"))}));
     EXPECT_EQ(shown(rig.modal.messages),
               (std::vector<Shown>{{"File too large!", "ORVAK", Buttons::ok, Icon::exclamation}}));
     EXPECT_EQ(rig.form->file_name(), rig.files / "red.pic");
