@@ -4,8 +4,7 @@
 
 #include <ostream>
 
-#include "catalogs/catalog_ops.h"
-#include "catalogs/catalogs.h"
+#include "bkpic/output_name.h"
 #include "platform/atomic_file.h"
 
 namespace bkpic {
@@ -13,9 +12,7 @@ namespace bkpic {
 std::string output_path(const std::string& input, const std::string& extension,
                         const OutputOptions& options) {
     if (!options.file.empty()) return options.file;
-    const std::string folder =
-        options.folder.empty() ? std::string(catalogs::no_catalog) : options.folder;
-    return catalogs::output_name(input, folder, extension);
+    return output_name(input, options.folder, extension);
 }
 
 std::optional<std::string> write_output(const std::string& path,

@@ -15,8 +15,9 @@ struct OutputOptions {
     bool force = false;  // replace existing outputs
 };
 
-// The output path of `input`: -o when given, else the input path less its
-// last four characters plus `extension`, moved into the output folder if set.
+// The output path of `input`: -o when given, else the input path with
+// `extension` in place of its own, moved into the output folder if set
+// (output_name).
 std::string output_path(const std::string& input, const std::string& extension,
                         const OutputOptions& options);
 

@@ -161,8 +161,10 @@ Parsed<RenderSettings> render_settings(const CommandParser& p) {
 
 int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     CommandParser parser("convert", "PICTURE",
-                         "Converts JPG, GIF and BMP pictures into BK screen files, byte for byte "
-                         "as the KVARO converter's Convert does.");
+                         "Converts JPG, GIF, BMP, PNG and the other pictures Qt reads into BK "
+                         "screen files, byte for byte as the KVARO converter's Convert does. "
+                         "Each output is named after its picture with the whole extension "
+                         "replaced: photo.jpeg gives photo.pic.");
     add_convert_options(parser);
     if (const auto status = parser.parse(arguments, out, err)) return *status;
     const auto settings = convert_settings(parser);

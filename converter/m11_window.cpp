@@ -80,6 +80,7 @@ Form6::Form6(ConverterState& state, platform::Modal& modal, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     lay_out();
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::m11_catalog});
+    platform::accept_file_drops(*this, *this);
 }
 
 Form6::~Form6() = default;
@@ -204,6 +205,10 @@ void Form6::open_picture() {
     const std::string name = modal_.open_file(picture_open_request());
     if (!name.empty() && !load_picture(name)) return;
     enable_mode_items();
+}
+
+void Form6::open_named_file(const std::string& path) {
+    if (load_picture(path)) enable_mode_items();
 }
 
 bool Form6::load_picture(const std::string& name) {

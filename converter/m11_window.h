@@ -11,6 +11,7 @@
 #include "converter/m11_conversion.h"
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
+#include "platform/file_opener.h"
 #include "platform/modal.h"
 
 class QAction;
@@ -24,7 +25,7 @@ class PictureWindow;
 
 namespace converter {
 
-class Form6 : public QMainWindow {
+class Form6 : public QMainWindow, public platform::FileOpener {
     Q_OBJECT
   public:
     Form6(ConverterState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -32,6 +33,8 @@ class Form6 : public QMainWindow {
 
     const m11::Area& area() const { return area_; }
     const std::string& source_path() const { return source_; }
+    // Open after the dialog: loads the picture, or reports why not.
+    void open_named_file(const std::string& path) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -4,6 +4,7 @@
 #include "icons/program_icons.h"
 #include "platform/program_info.h"
 #include "platform/qt_modal.h"
+#include "platform/start_arguments.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,7 +12,8 @@ int main(int argc, char** argv) {
     icons::set_program_icon(icons::converter_icon);
     converter::ConverterState state(platform::program_folder());
     platform::QtModal modal;
-    auto window = converter::start_converter(platform::argument_text(argc, argv), state, modal);
+    const platform::StartArguments arguments = platform::start_arguments(argc, argv);
+    auto window = converter::start_converter(arguments.window_text, state, modal, arguments.file);
     window->show();
     return QApplication::exec();
 }

@@ -59,6 +59,7 @@ Form1::Form1(ConverterState& state, platform::Modal& modal, QWidget* parent)
     set_window_mode(WindowMode::color256x256);
     catalogs::read_settings_at_load(state_.catalogs, modal_,
                                     {catalogs::bbd_catalog, catalogs::pic_catalog});
+    platform::accept_file_drops(*this, *this);
 }
 
 Form1::~Form1() = default;
@@ -193,7 +194,10 @@ void Form1::scroll_changed() {
 
 void Form1::open_picture() {
     const std::string name = modal_.open_file(picture_open_request());
-    if (name.empty()) return;
+    if (!name.empty()) open_named_file(name);
+}
+
+void Form1::open_named_file(const std::string& name) {
     platform::DecodedPicture decoded;
     {
         platform::BusyPointer busy(modal_);

@@ -9,6 +9,7 @@
 
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
+#include "platform/file_opener.h"
 #include "platform/modal.h"
 
 class QAction;
@@ -23,7 +24,7 @@ namespace converter {
 
 enum class WindowMode { color64x64, color256x256, mono512x256 };
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public platform::FileOpener {
     Q_OBJECT
   public:
     Form1(ConverterState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -31,6 +32,8 @@ class Form1 : public QMainWindow {
 
     WindowMode window_mode() const { return mode_; }
     const std::string& source_path() const { return source_; }
+    // Open after the dialog: loads the picture, or reports why not.
+    void open_named_file(const std::string& path) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

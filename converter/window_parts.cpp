@@ -3,12 +3,12 @@
 #include <QScrollBar>
 
 #include "converter/rules.h"
+#include "platform/open_filters.h"
 
 namespace converter {
 
 platform::OpenRequest picture_open_request() {
-    return {"", "jpg", "JPG Files (*.jpg)|*.jpg|GIF Files (*.gif)|*.gif|BMP Files (*.bmp)|*.bmp|",
-            1};
+    return {"", "jpg", platform::picture_filter(), 1};
 }
 
 QScrollBar* create_scroll_bar(QWidget* parent, Qt::Orientation orientation) {

@@ -10,7 +10,8 @@ class QWidget;
 
 namespace converter {
 
-// The open dialog for a JPG, GIF or BMP picture.
+// The open dialog for a picture: JPG, GIF, BMP, PNG or any other that Qt
+// reads (platform/open_filters.h).
 platform::OpenRequest picture_open_request();
 
 // HScroll1 or VScroll1: empty, disabled, stepping one pixel a page.

@@ -43,6 +43,7 @@ std::string QtModal::open_file(const OpenRequest& request) {
     dialog.setObjectName("CommonDialog1");
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = name_filters(request.filter);
     dialog.setNameFilters(filters);
     if (request.filter_index >= 1 && request.filter_index <= filters.size()) {

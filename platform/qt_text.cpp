@@ -53,12 +53,9 @@ QStringList name_filters(std::string_view filter) {
         const QString& description = parts[i];
         const QString& pattern = parts[i + 1];
         if (description.isEmpty() && pattern.isEmpty()) continue;
-        // Qt takes the patterns from the parentheses of the description.
-        if (description.contains(QString("(%1)").arg(pattern))) {
-            filters << description;
-        } else {
-            filters << QString("%1 (%2)").arg(description, QString(pattern).replace(u';', u' '));
-        }
+        // Qt takes the patterns from the last parentheses; the dialog hides
+        // them (QFileDialog::HideNameFilterDetails) and shows the description.
+        filters << QString("%1 (%2)").arg(description, QString(pattern).replace(u';', u' '));
     }
     return filters;
 }

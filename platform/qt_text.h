@@ -24,8 +24,9 @@ inline std::string from_qt(const QString& text) {
 QString name_to_qt(std::string_view name);
 std::string name_from_qt(const QString& name);
 
-// Qt's name filters ("JPG Files (*.jpg)") from a filter string of pairs
-// "description|pattern|...".
+// Qt's name filters from a filter string of pairs "description|patterns|":
+// the description, then the patterns in parentheses, "JPG Files (*.jpg) (*.jpg)".
+// With the details hidden, the dialog shows the description alone.
 QStringList name_filters(std::string_view filter);
 
 }  // namespace platform

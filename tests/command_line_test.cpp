@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/program_info.h"
+#include "platform/start_arguments.h"
 
 namespace {
 
@@ -21,6 +22,37 @@ TEST(CommandLine, ArgumentTextJoinsTheArgumentsWithBlanks) {
     EXPECT_EQ(platform::argument_text(2, one), "/11M");
     const char* two[] = {"kvaro", "/11m", "x"};
     EXPECT_EQ(platform::argument_text(3, two), "/11m x");
+}
+
+struct StartCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string window_text;
+    std::string file;
+};
+
+// Files that exist here: /home/u/photo.jpg, /home/u/view.11M, /pics/a.gif.
+TEST(CommandLine, ArgumentsNamingFilesAreOpenedAndTheRestPicksTheWindow) {
+    auto is_file = [](const std::string& path) {
+        return path == "/home/u/photo.jpg" || path == "/home/u/view.11M" || path == "/pics/a.gif";
+    };
+    const StartCase cases[] = {
+        {"nothing", {}, "", ""},
+        {"relative_file", {"photo.jpg"}, "", "/home/u/photo.jpg"},
+        {"dotted_relative_file", {".//photo.jpg"}, "", "/home/u/photo.jpg"},
+        {"absolute_file", {"/pics/a.gif"}, "", "/pics/a.gif"},
+        {"switch_then_file", {"/11M", "view.11M"}, "/11M", "/home/u/view.11M"},
+        {"switch_and_missing_file", {"/11m", "gone.jpg"}, "/11m gone.jpg", ""},
+        {"first_of_two_files", {"/pics/a.gif", "photo.jpg"}, "", "/pics/a.gif"},
+        {"folder_is_no_file", {"/home/u"}, "/home/u", ""},
+        {"empty_argument", {""}, "", ""},
+    };
+    for (const StartCase& c : cases) {
+        const platform::StartArguments parsed =
+            platform::parse_start_arguments(c.arguments, "/home/u", is_file);
+        EXPECT_EQ(parsed.window_text, c.window_text) << c.name;
+        EXPECT_EQ(parsed.file, c.file) << c.name;
+    }
 }
 
 TEST(CommandLine, ProgramFolderIsTheFolderOfTheTestProgram) {

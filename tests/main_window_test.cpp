@@ -4,6 +4,9 @@
 
 #include <QScrollBar>
 
+#include "converter/m11_window.h"
+#include "converter/start.h"
+#include "platform/open_filters.h"
 #include "tests/support/main_window_rig.h"
 
 namespace {
@@ -21,6 +24,11 @@ void expect_bar(const QScrollBar& bar, bool enabled, int maximum, int step) {
     EXPECT_EQ(bar.isEnabled(), enabled) << bar.objectName().toStdString();
     EXPECT_EQ(bar.maximum(), maximum) << bar.objectName().toStdString();
     EXPECT_EQ(bar.singleStep(), step) << bar.objectName().toStdString();
+}
+
+std::string save_png(const QImage& image, const std::string& path) {
+    EXPECT_TRUE(image.save(QString::fromStdString(path), "PNG")) << path;
+    return path;
 }
 
 const char* const mono_items[] = {"bwlev_mnu", "vm_mnu", "convbw_mnu"};
@@ -80,8 +88,7 @@ TEST(MainWindowOpen, CancelChangesNothingAndAPictureEnablesItsItems) {
     ASSERT_EQ(rig.modal.open_requests.size(), 1u);
     const auto& request = rig.modal.open_requests[0];
     EXPECT_EQ(request.default_extension, "jpg");
-    EXPECT_EQ(request.filter,
-              "JPG Files (*.jpg)|*.jpg|GIF Files (*.gif)|*.gif|BMP Files (*.bmp)|*.bmp|");
+    EXPECT_EQ(request.filter, platform::picture_filter());
     EXPECT_EQ(request.filter_index, 1);
     EXPECT_EQ(rig.form->source_path(), "");
     EXPECT_FALSE(rig.picture().has_picture());
@@ -114,7 +121,10 @@ TEST(MainWindowOpen, FailedOpenKeepsPreviousPictureAndPath) {
     write_text(bad / "empty.jpg", "");
     const std::string whole = read_text(sample("gradient.jpg"));
     write_text(bad / "cut.jpg", whole.substr(0, whole.size() / 2));
-    for (const std::string name : {"x.jpg", "empty.jpg", "cut.jpg"}) {
+    // Qt's PNG reader refuses a PNG cut anywhere before its last chunk.
+    const std::string png = read_text(save_png(numbered_picture(300, 200), bad / "whole.png"));
+    write_text(bad / "cut.png", png.substr(0, png.size() - 13));
+    for (const std::string name : {"x.jpg", "empty.jpg", "cut.png", "cut.jpg"}) {
         rig.modal.messages.clear();
         rig.open(bad / name);
         ASSERT_EQ(rig.modal.messages.size(), 1u) << name;
@@ -126,6 +136,33 @@ TEST(MainWindowOpen, FailedOpenKeepsPreviousPictureAndPath) {
         EXPECT_EQ(rig.form->source_path(), sample("gradient.jpg"));
     }
     EXPECT_EQ(rig.modal.messages[0].text, "Error 5: The picture file is cut short");
+}
+
+// "kvaro photo.png", "kvaro x.jpg", "kvaro /11m photo.png": the window opens
+// the file as its Open would, with the same picture, path and messages.
+TEST(ConverterStart, FileOnTheCommandLineOpensAsOpenWould) {
+    TempFolder files;
+    const std::string png = save_png(numbered_picture(300, 200), files / "photo.png");
+    const std::string bad = files / "x.jpg";
+    write_text(bad, "this is not a picture\n");
+    for (const std::string& file : {png, bad}) {
+        MainWindowRig rig(defaults_ini);
+        rig.open(file);
+        const std::vector<Shown> by_open = shown(rig.modal.messages);
+        rig.modal.messages.clear();
+        auto window = converter::start_converter("", rig.state, rig.modal, file);
+        QCoreApplication::processEvents();
+        const auto& form = dynamic_cast<const converter::Form1&>(*window);
+        EXPECT_EQ(form.source_path(), rig.form->source_path()) << file;
+        EXPECT_EQ(window->findChild<platform::PictureWindow*>("Picture1")->image(),
+                  rig.picture().image())
+            << file;
+        EXPECT_EQ(shown(rig.modal.messages), by_open) << file;
+    }
+    MainWindowRig rig(defaults_ini);
+    auto window = converter::start_converter("/11m", rig.state, rig.modal, png);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dynamic_cast<const converter::Form6&>(*window).source_path(), png);
 }
 
 TEST(MainWindowModes, ModeSizesThePictureWindowWithBarsAlongIt) {

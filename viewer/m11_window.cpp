@@ -30,6 +30,7 @@ Form2::Form2(ViewerState& state, platform::Modal& modal, QWidget* parent)
     create_menus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::bmp_catalog});
+    platform::accept_file_drops(*this, *this);
 }
 
 Form2::~Form2() = default;
@@ -83,7 +84,15 @@ void Form2::create_menus() {
 // over what the window shows.
 void Form2::open_file() {
     const std::string name = modal_.open_file(open_request);
-    if (!name.empty() && !take_file(name)) return;
+    if (name.empty()) return show_file();
+    open_named_file(name);
+}
+
+void Form2::open_named_file(const std::string& path) {
+    if (take_file(path)) show_file();
+}
+
+void Form2::show_file() {
     draw();
     file_loaded_ = true;
     for (QAction* action : {mono_, chcol_, rdraw_, save_}) action->setEnabled(true);

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <string>
 
+#include "platform/file_opener.h"
 #include "platform/modal.h"
 #include "viewer/m11_picture.h"
 #include "viewer/secondary_dialogs.h"
@@ -20,7 +21,7 @@ class PictureWindow;
 
 namespace viewer {
 
-class Form2 : public QMainWindow {
+class Form2 : public QMainWindow, public platform::FileOpener {
     Q_OBJECT
   public:
     Form2(ViewerState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -29,6 +30,8 @@ class Form2 : public QMainWindow {
     bool mono() const;
     bk::m11::Header header() const { return header_; }
     const std::string& file_name() const { return file_name_; }
+    // Open after the dialog: reads and draws the file, or reports why not.
+    void open_named_file(const std::string& path) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +50,7 @@ class Form2 : public QMainWindow {
     void create_controls();
     void create_menus();
     bool take_file(const std::string& name);
+    void show_file();
     void set_window();
     void draw();
     void drawcolor11m();

@@ -3,6 +3,7 @@
 #include "icons/program_icons.h"
 #include "platform/program_info.h"
 #include "platform/qt_modal.h"
+#include "platform/start_arguments.h"
 #include "viewer/start.h"
 
 int main(int argc, char** argv) {
@@ -11,7 +12,8 @@ int main(int argc, char** argv) {
     icons::set_program_icon(icons::viewer_icon);
     viewer::ViewerState state(platform::program_folder());
     platform::QtModal modal;
-    auto window = viewer::start_viewer(platform::argument_text(argc, argv), state, modal);
+    const platform::StartArguments arguments = platform::start_arguments(argc, argv);
+    auto window = viewer::start_viewer(arguments.window_text, state, modal, arguments.file);
     window->show();
     return QApplication::exec();
 }

@@ -41,6 +41,7 @@ Form1::Form1(ViewerState& state, platform::Modal& modal, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     set_window_mode(WindowMode::color256x256);
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::bmp_catalog});
+    platform::accept_file_drops(*this, *this);
 }
 
 Form1::~Form1() = default;
@@ -123,7 +124,10 @@ void Form1::draw(Decoder decoder) {
 
 void Form1::open_file() {
     const std::string name = modal_.open_file(open_request(mode_));
-    if (name.empty()) return;
+    if (!name.empty()) open_named_file(name);
+}
+
+void Form1::open_named_file(const std::string& name) {
     const BkFileRead read = read_for_open(name, mode_, buffer_);
     if (read.outcome == BkFileRead::Outcome::failed) {
         modal_.message_box(platform::error_message(*read.failure), "ORVAK: Open",

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <string>
 
+#include "platform/file_opener.h"
 #include "platform/modal.h"
 #include "viewer/bk_file.h"
 #include "viewer/drawing.h"
@@ -21,7 +22,7 @@ class PictureWindow;
 
 namespace viewer {
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public platform::FileOpener {
     Q_OBJECT
   public:
     Form1(ViewerState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -30,6 +31,8 @@ class Form1 : public QMainWindow {
     WindowMode window_mode() const { return mode_; }
     const std::string& file_name() const { return file_name_; }
     bool short_file() const { return short_file_; }
+    // Open after the dialog: reads and draws the file, or reports why not.
+    void open_named_file(const std::string& path) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 // (ViewerState), and the command line picks the window.
 #include <QMainWindow>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/modal.h"
@@ -13,7 +14,8 @@ namespace viewer {
 // The window for the argument text, loaded and ready to show: the 11M
 // viewer window (Form2) for exactly "/11m" or "/11M", else the main window
 // (Form1).
+// A `file` given is opened in it as its Open would, once the event loop runs.
 std::unique_ptr<QMainWindow> start_viewer(std::string_view argument_text, ViewerState& state,
-                                          platform::Modal& modal);
+                                          platform::Modal& modal, const std::string& file = {});
 
 }  // namespace viewer

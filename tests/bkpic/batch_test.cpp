@@ -59,6 +59,21 @@ TEST(BkpicBatch, BrokenPictureFailsAloneAndTheOthersAreWritten) {
     EXPECT_EQ(read_bytes(out / "gradient.bbd").size(), 1024u);
 }
 
+// Any picture Qt reads converts; the output takes the place of the whole
+// extension, whatever its length or case.
+TEST(BkpicBatch, PngAndJpegPicturesAreNamedWithoutTheirExtension) {
+    Pictures p;
+    ASSERT_TRUE(QImage(q(sample("testcard.bmp"))).save(q(p.folder / "card.png")));
+    fs::copy_file(sample("gradient.jpg"), p.folder / "photo.JPEG");
+    const Outcome run = bkpic_run({"convert", q(p.folder / "card.png"), q(p.folder / "photo.JPEG"),
+                                   q(p.folder / "testcard.bmp"), "--to", "mono"});
+    EXPECT_EQ(run.status, bkpic::all_done) << run.err;
+    EXPECT_EQ(run.out, p.folder / "card.png -> " + p.folder / "card.pic\n" +
+                           p.folder / "photo.JPEG -> " + p.folder / "photo.pic\n" +
+                           p.folder / "testcard.bmp -> " + p.folder / "testcard.pic\n");
+    EXPECT_EQ(read_bytes(p.folder / "card.pic"), read_bytes(p.folder / "testcard.pic"));
+}
+
 TEST(BkpicBatch, ExistingOutputIsKeptUnlessForced) {
     Pictures p;
     const std::string output = p.folder / "testcard.pic";

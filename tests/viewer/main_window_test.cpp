@@ -2,7 +2,10 @@
 // its limits, the drawing dispatch, and closing.
 #include <gtest/gtest.h>
 
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 #include "tests/viewer/viewer_rig.h"
 
@@ -288,6 +291,39 @@ TEST(ViewerMainWindow, QuestionMarkMenuOpensAboutAndHelpAtItsCorner) {
         EXPECT_EQ(opened->pos(), QPoint(70, 40)) << window;
     }
     EXPECT_EQ(top_level("frmAbout")->windowTitle(), "About ORVAK");
+}
+
+// Drops a list of URLs on the window; whether the window took the drag.
+bool drop(QWidget& window, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &dropped);
+    QCoreApplication::processEvents();
+    return dropped.isAccepted();
+}
+
+// A file dropped from a file manager opens as Open opens it; of several,
+// the first. A drop of no local file is refused.
+TEST(ViewerOpen, ADroppedFileOpensAsOpenWould) {
+    ViewerRig rig(viewer_defaults_ini);
+    write_text(rig.files / "red.pic", std::string(16384, '\xFF'));
+    write_text(rig.files / "big.pic", std::string(16385, '\xFF'));
+    EXPECT_FALSE(drop(*rig.form, {QUrl("https://example.org/red.pic")}));
+    EXPECT_TRUE(
+        drop(*rig.form, {QUrl::fromLocalFile(QString::fromStdString(rig.files / "red.pic")),
+                         QUrl::fromLocalFile(QString::fromStdString(rig.files / "big.pic"))}));
+    EXPECT_EQ(rig.form->file_name(), rig.files / "red.pic");
+    EXPECT_EQ(rig.pixel(0, 0), red);
+    EXPECT_TRUE(rig.modal.open_requests.empty());
+    EXPECT_TRUE(
+        drop(*rig.form, {QUrl::fromLocalFile(QString::fromStdString(rig.files / "big.pic"))}));
+    EXPECT_EQ(shown(rig.modal.messages),
+              (std::vector<Shown>{{"File too large!", "ORVAK", Buttons::ok, Icon::exclamation}}));
+    EXPECT_EQ(rig.form->file_name(), rig.files / "red.pic");
 }
 
 }  // namespace
