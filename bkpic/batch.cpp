@@ -13,9 +13,14 @@ namespace bkpic {
 std::string output_path(const std::string& input, const std::string& extension,
                         const OutputOptions& options) {
     if (!options.file.empty()) return options.file;
-    const std::string folder =
-        options.folder.empty() ? std::string(catalogs::no_catalog) : options.folder;
-    return catalogs::output_name(input, folder, extension);
+    const std::string name = catalogs::output_name(input, catalogs::no_catalog, extension);
+    if (options.folder.empty()) return name;
+    // Only the file's own name moves; the folder is taken with or without
+    // its trailing slashes, and "/" stays the root.
+    std::string folder = options.folder;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (folder.back() != '/') folder += '/';
+    return folder + name.substr(name.rfind('/') + 1);
 }
 
 std::optional<std::string> write_output(const std::string& path,

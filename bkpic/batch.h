@@ -15,8 +15,12 @@ struct OutputOptions {
     bool force = false;  // replace existing outputs
 };
 
+// The name that stands for standard input among the input files.
+inline constexpr const char* standard_input_name = "-";
+
 // The output path of `input`: -o when given, else the input path less its
-// last four characters plus `extension`, moved into the output folder if set.
+// last four characters plus `extension`; with an output folder, that name
+// without the input's own folder, inside the output folder.
 std::string output_path(const std::string& input, const std::string& extension,
                         const OutputOptions& options);
 

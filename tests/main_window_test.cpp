@@ -1,8 +1,13 @@
 // The main window: settings at load, menus, window modes, scroll bars,
 // opening pictures and closing.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QScrollBar>
+#include <atomic>
+#include <thread>
 
 #include "tests/support/main_window_rig.h"
 
@@ -12,6 +17,7 @@ using namespace testing_support;
 using converter::WindowMode;
 using platform::Buttons;
 using platform::Icon;
+using namespace std::chrono_literals;
 
 QScrollBar& bar(const MainWindowRig& rig, const char* name) {
     return *rig.form->findChild<QScrollBar*>(name);
@@ -116,6 +122,27 @@ TEST(MainWindowOpen, FailedOpenKeepsPreviousPictureAndPath) {
         EXPECT_EQ(rig.form->source_path(), sample("gradient.jpg"));
     }
     EXPECT_EQ(rig.modal.messages[0].text, "Error 5: The picture file is cut short");
+}
+
+// A named pipe gives its bytes once: the picture is read from it once,
+// whole, waiting for the writer. A reader that opened it a second time would
+// wait for ever; the writer opens it again after a while to end such a wait.
+TEST(MainWindowOpen, PictureIsReadOnceFromAPipe) {
+    MainWindowRig rig;
+    TempFolder folder;
+    const std::string pipe = folder / "pipe.gif";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::atomic<bool> opened{false};
+    std::thread writer([&] {
+        write_text(pipe, read_text(sample("quadrants.gif")));
+        for (int wait = 0; wait < 30 && !opened; ++wait) std::this_thread::sleep_for(100ms);
+        if (!opened) ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+    });
+    rig.open(pipe);
+    opened = true;
+    writer.join();
+    EXPECT_TRUE(rig.modal.messages.empty()) << rig.modal.messages[0].text;
+    EXPECT_EQ(rig.picture().picture_size(), QSize(64, 64));
 }
 
 TEST(MainWindowModes, ModeSizesThePictureWindowWithBarsAlongIt) {

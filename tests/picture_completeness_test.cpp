@@ -52,22 +52,22 @@ TEST_P(Corpus, AcceptedWholeRefusedCutShort) {
 using testing_support::sample;
 using testing_support::test_data;
 
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, Corpus,
-    testing::Values(Oddity{sample("gradient.jpg"), 0, 13}, Oddity{sample("quadrants.gif"), 1},
-                    Oddity{sample("testcard.bmp"), 0, 997},
-                    Oddity{test_data("pictures/restart.jpg"), 0},
-                    Oddity{test_data("pictures/progressive.jpg"), 0},
-                    Oddity{test_data("pictures/trailing.jpg"), 25},
-                    Oddity{test_data("pictures/interlaced.gif"), 1},
-                    Oddity{test_data("pictures/no_trailer.gif"), 0},
-                    Oddity{test_data("pictures/palette.bmp"), 0},
-                    Oddity{test_data("pictures/top_down.bmp"), 0}),
-    [](const auto& info) {
-        std::string name = file_name(info.param.path);
-        std::replace(name.begin(), name.end(), '.', '_');
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Pictures, Corpus,
+                         testing::Values(Oddity{sample("gradient.jpg"), 0, 13},
+                                         Oddity{sample("quadrants.gif"), 1},
+                                         Oddity{sample("testcard.bmp"), 0, 997},
+                                         Oddity{test_data("pictures/restart.jpg"), 0},
+                                         Oddity{test_data("pictures/progressive.jpg"), 0},
+                                         Oddity{test_data("pictures/trailing.jpg"), 25},
+                                         Oddity{test_data("pictures/interlaced.gif"), 1},
+                                         Oddity{test_data("pictures/no_trailer.gif"), 0},
+                                         Oddity{test_data("pictures/palette.bmp"), 0},
+                                         Oddity{test_data("pictures/top_down.bmp"), 0}),
+                         [](const auto& info) {
+                             std::string name = file_name(info.param.path);
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
 
 TEST(PictureCompleteness, EmptyInputIsIncomplete) {
     EXPECT_FALSE(platform::jpeg_is_complete({}));
