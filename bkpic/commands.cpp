@@ -193,7 +193,7 @@ int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err)
     Batch batch(out, err);
     for (const QString& file : parser.files()) {
         const std::string path = file.toStdString();
-        const platform::WholeInput read = read_input(path, info_read_limit);
+        const platform::WholeInput read = read_input(path, bk_file_read_limit);
         if (read.failure) {
             batch.failed(path, platform::error_message(*read.failure));
             continue;
@@ -218,7 +218,7 @@ int run_render(const QStringList& arguments, std::ostream& out, std::ostream& er
     Batch batch(out, err);
     for (const QString& input : parser.files()) {
         const std::string path = input.toStdString();
-        const platform::WholeInput read = read_input(path, info_read_limit);
+        const platform::WholeInput read = read_input(path, bk_file_read_limit);
         if (read.failure) {
             batch.failed(path, platform::error_message(*read.failure));
             continue;
