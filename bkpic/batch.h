@@ -15,6 +15,9 @@ struct OutputOptions {
     bool force = false;  // replace existing outputs
 };
 
+// The name that stands for standard input among the input files.
+inline constexpr const char* standard_input_name = "-";
+
 // The output path of `input`: -o when given, else the input path with
 // `extension` in place of its own, moved into the output folder if set
 // (output_name).

@@ -44,6 +44,8 @@ Parsed<OutputOptions> CommandParser::output_options() const {
         return Parsed<OutputOptions>::fail("-o names one output; use --outdir for several inputs");
     if (!options.file.empty() && !options.folder.empty())
         return Parsed<OutputOptions>::fail("give either -o or --outdir, not both");
+    if (options.file.empty() && files().contains(standard_input_name))
+        return Parsed<OutputOptions>::fail("- reads standard input; name the output with -o");
     std::error_code error;  // by the name's bytes; an error means no folder
     if (!options.folder.empty() && !std::filesystem::is_directory(options.folder, error))
         return Parsed<OutputOptions>::fail("--outdir " + options.folder + " is not a folder");

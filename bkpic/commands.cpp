@@ -1,6 +1,6 @@
 #include "bkpic/commands.h"
 
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -17,6 +17,7 @@
 #include "platform/picture_file.h"
 #include "platform/qt_text.h"
 #include "viewer/bin_screen.h"
+#include "platform/whole_input.h"
 #include "viewer/bmp_file.h"
 
 namespace bkpic {
@@ -26,13 +27,22 @@ std::span<const std::uint8_t> bytes_of(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
+// The whole input of one file name; "-" reads standard input.
+platform::WholeInput read_input(const std::string& name, std::size_t limit) {
+    if (name == standard_input_name) return platform::read_whole_descriptor(STDIN_FILENO, limit);
+    return platform::read_whole_input(name, limit);
+}
+
+// BMP files through the viewer's own writer, so that they are the files its
+// Save writes; PNG through Qt.
 std::optional<std::string> write_picture(const QImage& image, const std::string& path, bool force) {
+    const QString suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower();
+    if (suffix == "bmp")
+        return write_output(path, viewer::encode_bmp(platform::PictureCanvas(image)), force);
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    const QString suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower();
-    if (!image.save(&buffer, suffix == "bmp" ? "BMP" : "PNG"))
-        return "cannot encode the picture for " + path;
+    if (!image.save(&buffer, "PNG")) return "cannot encode the picture for " + path;
     return write_output(
         path,
         {reinterpret_cast<const std::uint8_t*>(encoded.constData()), std::size_t(encoded.size())},
@@ -109,7 +119,11 @@ void add_convert_options(CommandParser& p) {
 void convert_one(const std::string& input, const ConvertSettings& settings,
                  const OutputOptions& outputs, const std::string& preview, ScreenFiles files,
                  Batch& batch) {
-    const platform::DecodedPicture decoded = platform::decode_picture(input);
+    const platform::WholeInput read = read_input(input, platform::picture_file_limit);
+    if (const auto failure = read.whole_or_failure())
+        return batch.failed(input, platform::error_message(*failure));
+    const platform::DecodedPicture decoded =
+        platform::decode_picture_bytes(read.bytes, platform::name_to_qt(input));
     if (decoded.failure) return batch.failed(input, platform::error_message(*decoded.failure));
     const Converted converted = convert_picture(decoded.image, settings);
     if (!converted.error.empty()) return batch.failed(input, converted.error);
@@ -190,17 +204,15 @@ int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err)
     Batch batch(out, err);
     for (const QString& file : parser.files()) {
         const std::string path = platform::name_from_qt(file);
-        const platform::ReadResult read = platform::read_file(path, info_read_limit);
+        const platform::WholeInput read = read_input(path, bk_file_read_limit);
         if (read.failure) {
             batch.failed(path, platform::error_message(*read.failure));
             continue;
         }
-        struct stat info {};
-        ::stat(path.c_str(), &info);  // the name's own bytes; size 0 when unknown
-        const auto size = std::uint64_t(info.st_size);
         const auto bytes = bytes_of(read.bytes);
-        batch.said(path + ": " + (viewer::is_bin_name(path) ? describe_bin_file(size, bytes)
-                                                           : describe_bk_file(size, bytes)));
+        batch.said(path + ": " + (viewer::is_bin_name(path)
+                                      ? describe_bin_file(read.bytes.size(), bytes)
+                                      : describe_bk_file(read.bytes.size(), bytes, !read.ended)));
     }
     return batch.exit_status();
 }
@@ -219,7 +231,12 @@ int run_render(const QStringList& arguments, std::ostream& out, std::ostream& er
     Batch batch(out, err);
     for (const QString& input : parser.files()) {
         const std::string path = platform::name_from_qt(input);
-        const Rendered rendered = render_file(path, *settings.value);
+        const platform::WholeInput read = read_input(path, bk_file_read_limit);
+        if (read.failure) {
+            batch.failed(path, platform::error_message(*read.failure));
+            continue;
+        }
+        const Rendered rendered = render_bytes(bytes_of(read.bytes), path, *settings.value);
         if (!rendered.error.empty()) {
             batch.failed(path, rendered.error);
             continue;

@@ -59,8 +59,8 @@ std::string describe_bin_file(std::uint64_t size, std::span<const std::uint8_t> 
     return text + ", refused: " + bin::describe(reading);
 }
 
-std::string describe_bk_file(std::uint64_t size, std::span<const std::uint8_t> bytes) {
-    std::string text = std::to_string(size) + " bytes: ";
+std::string describe_bk_file(std::uint64_t size, std::span<const std::uint8_t> bytes, bool longer) {
+    std::string text = (longer ? "more than " : "") + std::to_string(size) + " bytes: ";
     if (const std::string m11_text = describe_11m(bytes); !m11_text.empty()) return text + m11_text;
     const auto pic_size = std::uint64_t(bk::colour_pic.file_size());
     const auto bbd_size = std::uint64_t(bk::bbd_sprite.file_size());

@@ -7,13 +7,15 @@
 
 namespace bkpic {
 
-// The bytes read for a description: enough to tell "too large" from an
-// 11M file that the reader accepts.
-inline constexpr std::size_t info_read_limit = 49153;
+// The bytes read of a BK file, by info and render alike: one past the
+// largest 11M file, enough to tell every file that is too large.
+inline constexpr std::size_t bk_file_read_limit = 49153;
 
-// `size` is the file's whole length; `bytes` its first bytes (at most
-// info_read_limit). One line, without the file name.
-std::string describe_bk_file(std::uint64_t size, std::span<const std::uint8_t> bytes);
+// `bytes` are the file's first bytes (at most bk_file_read_limit); `size` its
+// whole length, or with `longer` the length read of a file that goes on
+// beyond it. One line, without the file name.
+std::string describe_bk_file(std::uint64_t size, std::span<const std::uint8_t> bytes,
+                             bool longer = false);
 
 // The same for a .bin file, told by its header: load address and length,
 // and whether the viewer takes it as a screen.

@@ -1,9 +1,8 @@
 #include "bkpic/render_job.h"
 
-#include <QFileInfo>
+#include <cctype>
 
 #include "formats/m11_file.h"
-#include "platform/atomic_file.h"
 #include "platform/picture_canvas.h"
 #include "platform/qt_text.h"
 #include "viewer/bin_screen.h"
@@ -17,8 +16,14 @@ namespace {
 namespace m11 = bk::m11;
 using viewer::WindowMode;
 
-std::span<const std::uint8_t> bytes_of(const std::string& text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+// The text after the last dot of the name's last part, in lower case.
+std::string extension_of(const std::string& name) {
+    const std::string base = name.substr(name.rfind('/') + 1);
+    const auto dot = base.rfind('.');
+    if (dot == std::string::npos) return {};
+    std::string extension = base.substr(dot + 1);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
 }
 
 Rendered render_screen(std::span<const std::uint8_t> file, WindowMode mode,
@@ -64,19 +69,17 @@ Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer:
 
 }  // namespace
 
-Rendered render_file(const std::string& path, const RenderSettings& settings) {
-    const platform::ReadResult read = platform::read_file(path, m11::file_limit + 1);
-    if (read.failure) return {{}, platform::error_message(*read.failure)};
-    const auto file = bytes_of(read.bytes);
-    if (viewer::is_bin_name(path))
+Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
+                      const RenderSettings& settings) {
+    if (viewer::is_bin_name(name))
         return render_bin(file, settings.as.value_or(WindowMode::color256x256), settings.maps);
     if (settings.as) return render_screen(file, *settings.as, settings.maps);
-    if (m11::read(file).status != m11::ReadStatus::not_11m)
+    const std::string extension = extension_of(name);
+    if (extension == "bbd") return render_screen(file, WindowMode::color64x64, settings.maps);
+    if (extension == "pic") return render_screen(file, WindowMode::color256x256, settings.maps);
+    if (extension == "11m" || m11::read(file).status != m11::ReadStatus::not_11m)
         return render_11m(file, settings.mono, settings.maps);
-    const QString suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower();
-    if (suffix == "11m") return {{}, std::string(m11::describe(m11::ReadStatus::not_11m))};
-    const WindowMode mode = suffix == "bbd" ? WindowMode::color64x64 : WindowMode::color256x256;
-    return render_screen(file, mode, settings.maps);
+    return render_screen(file, WindowMode::color256x256, settings.maps);
 }
 
 }  // namespace bkpic

@@ -3,7 +3,9 @@
 // into the picture window of a window mode, an 11M file into a window sized
 // by its header, through the colour map and mono map.
 #include <QImage>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "viewer/palette.h"
@@ -22,6 +24,13 @@ struct Rendered {
     std::string error;  // set when the file was refused or could not be read
 };
 
-Rendered render_file(const std::string& path, const RenderSettings& settings);
+// Draws the bytes of a file named `name` (only its extension counts; "-"
+// has none). With --as, as a screen in that mode. Otherwise by extension
+// first, letter case aside as in the viewer's open dialogs: ".pic" as a
+// colour screen, ".bbd" as a sprite, ".11M" as an 11M file; a file of any
+// other name as an 11M file when it starts with the 11M signature, else as
+// a colour screen.
+Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
+                      const RenderSettings& settings);
 
 }  // namespace bkpic

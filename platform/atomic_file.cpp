@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/whole_input.h"
+
 namespace platform {
 namespace {
 
@@ -96,24 +98,8 @@ std::optional<Failure> write_file_atomically(const std::string& path, std::strin
 }
 
 ReadResult read_file(const std::string& path, std::size_t limit) {
-    ReadResult result;
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) {
-        result.failure = failure_from_errno(errno);
-        return result;
-    }
-    char buffer[8192];
-    while (result.bytes.size() < limit) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            result.failure = failure_from_errno(errno);
-            return result;
-        }
-        if (n == 0) break;
-        result.bytes.append(buffer, std::min<std::size_t>(n, limit - result.bytes.size()));
-    }
-    return result;
+    WholeInput whole = read_whole_input(path, limit);
+    return {std::move(whole.bytes), std::move(whole.failure)};
 }
 
 }  // namespace platform

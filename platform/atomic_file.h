@@ -21,7 +21,8 @@ std::optional<Failure> write_file_atomically(const std::string& path,
                                              std::span<const std::uint8_t> bytes);
 std::optional<Failure> write_file_atomically(const std::string& path, std::string_view text);
 
-// Reads at most `limit` bytes of a file.
+// Reads at most `limit` bytes of whatever the name opens, waiting for a
+// pipe's writer as for any other input (read_whole_input).
 struct ReadResult {
     std::string bytes;
     std::optional<Failure> failure;

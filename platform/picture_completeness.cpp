@@ -23,6 +23,19 @@ std::size_t skip_sub_blocks(std::span<const std::uint8_t> file, std::size_t at) 
     return 0;
 }
 
+// Skips the entropy-coded data of a JPEG scan; returns the offset of the
+// marker that ends it, or the file size when the file ends first. In this
+// data FF is followed by 00 (a stuffed FF) or by a restart marker D0..D7.
+std::size_t skip_entropy_coded_data(std::span<const std::uint8_t> file, std::size_t at) {
+    for (; at + 1 < file.size(); ++at) {
+        if (file[at] != 0xFF) continue;
+        const std::uint8_t next = file[at + 1];
+        if (next != 0x00 && !(next >= 0xD0 && next <= 0xD7)) return at;
+        ++at;
+    }
+    return file.size();
+}
+
 std::size_t colour_table_size(std::uint8_t packed) {
     return (packed & 0x80) ? 3u * (1u << ((packed & 7) + 1)) : 0;
 }
@@ -30,23 +43,37 @@ std::size_t colour_table_size(std::uint8_t packed) {
 }  // namespace
 
 bool jpeg_is_complete(std::span<const std::uint8_t> file) {
-    std::size_t last_scan = 0;
-    for (std::size_t i = 0; i + 1 < file.size(); ++i) {
-        if (file[i] == 0xFF && file[i + 1] == 0xDA) last_scan = i;
+    if (file.size() < 2 || file[0] != 0xFF || file[1] != 0xD8) return false;
+    bool scanned = false;
+    std::size_t at = 2;
+    for (;;) {
+        // A marker: FF, any number of fill bytes FF, then its code. Stray
+        // bytes before it are passed over, as decoders pass over them.
+        while (at < file.size() && file[at] != 0xFF) ++at;
+        while (at < file.size() && file[at] == 0xFF) ++at;
+        if (at >= file.size()) return false;
+        const std::uint8_t code = file[at++];
+        if (code == 0xD9) return scanned;  // end of image; what follows is not the picture's
+        if (code == 0x01 || (code >= 0xD0 && code <= 0xD7)) continue;  // no length
+        if (at + 2 > file.size()) return false;
+        const std::size_t length = std::size_t(file[at]) << 8 | file[at + 1];
+        if (length < 2) return false;
+        at += length;
+        if (code == 0xDA) {
+            at = skip_entropy_coded_data(file, at);
+            scanned = true;
+        }
     }
-    if (last_scan == 0) return false;
-    for (std::size_t i = last_scan + 2; i + 1 < file.size(); ++i) {
-        if (file[i] == 0xFF && file[i + 1] == 0xD9) return true;
-    }
-    return false;
 }
 
 bool gif_is_complete(std::span<const std::uint8_t> file) {
     if (file.size() < 13) return false;
     std::size_t at = 13 + colour_table_size(file[10]);
+    bool image_ended_here = false;
     while (at < file.size()) {
         const std::uint8_t block = file[at];
         if (block == 0x3B) return true;
+        image_ended_here = block == 0x2C;
         if (block == 0x21) {  // extension: label, then sub-blocks
             at = at + 2 < file.size() ? skip_sub_blocks(file, at + 2) : 0;
         } else if (block == 0x2C) {  // image: descriptor, colour table, code size, data
@@ -58,7 +85,9 @@ bool gif_is_complete(std::span<const std::uint8_t> file) {
         }
         if (at == 0) return false;
     }
-    return false;
+    // Without the trailer, an image whose data ends exactly at the end of the
+    // file is whole; decoders show it so.
+    return image_ended_here && at == file.size();
 }
 
 bool bmp_is_complete(std::span<const std::uint8_t> file) {

@@ -7,11 +7,15 @@
 
 namespace platform {
 
-// The last scan (SOS, FF DA) is followed by the end-of-image marker FF D9.
-// Markers cannot occur inside entropy-coded data (FF is stuffed as FF 00).
+// The marker segments from the start-of-image marker FF D8 on, each scan
+// with its entropy-coded data, reach the end-of-image marker FF D9 after at
+// least one scan. Bytes after that marker (data that cameras append, even
+// another JPEG) are not the picture's and do not matter.
 bool jpeg_is_complete(std::span<const std::uint8_t> file);
 
-// The block chain after the header and colour table reaches the trailer 3B.
+// The block chain after the header and colour table reaches the trailer 3B,
+// or ends exactly at the end of the file after an image's data terminator
+// (a file that lacks only its trailer).
 bool gif_is_complete(std::span<const std::uint8_t> file);
 
 // The file is long enough for the pixel data its headers declare.

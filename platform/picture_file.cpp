@@ -1,14 +1,15 @@
 #include "platform/picture_file.h"
 
-#include <fcntl.h>
-
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <cerrno>
 #include <span>
 
 #include "platform/picture_completeness.h"
+#include "platform/qt_text.h"
+#include "platform/whole_input.h"
 
 namespace platform {
 namespace {
@@ -16,46 +17,51 @@ namespace {
 // QImageReader's own error codes, past its last one: the file was cut short.
 constexpr int truncated_picture = 5;
 
-bool is_complete(const QByteArray& format, const QByteArray& bytes) {
+bool is_complete(const QByteArray& format, std::string_view bytes) {
     const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                             static_cast<std::size_t>(bytes.size()));
+                                             bytes.size());
     if (format == "jpeg" || format == "jpg") return jpeg_is_complete(file);
     if (format == "gif") return gif_is_complete(file);
     if (format == "bmp") return bmp_is_complete(file);
     return true;  // other decoders refuse a picture cut short themselves
 }
 
+QByteArray format_of(QBuffer& device, const QString& name) {
+    const QByteArray by_content = QImageReader::imageFormat(&device);
+    device.seek(0);
+    if (!by_content.isEmpty()) return by_content;
+    return QFileInfo(name).suffix().toLower().toLatin1();
+}
+
 }  // namespace
 
-DecodedPicture decode_picture(const std::string& path) {
+DecodedPicture decode_picture_bytes(std::string_view bytes, const QString& name) {
     DecodedPicture result;
-    // Opened by the name's own bytes: QFile(QString) reaches only the names
-    // that are valid in the file-name encoding.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        result.failure = failure_from_errno(errno);
-        return result;
-    }
-    QFile file;
-    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);  // closes fd when done
-    QByteArray bytes = file.readAll();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    const QByteArray data =
+        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer device;
+    device.setData(data);
+    device.open(QIODevice::ReadOnly);
+    QImageReader reader(&device, format_of(device, name));
     reader.setAutoTransform(true);
-    const QByteArray format = reader.format();
     QImage image = reader.read();
     if (image.isNull()) {
         result.failure =
             Failure{static_cast<int>(reader.error()), reader.errorString().toStdString()};
         return result;
     }
-    if (!is_complete(format, bytes)) {
+    if (!is_complete(reader.format(), bytes)) {
         result.failure = Failure{truncated_picture, "The picture file is cut short"};
         return result;
     }
     result.image = std::move(image);
     return result;
+}
+
+DecodedPicture decode_picture(const std::string& path) {
+    const WholeInput read = read_whole_input(path, picture_file_limit);
+    if (auto failure = read.whole_or_failure()) return {{}, std::move(failure)};
+    return decode_picture_bytes(read.bytes, name_to_qt(path));
 }
 
 }  // namespace platform

@@ -1,8 +1,13 @@
 // The main window: settings at load, menus, window modes, scroll bars,
 // opening pictures and closing.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QScrollBar>
+#include <atomic>
+#include <thread>
 
 #include "converter/m11_window.h"
 #include "converter/start.h"
@@ -15,6 +20,7 @@ using namespace testing_support;
 using converter::WindowMode;
 using platform::Buttons;
 using platform::Icon;
+using namespace std::chrono_literals;
 
 QScrollBar& bar(const MainWindowRig& rig, const char* name) {
     return *rig.form->findChild<QScrollBar*>(name);
@@ -163,6 +169,27 @@ TEST(ConverterStart, FileOnTheCommandLineOpensAsOpenWould) {
     auto window = converter::start_converter("/11m", rig.state, rig.modal, png);
     QCoreApplication::processEvents();
     EXPECT_EQ(dynamic_cast<const converter::Form6&>(*window).source_path(), png);
+}
+
+// A named pipe gives its bytes once: the picture is read from it once,
+// whole, waiting for the writer. A reader that opened it a second time would
+// wait for ever; the writer opens it again after a while to end such a wait.
+TEST(MainWindowOpen, PictureIsReadOnceFromAPipe) {
+    MainWindowRig rig;
+    TempFolder folder;
+    const std::string pipe = folder / "pipe.gif";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::atomic<bool> opened{false};
+    std::thread writer([&] {
+        write_text(pipe, read_text(sample("quadrants.gif")));
+        for (int wait = 0; wait < 30 && !opened; ++wait) std::this_thread::sleep_for(100ms);
+        if (!opened) ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+    });
+    rig.open(pipe);
+    opened = true;
+    writer.join();
+    EXPECT_TRUE(rig.modal.messages.empty()) << rig.modal.messages[0].text;
+    EXPECT_EQ(rig.picture().picture_size(), QSize(64, 64));
 }
 
 TEST(MainWindowModes, ModeSizesThePictureWindowWithBarsAlongIt) {

@@ -2,6 +2,7 @@
 // one per failure, and exit statuses 0, 1 and 2.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <filesystem>
 #include <sstream>
@@ -129,6 +130,54 @@ TEST(BkpicBatch, PreviewShowsTheConvertedArea) {
     EXPECT_EQ(read_bytes(p.folder / "q.11M").size(), 8u + 16 * 64);
 }
 
+// The README's `bkpic convert *.gif --to sprite --outdir sprites/`, with
+// inputs named without a folder, with a relative one and with an absolute
+// one, and the folder named every way.
+class BkpicOutdir : public testing::TestWithParam<const char*> {};
+
+TEST_P(BkpicOutdir, TakesInputsWithAndWithoutFolders) {
+    Pictures p;
+    fs::create_directories(p.folder / "in/sprites");
+    fs::copy_file(p.folder / "gradient.jpg", p.folder / "in/gradient.jpg");
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(q(p.folder / "in")));
+    std::string outdir = GetParam();
+    if (outdir.front() == '@') outdir = p.folder / "in" + outdir.substr(1);
+    const Outcome run =
+        bkpic_run({"convert", "gradient.jpg", "../quadrants.gif", q(p.folder / "testcard.bmp"),
+                   "--to", "sprite", "--outdir", q(outdir)});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(run.status, bkpic::all_done) << run.err;
+    EXPECT_EQ(folder_names(p.folder / "in/sprites"),
+              (std::vector<std::string>{"gradient.bbd", "quadrants.bbd", "testcard.bbd"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, BkpicOutdir,
+                         testing::Values("sprites/", "sprites", "./sprites//", "@/sprites",
+                                         "@/sprites/"),
+                         [](const auto& info) { return "Form" + std::to_string(info.index); });
+
+// Every command reports the platform's error for what failed, and a file
+// that never ends is too large for all of them.
+TEST(BkpicErrors, SayWhatFailedAlikeInEveryCommand) {
+    TempFolder folder;
+    const std::string is_a_directory = ": Error 21: Is a directory\n";
+    const std::pair<QStringList, std::string> cases[] = {
+        {{"convert", q(folder.path()), "--to", "mono"}, folder.path() + is_a_directory},
+        {{"render", q(folder.path())}, folder.path() + is_a_directory},
+        {{"info", q(folder.path())}, folder.path() + is_a_directory},
+        {{"render", "/dev/zero", "-o", q(folder / "zero.bmp")},
+         "/dev/zero: too large for this mode: at most 16384 bytes\n"}};
+    for (const auto& [arguments, error] : cases) {
+        const Outcome run = bkpic_run(arguments);
+        EXPECT_EQ(run.status, bkpic::some_failed) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.err, "bkpic: " + error);
+    }
+    EXPECT_EQ(bkpic_run({"info", "/dev/zero"}).out,
+              "/dev/zero: more than 49153 bytes: too large for a PIC screen or a BBD sprite: "
+              "refused\n");
+}
+
 struct Usage {
     QStringList arguments;
     std::string error;
@@ -172,7 +221,10 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{{"convert", "PIC", "--to", "sprite", "--bin"}, "mono and color targets only"},
         Usage{{"convert", "PIC", "--to", "11m-color", "--bin-only"}, "mono and color targets"},
         Usage{{"convert", "PIC", "--to", "color", "--bin", "-o", "x.pic"}, "use --bin-only"},
-        Usage{{"convert", "PIC", "--to", "mono", "--bogus"}, "Unknown option 'bogus'"}));
+        Usage{{"convert", "PIC", "--to", "mono", "--bogus"}, "Unknown option 'bogus'"},
+
+        Usage{{"render", "-", "--outdir", "/tmp"},
+              "- reads standard input; name the output with -o"}));
 
 TEST(BkpicInfo, DescribesEachFileAndFailsForMissingOnes) {
     Pictures p;

@@ -1,5 +1,5 @@
-// bkpic render writes exactly the BMP that the viewer's Save writes for the
-// same file, window mode and colour maps.
+// bkpic render, run as a program of its own, writes exactly the BMP that the
+// viewer's Save writes for the same file, window mode and colour maps.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +8,7 @@
 #include "bkpic/command_line.h"
 #include "formats/bk_screen.h"
 #include "formats/m11_file.h"
+#include "tests/bkpic/bkpic_process.h"
 #include "tests/viewer/viewer_rig.h"
 #include "viewer/m11_window.h"
 
@@ -68,8 +69,7 @@ TEST_P(SameAsViewer, WritesTheViewersBmp) {
     const Bytes by_viewer = saved_by_viewer(d, file);
     ASSERT_FALSE(by_viewer.empty());
 
-    QStringList args{"bkpic",
-                     "render",
+    QStringList args{"render",
                      QString::fromStdString(file),
                      "-o",
                      QString::fromStdString(folder / "bkpic.bmp"),
@@ -78,8 +78,8 @@ TEST_P(SameAsViewer, WritesTheViewersBmp) {
                      "--mono-colors",
                      d.mono_colours};
     if (*d.as) args << "--as" << d.as;
-    std::ostringstream out, err;
-    EXPECT_EQ(bkpic::run_command_line(args, out, err), bkpic::all_done) << err.str();
+    const auto run = bkpic_testing::run_bkpic(args);
+    EXPECT_EQ(run.status, bkpic::all_done) << run.err;
     EXPECT_EQ(read_bytes(folder / "bkpic.bmp"), by_viewer);
 }
 
@@ -122,8 +122,7 @@ TEST_P(SameAs11mViewer, WritesTheWindowsBmp) {
     const Bytes by_viewer = read_bytes(folder / "area.bmp");
     ASSERT_FALSE(by_viewer.empty());
 
-    QStringList args{"bkpic",
-                     "render",
+    QStringList args{"render",
                      QString::fromStdString(file),
                      "-o",
                      QString::fromStdString(folder / "bkpic.bmp"),
@@ -132,8 +131,8 @@ TEST_P(SameAs11mViewer, WritesTheWindowsBmp) {
                      "--mono-colors",
                      "navy,#00ff00"};
     if (d.mono) args << "--mono";
-    std::ostringstream out, err;
-    EXPECT_EQ(bkpic::run_command_line(args, out, err), bkpic::all_done) << err.str();
+    const auto run = bkpic_testing::run_bkpic(args);
+    EXPECT_EQ(run.status, bkpic::all_done) << run.err;
     EXPECT_EQ(read_bytes(folder / "bkpic.bmp"), by_viewer);
 }
 
@@ -143,6 +142,28 @@ INSTANTIATE_TEST_SUITE_P(Areas, SameAs11mViewer,
                                          M11Drawing{{26, 75}, 1000, false},
                                          M11Drawing{{64, 767}, 49088, true}),
                          [](const auto& info) { return "Area" + std::to_string(info.index); });
+
+// A file's extension decides how it is drawn, whatever its first bytes say;
+// only a file of another name is known as 11M by its header. The bytes here
+// are a whole 11M file of 32 x 64 four-colour pixels.
+TEST(BkpicRender, ExtensionDecidesBeforeTheHeader) {
+    TempFolder folder;
+    const Bytes content = bk::m11::file_bytes({8, 64}, varied_bytes(512));
+    const std::pair<const char*, QSize> cases[] = {{"a.pic", {256, 256}}, {"b.PIC", {256, 256}},
+                                                   {"c.bbd", {64, 64}},   {"d.11M", {32, 64}},
+                                                   {"e.11m", {32, 64}},   {"f.dat", {32, 64}}};
+    for (const auto& [name, size] : cases) {
+        write_text(folder / name, std::string(content.begin(), content.end()));
+        std::ostringstream out, err;
+        const QString png = QString::fromStdString(folder / name + ".png");
+        EXPECT_EQ(
+            bkpic::run_command_line(
+                {"bkpic", "render", QString::fromStdString(folder / name), "-o", png}, out, err),
+            bkpic::all_done)
+            << err.str();
+        EXPECT_EQ(QImage(png).size(), size) << name;
+    }
+}
 
 TEST(BkpicRender, RefusesWhatTheViewerRefuses) {
     TempFolder folder;

@@ -24,6 +24,10 @@ std::string sample(const std::string& name) {
     return std::string(KVARO_SAMPLES) + "/" + name;
 }
 
+std::string test_data(const std::string& name) {
+    return std::string(KVARO_TEST_DATA) + "/" + name;
+}
+
 void write_text(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }

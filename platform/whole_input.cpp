@@ -1,0 +1,63 @@
+#include "platform/whole_input.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace platform {
+namespace {
+
+// read() that goes on after a signal; -1 with errno set on failure.
+ssize_t read_some(int fd, char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, size);
+        if (n >= 0 || errno != EINTR) return n;
+    }
+}
+
+}  // namespace
+
+std::optional<Failure> WholeInput::whole_or_failure() const {
+    if (failure) return failure;
+    if (!ended) return failure_from_errno(EFBIG);
+    return std::nullopt;
+}
+
+WholeInput read_whole_descriptor(int fd, std::size_t limit) {
+    WholeInput result;
+    char buffer[65536];
+    while (result.bytes.size() < limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit - result.bytes.size());
+        const ssize_t n = read_some(fd, buffer, wanted);
+        if (n < 0) {
+            result.failure = failure_from_errno(errno);
+            return result;
+        }
+        if (n == 0) {
+            result.ended = true;
+            return result;
+        }
+        result.bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    char probe;  // one byte more tells an input that ends exactly at the limit
+    const ssize_t n = read_some(fd, &probe, 1);
+    if (n < 0) result.failure = failure_from_errno(errno);
+    result.ended = n == 0;
+    return result;
+}
+
+WholeInput read_whole_input(const std::string& path, std::size_t limit) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        WholeInput result;
+        result.failure = failure_from_errno(errno);
+        return result;
+    }
+    WholeInput result = read_whole_descriptor(fd, limit);
+    ::close(fd);
+    return result;
+}
+
+}  // namespace platform
