@@ -36,7 +36,7 @@ bool Area::change_width(Arrow arrow) {
         return true;
     }
     const int width = width_ + step;
-    if (byte_count(width, height_, pixels_per_byte()) > byte_budget) {
+    if (!within_limits(width, height_, pixels_per_byte())) {
         set_enabled(Arrow::wider, false);
         return false;
     }
@@ -50,7 +50,7 @@ bool Area::change_height(Arrow arrow) {
     const bool lower = arrow == Arrow::shorter;
     const int height = lower ? height_ - my_ : height_ + my_;
     const bool refused =
-        lower ? height < minimum_side : byte_count(width_, height, pixels_per_byte()) > byte_budget;
+        lower ? height < minimum_side : !within_limits(width_, height, pixels_per_byte());
     if (refused) {
         set_enabled(arrow, false);
         return false;
@@ -63,6 +63,7 @@ bool Area::change_height(Arrow arrow) {
 int Area::toggle_mono() {
     if (!mono_) {
         mono_ = true;
+        width_ = std::max(width_, pixels_per_byte());  // at least one byte a line
         // A byte holds twice the pixels now, so the area may grow again.
         set_enabled(Arrow::taller, true);
         set_enabled(Arrow::wider, true);

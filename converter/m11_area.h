@@ -9,13 +9,22 @@
 //   - no side may be made smaller than 64 pixels by the buttons;
 //   - the area's byte count, width * height / pixels per byte rounded half to
 //     even, may not grow beyond 49144 bytes (the 11M picture data budget);
+//   - nor may the area grow beyond what an 11M header describes and the
+//     reader takes: at most 32767 lines, at most 4095 bytes a line. Repeated
+//     switches between the modes could otherwise walk it out of both (8 x
+//     33010 monochrome, or a line count of 0);
 //   - a refused press disables the pressed button; an accepted one enables the
 //     opposite button. A disabled button stays so until the opposite one
 //     succeeds, the first picture, a picture larger than the area, or a switch
 //     to monochrome.
 //   - switching to four-colour halves the pixels a byte holds; the area then
 //     shrinks 4 pixels narrower and 1 pixel lower per round until it fits,
-//     which may leave it narrower than 64 pixels.
+//     which may leave it narrower than 64 pixels. With the limits above the
+//     shrink always stops at a width of at least 4 pixels (one byte) and a
+//     height of at least 1, and its lines stay within 4095 bytes;
+//   - switching to monochrome keeps the area, except that an area narrower
+//     than 8 pixels (one monochrome byte) widens to 8; its byte count stays
+//     the four-colour one.
 // Window geometry (client area, pixels): the picture window sits at (14, 33);
 // the client area is the area plus 45 x 75. Its height always follows the
 // area; its width follows only beyond 256 pixels (and at the switch to
@@ -30,6 +39,10 @@ inline constexpr int first_side = 256;
 inline constexpr int minimum_side = 64;
 inline constexpr int wide_window_threshold = 256;
 inline constexpr int byte_budget = bk::m11::data_budget;
+// The widest and highest areas whose lines an 11M header describes in either
+// mode: a four-colour line of max_width pixels is max_line_width bytes.
+inline constexpr int max_width = 4 * bk::m11::max_line_width;
+inline constexpr int max_height = bk::m11::max_line_count;
 
 // Client-area geometry of the window at design, in pixels.
 inline constexpr int picture_left = 14;
@@ -46,6 +59,12 @@ using bk::m11::divide_half_even;
 // Bytes of picture data an area holds, rounded half to even.
 constexpr long long byte_count(int width, int height, int pixels_per_byte) {
     return divide_half_even(static_cast<long long>(width) * height, pixels_per_byte);
+}
+
+// Whether the buttons may grow an area to this size.
+constexpr bool within_limits(int width, int height, int pixels_per_byte) {
+    return width <= max_width && height <= max_height &&
+           byte_count(width, height, pixels_per_byte) <= byte_budget;
 }
 
 // The arrow buttons, in the order of Command1..Command4.

@@ -33,6 +33,8 @@ inline constexpr int file_limit = header_size + data_budget;  // largest file ac
 inline constexpr int buffer_size = 49145;                     // data bytes the reader keeps
 // A wider line would make the monochrome pixel width overflow 16 bits.
 inline constexpr int max_line_width = 4095;
+// The header's numbers are signed 16-bit values.
+inline constexpr int max_line_count = 32767;
 inline constexpr std::string_view extension = ".11M";
 
 struct Header {

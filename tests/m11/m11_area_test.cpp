@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "converter/m11_conversion.h"
 #include "converter/rules.h"
 
 namespace {
@@ -195,6 +196,47 @@ TEST(M11Area, LargerPictureEnablesGrowthAgain) {
     EXPECT_EQ(area.width(), 256);
     for (Arrow arrow : all_arrows) EXPECT_TRUE(area.enabled(arrow));
 }
+
+// Each round switches to a mode, shrinks one side as far as the buttons go
+// and grows the other as far as they allow; the file a Convert would write
+// then must read back whole, in every round.
+struct SwitchingCase {
+    const char* name;
+    Arrow shrink;
+    Arrow grow;
+};
+
+void PrintTo(const SwitchingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class M11ModeSwitches : public testing::TestWithParam<SwitchingCase> {};
+
+TEST_P(M11ModeSwitches, NeverLeaveAnAreaTheReaderRefuses) {
+    Area area = first_picture(false);
+    for (int round = 0; round < 16; ++round) {
+        area.toggle_mono();
+        for (int i = 0; i < 50000 && area.press(GetParam().shrink); ++i) {
+        }
+        for (int i = 0; i < 50000 && area.press(GetParam().grow); ++i) {
+        }
+        const auto plan =
+            converter::m11::plan_conversion(area.width(), area.height(), area.pixels_per_byte());
+        const std::vector<std::uint8_t> data(std::max(0, plan.header.data_size()));
+        const auto file = bk::m11::file_bytes(plan.header, data);
+        const bk::m11::Reading reading = bk::m11::read(file);
+        ASSERT_EQ(reading.status, bk::m11::ReadStatus::ok)
+            << area.width() << " x " << area.height() << (area.mono() ? " mono" : " colour");
+        EXPECT_EQ(reading.header, plan.header);
+        EXPECT_LE(area.bytes(), converter::m11::byte_budget);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Areas, M11ModeSwitches,
+                         testing::Values(SwitchingCase{"NarrowAndTall", Arrow::narrower,
+                                                       Arrow::taller},
+                                         SwitchingCase{"LowAndWide", Arrow::shorter, Arrow::wider}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(M11Scrolling, RelativePositionAndArrowStep) {
     using converter::m11::relative_position;

@@ -1,0 +1,71 @@
+// The settings files of both programs. The first byte picks the program,
+// the rest is
+//   - read as a settings file: when it reads, writing the values and
+//     reading them back gives the same values, and writing them again the
+//     same file;
+//   - split at zero bytes into values typed into the Output files boxes:
+//     writing them and reading them back gives them back.
+#include <string>
+#include <vector>
+
+#include "catalogs/settings_io.h"
+#include "fuzz/fuzz_support.h"
+#include "platform/scripted_modal.h"
+
+namespace {
+
+using catalogs::Catalogs;
+
+// Writes `written`, reads the file back into fresh catalogs and checks that
+// every value comes back as it stands in the file.
+void check_round_trip(const Catalogs& written) {
+    platform::ScriptedModal modal;
+    const std::string path = fuzz::scratch_folder() + "/again.ini";
+    fuzz::check(catalogs::save_settings(path, written, modal) == catalogs::settings_read,
+                "settings not written");
+    Catalogs again(written.program(), written.program_folder());
+    fuzz::check(catalogs::load_settings(path, again, modal) == catalogs::settings_read,
+                "written settings do not read");
+    for (std::size_t i = 0; i < written.program().catalogs.size(); ++i) {
+        fuzz::check(again.value(int(i)) == written.value_line(int(i)), "a value changed");
+    }
+    fuzz::check(again.settings_text() == written.settings_text(), "settings text changed");
+}
+
+void read_as_file(const catalogs::ProgramSettings& program, std::span<const std::uint8_t> text) {
+    Catalogs catalogs(program, fuzz::scratch_folder());
+    fuzz::write_bytes(catalogs.settings_path(), text);
+    platform::ScriptedModal modal;
+    if (catalogs::load_settings(catalogs.settings_path(), catalogs, modal) ==
+        catalogs::settings_read)
+        check_round_trip(catalogs);
+}
+
+// A control character would break a value's line in the file; the values
+// taken from the Output files boxes hold none, so neither do these.
+void take_as_typed(const catalogs::ProgramSettings& program, std::span<const std::uint8_t> text) {
+    Catalogs catalogs(program, fuzz::scratch_folder());
+    std::size_t index = 0;
+    std::string value;
+    for (std::size_t i = 0; i <= text.size() && index < program.catalogs.size(); ++i) {
+        if (i == text.size() || text[i] == 0) {
+            catalogs.take_typed(int(index++), value);
+            value.clear();
+        } else if (text[i] >= 0x20 && text[i] != 0x7F) {
+            value += char(text[i]);
+        }
+    }
+    check_round_trip(catalogs);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const auto& program =
+        data[0] % 2 == 0 ? catalogs::converter_settings() : catalogs::viewer_settings();
+    const std::span<const std::uint8_t> text(data + 1, size - 1);
+    read_as_file(program, text);
+    take_as_typed(program, text);
+    return 0;
+}
