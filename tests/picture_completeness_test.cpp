@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -13,6 +14,10 @@ struct Sample {
     bool (*complete)(std::span<const std::uint8_t>);
     std::size_t stride;  // truncation lengths tried: every stride-th
 };
+
+void PrintTo(const Sample& c, std::ostream* os) {
+    *os << c.file;
+}
 
 class Samples : public testing::TestWithParam<Sample> {};
 
@@ -31,7 +36,8 @@ TEST_P(Samples, WholeFileCompleteEveryTruncationNot) {
 INSTANTIATE_TEST_SUITE_P(Committed, Samples,
                          testing::Values(Sample{"gradient.jpg", platform::jpeg_is_complete, 1},
                                          Sample{"quadrants.gif", platform::gif_is_complete, 1},
-                                         Sample{"testcard.bmp", platform::bmp_is_complete, 97}));
+                                         Sample{"testcard.bmp", platform::bmp_is_complete, 97}),
+                         testing_support::printed_name);
 
 TEST(PictureCompleteness, EmptyInputIsIncomplete) {
     EXPECT_FALSE(platform::jpeg_is_complete({}));

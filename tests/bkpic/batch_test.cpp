@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "bkpic/command_line.h"
+#include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -118,6 +119,10 @@ struct Usage {
     std::string error;
 };
 
+void PrintTo(const Usage& u, std::ostream* os) {
+    *os << (u.arguments.isEmpty() ? "nothing" : u.arguments.join(' ').toStdString());
+}
+
 class BkpicUsage : public testing::TestWithParam<Usage> {};
 
 TEST_P(BkpicUsage, IsRefusedWithStatusTwoAndNothingWritten) {
@@ -153,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
               "flag 3 has no effect in the 11M modes"},
         Usage{{"convert", "PIC", "PIC", "--to", "mono", "-o", "x.pic"}, "-o names one output"},
         Usage{{"convert", "PIC", "--to", "mono", "--outdir", "PIC"}, "is not a folder"},
-        Usage{{"convert", "PIC", "--to", "mono", "--bogus"}, "Unknown option 'bogus'"}));
+        Usage{{"convert", "PIC", "--to", "mono", "--bogus"}, "Unknown option 'bogus'"}),
+    testing_support::printed_name);
 
 TEST(BkpicInfo, DescribesEachFileAndFailsForMissingOnes) {
     Pictures p;

@@ -4,6 +4,7 @@
 
 #include <QMenu>
 
+#include "tests/support/param_names.h"
 #include "tests/viewer/viewer_rig.h"
 
 namespace {
@@ -124,6 +125,10 @@ struct LimitCase {
     bool accepted;
 };
 
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << c.mode << " " << c.length << " bytes";
+}
+
 class ViewerLimits : public testing::TestWithParam<LimitCase> {};
 
 TEST_P(ViewerLimits, TooLargeIsRefusedAndChangesNothing) {
@@ -156,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ViewerLimits,
                                          LimitCase{"sbk64_mnu", 1025, false},
                                          LimitCase{"sbk256_mnu", 16384, true},
                                          LimitCase{"sbk256_mnu", 16385, false},
-                                         LimitCase{"sbk512_mnu", 16385, false}));
+                                         LimitCase{"sbk512_mnu", 16385, false}),
+                         testing_support::printed_name);
 
 TEST(ViewerOpen, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     ViewerRig rig(viewer_defaults_ini);
