@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
 #include <memory>
@@ -33,6 +34,11 @@ struct Program {
     virtual ~Program() = default;
     // What no control shows: the program-wide state.
     virtual std::string state() const = 0;
+    // Chooses a menu item of the main window, answering an open dialog with `file`.
+    void choose(const char* item, const std::string& file = {}) {
+        if (!file.empty()) modal.files.push_back(file);
+        window->findChild<QAction*>(item)->trigger();
+    }
     TempFolder folder;
     platform::ScriptedModal modal;
     std::unique_ptr<QWidget> window;
@@ -44,10 +50,6 @@ struct Converter : Program {
         window = std::make_unique<Window>(converter, modal);
         window->show();
         choose("open_mnu", save_bmp(numbered_picture(600, 400), folder / "big.bmp"));
-    }
-    void choose(const char* item, const std::string& file = {}) {
-        if (!file.empty()) modal.files.push_back(file);
-        window->findChild<QAction*>(item)->trigger();
     }
     std::string state() const override {
         std::ostringstream out;
@@ -72,10 +74,6 @@ struct Viewer : Program {
         }
         write_text(folder / file, bytes);
         choose("openbk_mnu", folder / file);
-    }
-    void choose(const char* item, const std::string& file = {}) {
-        if (!file.empty()) modal.files.push_back(file);
-        window->findChild<QAction*>(item)->trigger();
     }
     std::string state() const override {
         std::ostringstream out;
@@ -124,6 +122,16 @@ std::unique_ptr<Program> converter_output_files() {
 }
 std::unique_ptr<Program> converter_11m() {
     return std::make_unique<Converter<converter::Form6>>();
+}
+std::unique_ptr<Program> converter_help() {
+    auto program = std::make_unique<Converter<converter::Form1>>();
+    program->choose("dsc_mnu");
+    return program;
+}
+std::unique_ptr<Program> converter_11m_help() {
+    auto program = std::make_unique<Converter<converter::Form6>>();
+    program->choose("dsc_mnu");
+    return program;
 }
 std::unique_ptr<Program> viewer_main() {
     return std::make_unique<Viewer<viewer::Form1>>("s.pic");
@@ -208,11 +216,17 @@ QObject* find_control(const ControlCase& c) {
     return nullptr;
 }
 
+// A menu choice, a click on a button, or the mouse on a help item.
 void operate_by_hand(QObject& control) {
-    if (auto* item = qobject_cast<QAction*>(&control)) {
-        item->trigger();
-    } else {
-        qobject_cast<QAbstractButton*>(&control)->click();
+    if (auto* item = qobject_cast<QAction*>(&control)) return item->trigger();
+    if (auto* button = qobject_cast<QAbstractButton*>(&control)) return button->click();
+    auto& widget = static_cast<QWidget&>(control);
+    const QPointF centre = QRectF(widget.rect()).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent mouse(type, centre, widget.mapToGlobal(centre), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&widget, &mouse);
     }
 }
 
@@ -260,6 +274,8 @@ const ControlCase control_cases[] = {
     {"Converter11M", converter_11m, "Form6", "Command2"},
     {"Converter11M", converter_11m, "Form6", "Command3"},
     {"Converter11M", converter_11m, "Form6", "Command4"},
+    {"ConverterHelp", converter_help, "Form5", "open_item"},
+    {"ConverterHelp", converter_11m_help, "Form7", "X_button"},
     {"Viewer", viewer_main, "Form1", "sbk64_mnu"},
     {"Viewer", viewer_main, "Form1", "sbk512_mnu"},
     {"Viewer", viewer_change_color, "Form5", "Option15"},
