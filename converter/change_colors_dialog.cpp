@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 #include "formats/bk_screen.h"
@@ -87,8 +88,8 @@ Form4::Form4(SwapFlags& flags, QWidget* parent) : QDialog(parent), flags_(flags)
             button->setCheckable(true);
             button->setChecked(flags_[flag]);
             button->setGeometry(10 + i * 46, 20, button_size.width() + 4, button_size.height() + 4);
-            connect(button, &QToolButton::clicked, this,
-                    [this, flag](bool checked) { button_clicked(flag, checked); });
+            connect(button, &QToolButton::toggled, this,
+                    [this, flag](bool checked) { button_toggled(flag, checked); });
             buttons_[flag] = button;
         }
     }
@@ -99,12 +100,15 @@ void Form4::focus_first() {
     buttons_[0]->setFocus();
 }
 
-void Form4::button_clicked(int flag, bool checked) {
+// A mouse click, a key or an accessibility action: each arrives as a change
+// of the pressed state. The buttons let go here do not report back.
+void Form4::button_toggled(int flag, bool checked) {
     flags_[flag] = checked;
     if (!checked) return;
     const int first = flag / 3 * 3;
     for (int other = first; other < first + 3; ++other) {
         if (other == flag || !buttons_[other]->isChecked()) continue;
+        const QSignalBlocker quiet(buttons_[other]);
         buttons_[other]->setChecked(false);
         flags_[other] = false;
     }

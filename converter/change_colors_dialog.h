@@ -19,7 +19,7 @@ class Form4 : public QDialog {
     void focus_first();
 
   private:
-    void button_clicked(int flag, bool checked);
+    void button_toggled(int flag, bool checked);
 
     SwapFlags& flags_;
     std::array<QAbstractButton*, 12> buttons_{};

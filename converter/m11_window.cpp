@@ -117,8 +117,14 @@ void Form6::create_size_buttons(QWidget* client) {
     check_x_ = picture_button(client, "Check1", "Width factor", letter_picture('X'), 208);
     check_y_ = picture_button(client, "Check2", "Height step", letter_picture('Y'), 256);
     for (QToolButton* check : {check_x_, check_y_}) check->setCheckable(true);
-    connect(check_x_, &QToolButton::clicked, this, &Form6::toggle_x);
-    connect(check_y_, &QToolButton::clicked, this, &Form6::toggle_y);
+    // The pressed state is the setting, however it changed; lay_out() sets
+    // the same state again, which reports nothing.
+    connect(check_x_, &QToolButton::toggled, this, [this](bool checked) {
+        if (checked != (area_.mx() != 1)) toggle_x();
+    });
+    connect(check_y_, &QToolButton::toggled, this, [this](bool checked) {
+        if (checked != (area_.my() != 1)) toggle_y();
+    });
 }
 
 void Form6::create_labels(QWidget* client) {

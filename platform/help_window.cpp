@@ -1,7 +1,6 @@
 #include "platform/help_window.h"
 
-#include <QEvent>
-#include <QLabel>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 namespace platform {
@@ -28,7 +27,36 @@ QLabel* add_label(QWidget& parent, const char* name, const char* text, const QRe
     return label;
 }
 
+// A help item as assistive technology sees it: a button that can be pressed.
+class AccessibleHelpItem : public QAccessibleWidget {
+  public:
+    explicit AccessibleHelpItem(HelpItem* item) : QAccessibleWidget(item, QAccessible::Button) {}
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            static_cast<HelpItem*>(widget())->click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+};
+
+QAccessibleInterface* help_item_interface(const QString& class_name, QObject* object) {
+    if (class_name != QLatin1String(HelpItem::staticMetaObject.className())) return nullptr;
+    return new AccessibleHelpItem(static_cast<HelpItem*>(object));
+}
+
 }  // namespace
+
+void HelpItem::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
 
 QFont help_font(bool bold) {
     QFont font("DejaVu Sans");
@@ -45,6 +73,8 @@ int text_colour(const QLabel& label) {
 }
 
 HelpWindow::HelpWindow(const HelpLayout& layout) {
+    static const bool items_accessible = (QAccessible::installFactory(help_item_interface), true);
+    Q_UNUSED(items_accessible);
     setObjectName(layout.name);
     setWindowTitle(layout.caption);
     setFixedSize(layout.client);
@@ -84,26 +114,15 @@ void HelpWindow::add_column(const HelpColumn& column, int right) {
 }
 
 void HelpWindow::add_item(const HelpEntry& entry, const QRect& geometry) {
-    QLabel* label = add_label(*this, entry.name, entry.caption, geometry, false);
+    auto* label = new HelpItem(QString::fromUtf8(entry.caption), this);
+    label->setObjectName(entry.name);
+    label->setFont(help_font(false));
+    label->setGeometry(geometry);
     label->setAccessibleName(QString::fromUtf8(entry.caption));
     set_colour(*label, QPalette::WindowText, unmarked);
-    label->installEventFilter(this);
+    const int index = static_cast<int>(items_.size());
+    connect(label, &HelpItem::clicked, this, [this, index] { item_clicked(index); });
     items_.push_back({label, entry.description});
-}
-
-bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        for (std::size_t i = 0; i < items_.size(); ++i) {
-            QLabel* label = items_[i].label;
-            if (label == watched && mouse->button() == Qt::LeftButton &&
-                label->rect().contains(mouse->position().toPoint())) {
-                item_clicked(static_cast<int>(i));
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void HelpWindow::reset_items() {

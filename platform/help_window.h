@@ -4,11 +4,10 @@
 // the item marked before back to black and shows the item's description in
 // the box below the grid. The help windows of both programs are this one
 // window, each given its own layout.
+#include <QLabel>
 #include <QSize>
 #include <QWidget>
 #include <vector>
-
-class QLabel;
 
 namespace platform {
 
@@ -54,6 +53,21 @@ inline constexpr int help_square_side = 17;
 inline constexpr char help_opening_text[] =
     "Для вызова справки по какому-либо пункту меню кликните по нему мышью.";
 
+// A word of the grid, or a square: clicked with the mouse, or pressed through
+// its accessibility action as a screen reader does.
+class HelpItem : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+    void click() { emit clicked(); }
+
+  signals:
+    void clicked();
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
@@ -61,9 +75,6 @@ class HelpWindow : public QWidget {
 
     // Turns every red item black again; items of any other colour stay.
     void reset_items();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void add_column(const HelpColumn& column, int right);

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <random>
 
+#include "tests/support/param_names.h"
+#include "tests/support/printers.h"
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -30,6 +33,11 @@ struct Spot {
     std::uint8_t byte;
 };
 
+void PrintTo(const Spot& s, std::ostream* os) {
+    bk::PrintTo(s.layout, os);
+    *os << " x" << s.x << " y" << s.y;
+}
+
 class PackSpot : public testing::TestWithParam<Spot> {};
 
 TEST_P(PackSpot, LandsInItsByteOnly) {
@@ -47,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Screens, PackSpot,
                                          Spot{bk::colour_pic, 5, 1, 2, 65, 8},
                                          Spot{bk::colour_pic, 255, 255, 3, 16383, 192},
                                          Spot{bk::bbd_sprite, 4, 1, 3, 17, 3},
-                                         Spot{bk::bbd_sprite, 63, 63, 1, 1023, 64}));
+                                         Spot{bk::bbd_sprite, 63, 63, 1, 1023, 64}),
+                         testing_support::printed_name);
 
 class Layouts : public testing::TestWithParam<bk::ScreenLayout> {};
 
@@ -69,7 +78,8 @@ TEST_P(Layouts, UnpackIgnoresBytesBeyondTheScreen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, Layouts,
-                         testing::Values(bk::mono_pic, bk::colour_pic, bk::bbd_sprite));
+                         testing::Values(bk::mono_pic, bk::colour_pic, bk::bbd_sprite),
+                         testing_support::printed_name);
 
 TEST(BkScreen, FileSizes) {
     EXPECT_EQ(bk::mono_pic.file_size(), 16384);

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include "tests/support/accessible_action.h"
 #include "tests/support/main_window_rig.h"
 
 namespace {
@@ -68,6 +69,28 @@ TEST(ChangeColours, OnePressedButtonPerFrame) {
     rig.check(dialog, 6)->click();
     EXPECT_FALSE(rig.check(dialog, 2)->isChecked() || rig.check(dialog, 5)->isChecked());
     EXPECT_EQ(rig.state.swap_flags, (converter::SwapFlags{0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}));
+}
+
+// A screen reader toggles the buttons without clicking them; the flags and
+// the frames must follow all the same.
+TEST(ChangeColours, ButtonsToggledByAssistiveTechnologySetTheFlags) {
+    ChangeColoursRig rig;
+    rig.state.swap_flags[4] = true;  // Check5, green frame
+    QWidget* dialog = rig.show_dialog();
+    ASSERT_NE(dialog, nullptr);
+    using Flags = converter::SwapFlags;
+    const std::pair<int, Flags> steps[] = {{1, {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}},
+                                           {2, {0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}},
+                                           {2, {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}},
+                                           {6, {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}},
+                                           {12, {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1}}};
+    for (const auto& [n, flags] : steps) {
+        operate_accessibly(*rig.check(dialog, n));
+        EXPECT_EQ(rig.state.swap_flags, flags) << "Check" << n;
+        for (int k = 1; k <= 12; ++k) {
+            EXPECT_EQ(rig.check(dialog, k)->isChecked(), flags[k - 1] != 0) << "Check" << k;
+        }
+    }
 }
 
 TEST(ChangeColours, FirstButtonTakesTheFocusEachTime) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/bk_screen.h"
+#include "tests/support/param_names.h"
 
 namespace {
 
@@ -22,6 +23,10 @@ struct AreaCase {
     Bytes header_numbers;
     std::uint8_t data_byte;
 };
+
+void PrintTo(const AreaCase& c, std::ostream* os) {
+    *os << c.width << "x" << c.height << " " << c.bits_per_pixel << "bpp value " << int(c.value);
+}
 
 class AreaFile : public testing::TestWithParam<AreaCase> {};
 
@@ -45,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                     AreaCase{64, 64, 1, 0, 520, {8, 0, 64, 0}, 0x00},
                     AreaCase{64, 64, 2, bk::green, 1032, {16, 0, 64, 0}, 0xAA},
                     AreaCase{260, 64, 2, bk::red, 4168, {65, 0, 64, 0}, 0xFF},
-                    AreaCase{256, 767, 2, bk::black, 8 + 64 * 767, {64, 0, 0xFF, 2}, 0}));
+                    AreaCase{256, 767, 2, bk::black, 8 + 64 * 767, {64, 0, 0xFF, 2}, 0}),
+    testing_support::printed_name);
 
 TEST(M11File, LineWidthRoundsHalfToEven) {
     EXPECT_EQ(m11::line_width_for(256, 8), 32);

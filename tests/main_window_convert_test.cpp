@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
+#include "converter/rules.h"
+#include "formats/bk_screen.h"
 #include "tests/support/main_window_rig.h"
 
 namespace {
@@ -81,6 +84,27 @@ TEST(ViewMono, EveryPixelFollowsTheLevelRuleOnTheSource) {
     EXPECT_LT(whites, 512 * 256);
     rig.choose("vm_mnu");
     EXPECT_EQ(rig.picture().image(), first);
+}
+
+TEST(ViewColour, EveryPixelTakesItsColourRuleWithTheLevelsAndFlagsOfTheMoment) {
+    MonoRig rig;  // testcard.bmp covers the whole 256 x 256 window too
+    rig.choose("s256_mnu");
+    rig.choose("vcol_mnu");
+    rig.state.colour_levels = {100, 150, 60};
+    rig.state.swap_flags[1] = true;   // red becomes blue
+    rig.state.swap_flags[11] = true;  // black becomes blue
+    rig.choose("vcol_mnu");           // drawn afresh from the picture, not from the last view
+    std::set<std::int32_t> colours;
+    for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            const auto index = converter::colour_index(
+                packed(rig.source.pixel(x, y)), rig.state.colour_levels, rig.state.swap_flags);
+            colours.insert(rig.picture().pixel(x, y));
+            ASSERT_EQ(rig.picture().pixel(x, y), bk::drawn_colour(index)) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(colours,
+              (std::set<std::int32_t>{bk::drawn_colour(bk::blue), bk::drawn_colour(bk::green)}));
 }
 
 TEST(ConvertMono, WithoutCatalogWritesBesideThePicture) {

@@ -194,12 +194,13 @@ TEST(MainWindowOpen, PictureIsReadOnceFromAPipe) {
 
 TEST(MainWindowModes, ModeSizesThePictureWindowWithBarsAlongIt) {
     MainWindowRig rig;
-    const std::tuple<const char*, WindowMode, QSize> modes[] = {
-        {"s64_mnu", WindowMode::color64x64, {64, 64}},
-        {"s512_mnu", WindowMode::mono512x256, {512, 256}},
-        {"s256_mnu", WindowMode::color256x256, {256, 256}},
-        {"s256_mnu", WindowMode::color256x256, {256, 256}}};  // chosen again stays checked
-    for (const auto& [item, mode, size] : modes) {
+    // item, mode, picture window, client area, right end of the separator lines
+    const std::tuple<const char*, WindowMode, QSize, QSize, int> modes[] = {
+        {"s64_mnu", WindowMode::color64x64, {64, 64}, {301, 302}, 307},
+        {"s512_mnu", WindowMode::mono512x256, {512, 256}, {557, 302}, 566},
+        {"s256_mnu", WindowMode::color256x256, {256, 256}, {301, 302}, 307},
+        {"s256_mnu", WindowMode::color256x256, {256, 256}, {301, 302}, 307}};  // chosen again
+    for (const auto& [item, mode, size, client, line_end] : modes) {
         rig.choose(item);
         EXPECT_EQ(rig.form->window_mode(), mode) << item;
         for (const char* other : {"s64_mnu", "s256_mnu", "s512_mnu"}) {
@@ -214,6 +215,9 @@ TEST(MainWindowModes, ModeSizesThePictureWindowWithBarsAlongIt) {
         const QRect v = bar(rig, "VScroll1").geometry();
         EXPECT_EQ(QRect(v.left() - 1, v.top(), 1, v.height()),
                   QRect(area.topRight(), QSize(1, area.height())));
+        EXPECT_EQ(rig.form->centralWidget()->size(), client) << item;
+        EXPECT_EQ(rig.form->findChild<QWidget*>("Line1")->geometry(), QRect(0, 0, line_end, 1));
+        EXPECT_EQ(rig.form->findChild<QWidget*>("Line2")->geometry(), QRect(0, 1, line_end, 1));
         expect_enabled(rig, false, false, false);
     }
 }

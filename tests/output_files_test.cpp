@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <filesystem>
 
 #include "tests/support/main_window_rig.h"
 
@@ -69,6 +70,19 @@ TEST(OutputFiles, OkSavesWhatWasTyped) {
     EXPECT_EQ(rig.catalog(catalogs::pic_catalog), rig.folder / "PIC");
     EXPECT_EQ(rig.catalog(catalogs::m11_catalog), "/x/y");
     EXPECT_TRUE(rig.modal.messages.empty());
+}
+
+TEST(OutputFiles, ANewCatalogFolderIsMadeByTheFirstWriteNotByOk) {
+    OutputFilesRig rig;
+    const std::string pic = rig.folder / "new PIC";
+    rig.ok(rig.show_dialog(), rig.folder / "new BBD", pic);
+    EXPECT_FALSE(std::filesystem::exists(pic));
+    EXPECT_FALSE(std::filesystem::exists(rig.folder / "new BBD"));
+    rig.choose("s512_mnu");
+    rig.open(save_bmp(numbered_picture(512, 256), rig.folder / "p.bmp"));
+    rig.choose("convbw_mnu");
+    EXPECT_TRUE(std::filesystem::is_regular_file(pic + "/p.pic"));
+    EXPECT_FALSE(std::filesystem::exists(rig.folder / "new BBD"));
 }
 
 TEST(OutputFiles, OnlyTheCatalogsOwnLowerCaseWordMeansDefault) {

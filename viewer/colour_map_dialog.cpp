@@ -50,9 +50,7 @@ ColourMapDialog::ColourMapDialog(ViewerState& state, ColourDialog which, const c
 
     // Load: the recorded button is pressed again, which makes its colour
     // the current dialog colour, and the swatches show the maps as they are.
-    const int pressed = state_.pressed(which_);
-    buttons_[pressed]->setChecked(true);
-    state_.press(which_, pressed);
+    buttons_[state_.pressed(which_)]->setChecked(true);
     for (std::size_t i = 0; i < targets_.size(); ++i) {
         swatches_[i]->set_colour(entry_of(targets_[i]));
     }
@@ -105,10 +103,17 @@ void ColourMapDialog::add_colour_buttons(int top) {
         group->addButton(button, k);
         buttons_[k] = button;
     }
-    connect(group, &QButtonGroup::idClicked, this, &ColourMapDialog::colour_clicked);
+    // A button becomes the pressed one by the mouse, a key or an
+    // accessibility action alike. A click on the button already pressed
+    // changes no state but still takes its colour, which the other dialog
+    // may have replaced meanwhile.
+    connect(group, &QButtonGroup::idToggled, this, [this](int button, bool checked) {
+        if (checked) colour_pressed(button);
+    });
+    connect(group, &QButtonGroup::idClicked, this, &ColourMapDialog::colour_pressed);
 }
 
-void ColourMapDialog::colour_clicked(int button) {
+void ColourMapDialog::colour_pressed(int button) {
     state_.press(which_, button);
 }
 

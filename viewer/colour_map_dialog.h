@@ -40,7 +40,7 @@ class ColourMapDialog : public QDialog {
   private:
     void add_swatch_frame(int number, const SwatchTarget& target);
     void add_colour_buttons(int top);
-    void colour_clicked(int button);
+    void colour_pressed(int button);
     void swatch_clicked(std::size_t target);
     std::int32_t& entry_of(const SwatchTarget& target);
 

@@ -9,6 +9,7 @@
 
 #include "bkpic/command_line.h"
 #include "platform/qt_text.h"
+#include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -183,6 +184,10 @@ struct Usage {
     std::string error;
 };
 
+void PrintTo(const Usage& u, std::ostream* os) {
+    *os << (u.arguments.isEmpty() ? "nothing" : u.arguments.join(' ').toStdString());
+}
+
 class BkpicUsage : public testing::TestWithParam<Usage> {};
 
 TEST_P(BkpicUsage, IsRefusedWithStatusTwoAndNothingWritten) {
@@ -222,9 +227,9 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{{"convert", "PIC", "--to", "11m-color", "--bin-only"}, "mono and color targets"},
         Usage{{"convert", "PIC", "--to", "color", "--bin", "-o", "x.pic"}, "use --bin-only"},
         Usage{{"convert", "PIC", "--to", "mono", "--bogus"}, "Unknown option 'bogus'"},
-
         Usage{{"render", "-", "--outdir", "/tmp"},
-              "- reads standard input; name the output with -o"}));
+              "- reads standard input; name the output with -o"}),
+    testing_support::printed_name);
 
 TEST(BkpicInfo, DescribesEachFileAndFailsForMissingOnes) {
     Pictures p;

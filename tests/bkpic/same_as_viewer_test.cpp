@@ -9,6 +9,7 @@
 #include "formats/bk_screen.h"
 #include "formats/m11_file.h"
 #include "tests/bkpic/bkpic_process.h"
+#include "tests/support/param_names.h"
 #include "tests/viewer/viewer_rig.h"
 #include "viewer/m11_window.h"
 
@@ -58,6 +59,10 @@ Bytes saved_by_viewer(const Drawing& d, const std::string& file) {
     return bytes;
 }
 
+void PrintTo(const Drawing& d, std::ostream* os) {
+    *os << d.mode_item << " " << d.as << " " << d.file_name;
+}
+
 class SameAsViewer : public testing::TestWithParam<Drawing> {};
 
 TEST_P(SameAsViewer, WritesTheViewersBmp) {
@@ -94,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, SameAsViewer,
                                                  "black,navy,#00ff00,red", "black,white"},
                                          Drawing{"sbk256_mnu", "color", "short.bbd", 5000,
                                                  "orange,purple,white,black", "black,white"}),
-                         [](const auto& info) { return "Drawing" + std::to_string(info.index); });
+                         testing_support::printed_name);
 
 // The 11M window: the picture sized by the header, drawn in four colours or
 // with Mono checked, then saved.
@@ -103,6 +108,10 @@ struct M11Drawing {
     std::size_t data;  // picture data bytes in the file
     bool mono;
 };
+
+void PrintTo(const M11Drawing& d, std::ostream* os) {
+    *os << d.header.line_width << "x" << d.header.line_count << (d.mono ? " mono" : " colour");
+}
 
 class SameAs11mViewer : public testing::TestWithParam<M11Drawing> {};
 
@@ -141,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Areas, SameAs11mViewer,
                                          M11Drawing{{64, 256}, 16384, true},
                                          M11Drawing{{26, 75}, 1000, false},
                                          M11Drawing{{64, 767}, 49088, true}),
-                         [](const auto& info) { return "Area" + std::to_string(info.index); });
+                         testing_support::printed_name);
 
 // A file's extension decides how it is drawn, whatever its first bytes say;
 // only a file of another name is known as 11M by its header. The bytes here

@@ -10,6 +10,7 @@
 #include "catalogs/catalog_ops.h"
 #include "tests/m11/m11_window_rig.h"
 #include "tests/support/main_window_rig.h"
+#include "tests/support/param_names.h"
 
 namespace {
 
@@ -57,6 +58,10 @@ Bytes converted_by_window(const Job& job, const std::string& input) {
     Bytes bytes = read_bytes(written);
     std::filesystem::remove(written);
     return bytes;
+}
+
+void PrintTo(const Job& j, std::ostream* os) {
+    *os << j.to << " " << j.picture << (j.fit ? " fit" : "");
 }
 
 class SameAsWindows : public testing::TestWithParam<Job> {};
@@ -121,7 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
                         levels(128, 128, 128),
                         {1, 6}},
                     Job{"sprite", "gradient.jpg", "s64_mnu", "convcol_mnu", ".bbd", true}),
-    [](const auto& info) { return "Job" + std::to_string(info.index); });
+    [](const auto& info) {
+        return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
+    });
 
 // The 11M window: the area sized with its arrow buttons, then converted.
 struct M11Job {
@@ -149,6 +156,10 @@ Bytes converted_by_11m_window(const M11Job& job, const std::string& input) {
     rig.choose(job.mono ? "convbw_mnu" : "convcol_mnu");
     const std::string name = catalogs::file_name_of(input);
     return read_bytes(rig.folder / ("11M/" + name.substr(0, name.size() - 4) + ".11M"));
+}
+
+void PrintTo(const M11Job& j, std::ostream* os) {
+    *os << j.to << " " << j.picture << " " << j.area;
 }
 
 class SameAs11mWindow : public testing::TestWithParam<M11Job> {};
@@ -199,6 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
                levels(100, 150, 90),
                {2, 4, 7}},
         M11Job{"11m-mono", "quadrants.gif", true, {{"Command1", 24}, {"Command2", 192}}, "64x64"}),
-    [](const auto& info) { return "Job" + std::to_string(info.index); });
+    [](const auto& info) {
+        return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
+    });
 
 }  // namespace

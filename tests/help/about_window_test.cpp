@@ -106,21 +106,32 @@ TEST(AboutWindow, LayoutAndEtchedSeparator) {
     EXPECT_EQ(ok->geometry(), QRect(112, 120, 84, 23));
 }
 
-class AboutCloses : public ::testing::TestWithParam<std::function<void(QWidget&)>> {};
+struct CloseCase {
+    const char* name;
+    std::function<void(QWidget&)> close;
+};
+
+void PrintTo(const CloseCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AboutCloses : public ::testing::TestWithParam<CloseCase> {};
 
 TEST_P(AboutCloses, ByOkEnterOrEsc) {
     Opener opener;
     converter::open_about(*opener.widget);
     ASSERT_NE(top_level("frmAbout"), nullptr);
-    GetParam()(*top_level("frmAbout"));
+    GetParam().close(*top_level("frmAbout"));
     EXPECT_EQ(top_level("frmAbout"), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, AboutCloses,
-    ::testing::Values([](QWidget& about) { about.findChild<QPushButton*>("cmdOK")->click(); },
-                      [](QWidget& about) { QTest::keyClick(&about, Qt::Key_Return); },
-                      [](QWidget& about) { QTest::keyClick(&about, Qt::Key_Escape); }));
+    ::testing::Values(
+        CloseCase{"Ok", [](QWidget& about) { about.findChild<QPushButton*>("cmdOK")->click(); }},
+        CloseCase{"Enter", [](QWidget& about) { QTest::keyClick(&about, Qt::Key_Return); }},
+        CloseCase{"Esc", [](QWidget& about) { QTest::keyClick(&about, Qt::Key_Escape); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AboutWindow, TakesTheTextsOfTheLatestOpener) {
     Opener opener;

@@ -6,6 +6,7 @@
 
 #include "converter/m11_conversion.h"
 #include "converter/rules.h"
+#include "tests/support/param_names.h"
 
 namespace {
 
@@ -62,6 +63,10 @@ struct WideningCase {
     int client_width;
 };
 
+void PrintTo(const WideningCase& c, std::ostream* os) {
+    *os << (c.mono ? "mono" : "colour");
+}
+
 class M11FirstWidening : public testing::TestWithParam<WideningCase> {};
 
 TEST_P(M11FirstWidening, GrowsTheWindowByTheStep) {
@@ -75,7 +80,8 @@ TEST_P(M11FirstWidening, GrowsTheWindowByTheStep) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, M11FirstWidening,
                          testing::Values(WideningCase{false, 260, 305},
-                                         WideningCase{true, 264, 309}));
+                                         WideningCase{true, 264, 309}),
+                         testing_support::printed_name);
 
 TEST(M11Area, FourColourWideningStopsAt764) {
     Area area = first_picture(false);

@@ -6,6 +6,7 @@
 
 #include "converter/walks.h"
 #include "platform/memory_surface.h"
+#include "tests/support/param_names.h"
 
 namespace {
 
@@ -20,6 +21,10 @@ struct PlanCase {
     int width, height, pixels_per_byte;
     int walked, line_width;
 };
+
+void PrintTo(const PlanCase& c, std::ostream* os) {
+    *os << c.width << "x" << c.height << " " << c.pixels_per_byte << " a byte";
+}
 
 class M11Plan : public testing::TestWithParam<PlanCase> {};
 
@@ -37,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(Areas, M11Plan,
                                          PlanCase{260, 64, 4, 260, 65},
                                          PlanCase{260, 10, 8, 256, 32},
                                          PlanCase{268, 10, 8, 264, 33},  // not 34
-                                         PlanCase{512, 767, 8, 512, 64}));
+                                         PlanCase{512, 767, 8, 512, 64}),
+                         testing_support::printed_name);
 
 // Every channel at values around the levels, and the unreadable pixel.
 std::vector<std::int32_t> test_pixels() {
@@ -87,7 +93,8 @@ TEST_P(M11ColourRule, OnlySwapsAmongColoursAct) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachFlag, M11ColourRule, testing::Range(1, 13));
+INSTANTIATE_TEST_SUITE_P(EachFlag, M11ColourRule, testing::Range(1, 13),
+                         [](const auto& info) { return "flag" + std::to_string(info.param); });
 
 TEST(M11ColourRule, WorkedExamples) {
     const auto decide = [](std::int32_t pixel, int flag) {

@@ -6,6 +6,7 @@
 
 #include "formats/m11_file.h"
 #include "tests/m11/m11_window_rig.h"
+#include "tests/support/param_names.h"
 
 namespace {
 
@@ -137,6 +138,10 @@ struct FailureCase {
     const char* title;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.item;
+}
+
 class M11ConvertFailure : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(M11ConvertFailure, IsReportedWithTheCommandsTitle) {
@@ -153,8 +158,8 @@ TEST_P(M11ConvertFailure, IsReportedWithTheCommandsTitle) {
 
 INSTANTIATE_TEST_SUITE_P(Titles, M11ConvertFailure,
                          testing::Values(FailureCase{true, "convbw_mnu", "KVARO [11M]: Convbw"},
-                                         FailureCase{false, "convcol_mnu",
-                                                     "KVARO [11M]: Convcol"}));
+                                         FailureCase{false, "convcol_mnu", "KVARO [11M]: Convcol"}),
+                         testing_support::printed_name);
 
 TEST(M11ConvertColour, OnlyTheSwapsAmongColoursAct) {
     PictureRig rig("quadrants.gif");

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"
 #include "tests/v11/m11_support.h"
 
@@ -39,6 +40,10 @@ struct AcceptCase {
     ReadStatus status;
     std::size_t data_read = 0;  // when accepted
 };
+
+void PrintTo(const AcceptCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class Acceptance : public testing::TestWithParam<AcceptCase> {};
 
@@ -123,6 +128,10 @@ struct SizeCase {
     PixelSize client;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* os) {
+    *os << c.header.line_width << "x" << c.header.line_count << (c.mono ? " mono" : " colour");
+}
+
 class Sizes : public testing::TestWithParam<SizeCase> {};
 
 TEST_P(Sizes, ThePictureWindowTakesTheHeadersAreaAndTheWindowFollows) {
@@ -141,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(Headers, Sizes,
                                          SizeCase{{16, 64}, false, {64, 64}, {96, 94}},
                                          SizeCase{{1, 1}, false, {4, 1}, {36, 31}},
                                          SizeCase{{1, 1}, true, {8, 1}, {40, 31}},
-                                         SizeCase{{4095, 12}, true, {32760, 12}, {32792, 42}}));
+                                         SizeCase{{4095, 12}, true, {32760, 12}, {32792, 42}}),
+                         testing_support::printed_name);
 
 TEST(Sizes, BeforeTheFirstFileTheHeaderGivesTheDesignSizes) {
     const PixelSize picture = viewer::m11::picture_size(viewer::m11::design_header, false);

@@ -8,6 +8,7 @@
 #include "converter/walks.h"
 #include "formats/bk_screen.h"
 #include "platform/memory_surface.h"
+#include "tests/support/param_names.h"
 #include "tests/v11/m11_support.h"
 #include "tests/viewer/viewer_rig.h"
 #include "viewer/m11_window.h"
@@ -63,6 +64,10 @@ platform::MemorySurface drawn(const std::vector<std::uint8_t>& bytes, int width,
         }
     }
     return surface;
+}
+
+void PrintTo(const Area& a, std::ostream* os) {
+    *os << a.width << "x" << a.height << (a.mono ? " mono" : " colour");
 }
 
 class ConverterToM11Viewer : public testing::TestWithParam<Area> {};

@@ -143,6 +143,10 @@ struct Refusal {
     const char* message_end;
 };
 
+void PrintTo(const Refusal& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class M11Refusals : public testing::TestWithParam<Refusal> {};
 
 TEST_P(M11Refusals, AreReportedAndLeaveTheWindowAsItWas) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -27,6 +28,10 @@ struct SizeCase {
     Outcome outcome;
     bool short_file;
 };
+
+void PrintTo(const SizeCase& c, std::ostream* os) {
+    *os << c.length << " of " << c.limit;
+}
 
 class FileSizes : public testing::TestWithParam<SizeCase> {};
 
@@ -58,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Limits, FileSizes,
                                          SizeCase{16384, 16383, Outcome::read, true},
                                          SizeCase{16384, 16385, Outcome::too_large, false},
                                          SizeCase{16384, 100000, Outcome::too_large, false},
-                                         SizeCase{16384, 0, Outcome::read, true}));
+                                         SizeCase{16384, 0, Outcome::read, true}),
+                         testing_support::printed_name);
 
 TEST(BkFile, FilesThatCannotBeReadChangeNothing) {
     TempFolder temp;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/memory_surface.h"
+#include "tests/support/param_names.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ TEST_P(BmpSizes, HeadersAndBottomUpRowsPaddedToFourBytes) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BmpSizes,
                          testing::Values(std::pair{1, 1}, std::pair{2, 3}, std::pair{3, 2},
-                                         std::pair{5, 1}, std::pair{64, 64}, std::pair{0, 0}));
+                                         std::pair{5, 1}, std::pair{64, 64}, std::pair{0, 0}),
+                         testing_support::printed_name);
 
 }  // namespace

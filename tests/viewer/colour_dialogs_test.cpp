@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "tests/support/accessible_action.h"
 #include "tests/viewer/viewer_rig.h"
 #include "viewer/colour_swatches.h"
 
@@ -176,6 +177,29 @@ TEST(ColourDialogs, EachDialogKeepsItsPressedButtonAndTheColourIsShared) {
     ASSERT_NE(mono_again, nullptr);
     EXPECT_EQ(rig.pressed(mono_again), std::vector<int>{7});
     EXPECT_EQ(rig.state.dialog_colour, red);
+}
+
+// A screen reader toggles a colour button and presses a swatch through their
+// accessible actions: the swatch must take the colour just chosen.
+TEST(ColourDialogs, AssistiveTechnologyAssignsColoursAsClicksDo) {
+    DialogRig rig;
+    using Maps = std::pair<std::array<std::int32_t, 4>, std::array<std::int32_t, 2>>;
+    const Maps start{{black, blue, green, red}, {black, white}};
+    // dialog, control, the current dialog colour and the maps after it
+    const std::tuple<bool, const char*, std::int32_t, Maps> steps[] = {
+        {false, "Option15", white, start},
+        {false, "Label8", white, {{white, blue, green, red}, {black, white}}},
+        {false, "Option11", blue, {{white, blue, green, red}, {black, white}}},
+        {false, "Label2", blue, {{white, blue, green, blue}, {black, white}}},
+        {true, "Option7", red, {{white, blue, green, blue}, {black, white}}},
+        {true, "Label4", red, {{white, blue, green, blue}, {black, red}}}};
+    for (const auto& [mono, control, colour, maps] : steps) {
+        QWidget* dialog = rig.show_dialog(mono);
+        ASSERT_NE(dialog, nullptr) << control;
+        operate_accessibly(*dialog->findChild<QAbstractButton*>(control));
+        EXPECT_EQ(rig.state.dialog_colour, colour) << control;
+        EXPECT_EQ(Maps(rig.state.maps.colour, rig.state.maps.mono), maps) << control;
+    }
 }
 
 TEST(ColourDialogs, PressingAnotherButtonLetsGoOfTheLastOne) {

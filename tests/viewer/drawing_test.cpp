@@ -8,6 +8,7 @@
 #include "converter/walks.h"
 #include "formats/bk_screen.h"
 #include "platform/memory_surface.h"
+#include "tests/support/param_names.h"
 
 namespace {
 
@@ -69,6 +70,22 @@ struct RoundTrip {
     Decoder decoder;
 };
 
+const char* decoder_name(Decoder decoder) {
+    switch (decoder) {
+        case Decoder::bbd:
+            return "bbd";
+        case Decoder::colour_pic:
+            return "colour_pic";
+        case Decoder::mono_pic:
+            break;
+    }
+    return "mono_pic";
+}
+
+void PrintTo(const RoundTrip& c, std::ostream* os) {
+    *os << decoder_name(c.decoder);
+}
+
 class ConvertedScreens : public testing::TestWithParam<RoundTrip> {};
 
 platform::MemorySurface random_picture(int width, int height) {
@@ -121,7 +138,8 @@ TEST_P(ConvertedScreens, DecodeToTheValuesThatWerePacked) {
 INSTANTIATE_TEST_SUITE_P(Screens, ConvertedScreens,
                          testing::Values(RoundTrip{bk::colour_pic, Decoder::colour_pic},
                                          RoundTrip{bk::mono_pic, Decoder::mono_pic},
-                                         RoundTrip{bk::bbd_sprite, Decoder::bbd}));
+                                         RoundTrip{bk::bbd_sprite, Decoder::bbd}),
+                         testing_support::printed_name);
 
 // How much of a surface each decoder covers, and how many bytes it takes.
 struct Coverage {
@@ -130,6 +148,10 @@ struct Coverage {
     int covered_width, covered_height;
     int bytes_per_row;
 };
+
+void PrintTo(const Coverage& c, std::ostream* os) {
+    *os << decoder_name(c.decoder) << " on " << c.surface_width << "x" << c.surface_height;
+}
 
 class DecoderCoverage : public testing::TestWithParam<Coverage> {};
 
@@ -168,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Coverage{Decoder::colour_pic, 256, 256, 256, 256, 64},
                     Coverage{Decoder::colour_pic, 6, 3, 4, 3, 1},  // a part byte is not drawn
                     Coverage{Decoder::mono_pic, 512, 256, 512, 256, 64},
-                    Coverage{Decoder::mono_pic, 20, 2, 16, 2, 2}));
+                    Coverage{Decoder::mono_pic, 20, 2, 16, 2, 2}),
+    testing_support::printed_name);
 
 TEST(Decoders, StopWhereTheBytesRunOut) {
     platform::MemorySurface surface(256, 256, untouched);

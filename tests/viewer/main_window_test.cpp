@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "tests/support/param_names.h"
 #include "tests/viewer/viewer_rig.h"
 
 namespace {
@@ -128,6 +129,10 @@ struct LimitCase {
     bool accepted;
 };
 
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << c.mode << " " << c.length << " bytes";
+}
+
 class ViewerLimits : public testing::TestWithParam<LimitCase> {};
 
 TEST_P(ViewerLimits, TooLargeIsRefusedAndChangesNothing) {
@@ -160,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ViewerLimits,
                                          LimitCase{"sbk64_mnu", 1025, false},
                                          LimitCase{"sbk256_mnu", 16384, true},
                                          LimitCase{"sbk256_mnu", 16385, false},
-                                         LimitCase{"sbk512_mnu", 16385, false}));
+                                         LimitCase{"sbk512_mnu", 16385, false}),
+                         testing_support::printed_name);
 
 TEST(ViewerOpen, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     ViewerRig rig(viewer_defaults_ini);

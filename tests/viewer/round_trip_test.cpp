@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "tests/support/param_names.h"
 #include "tests/viewer/viewer_rig.h"
 
 namespace {
@@ -18,6 +19,10 @@ struct Conversion {
     const char* viewer_mode;
     const char* saved;  // in the viewer's folder
 };
+
+void PrintTo(const Conversion& c, std::ostream* os) {
+    *os << c.sample << " " << c.converter_mode << " " << c.viewer_mode;
+}
 
 class ConverterToViewer : public testing::TestWithParam<Conversion> {};
 
@@ -53,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Conversion{"s512_mnu", "convbw_mnu", "testcard.bmp", "PIC/testcard.pic",
                                "sbk512_mnu", "BMP/testcard.bmp"},
                     Conversion{"s64_mnu", "convcol_mnu", "quadrants.gif", "BBD/quadrants.bbd",
-                               "sbk64_mnu", "BMP/quadrants.bmp"}));
+                               "sbk64_mnu", "BMP/quadrants.bmp"}),
+    testing_support::printed_name);
 
 }  // namespace

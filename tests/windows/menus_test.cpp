@@ -1,0 +1,190 @@
+// The menu bar of every main window as the user meets it at load: each menu
+// and item in order, with its name, caption, shortcut and state.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <memory>
+#include <ostream>
+
+#include "converter/m11_window.h"
+#include "converter/main_window.h"
+#include "tests/support/main_window_rig.h"
+#include "viewer/m11_window.h"
+#include "viewer/main_window.h"
+
+namespace {
+
+using namespace testing_support;
+
+// One row of a menu bar. State: "menu" for a top-level menu; for an item
+// "" when enabled, "disabled", and " [ ]" or " [x]" added for a check mark.
+struct MenuRow {
+    std::string name;
+    std::string caption;
+    std::string shortcut;
+    std::string state;
+    bool operator==(const MenuRow&) const = default;
+};
+
+void PrintTo(const MenuRow& row, std::ostream* os) {
+    *os << "{" << row.name << ", \"" << row.caption << "\", " << row.shortcut << ", " << row.state
+        << "}";
+}
+
+std::string state_of(const QAction& item) {
+    std::string state = item.isEnabled() ? "" : "disabled";
+    if (item.isCheckable()) state += item.isChecked() ? " [x]" : " [ ]";
+    return state;
+}
+
+std::vector<MenuRow> menu_rows(QMainWindow& window) {
+    std::vector<MenuRow> rows;
+    for (QAction* top : window.menuBar()->actions()) {
+        rows.push_back({top->objectName().toStdString(), top->text().toStdString(), "", "menu"});
+        if (top->menu() == nullptr) continue;
+        for (QAction* item : top->menu()->actions()) {
+            if (item->isSeparator()) {
+                rows.push_back({"-", "", "", ""});
+                continue;
+            }
+            rows.push_back({item->objectName().toStdString(), item->text().toStdString(),
+                            item->shortcut().toString().toStdString(), state_of(*item)});
+        }
+    }
+    return rows;
+}
+
+const std::vector<MenuRow> converter_rows = {
+    {"file_mnu", "File", "", "menu"},
+    {"open_mnu", "Open", "Ctrl+O", ""},
+    {"outcat_mnu", "Output_catalog", "", ""},
+    {"exit_mnu", "Exit", "", ""},
+    {"window_mnu", "Window", "", "menu"},
+    {"s64_mnu", "color64x64", "", " [ ]"},
+    {"s256_mnu", "color256x256", "", " [x]"},
+    {"s512_mnu", "mono512x256", "", " [ ]"},
+    {"ftw_mnu", "Fit_to_window", "Ctrl+F", "disabled [ ]"},
+    {"rdraw_mnu", "Redraw", "Ctrl+R", "disabled"},
+    {"minxscrl_mnu", "MinXscroll", "", "disabled [ ]"},
+    {"minyscrl_mnu", "MinYscroll", "", "disabled [ ]"},
+    {"converttobw_mnu", "Mono", "", "menu"},
+    {"bwlev_mnu", "BW_levels", "Ctrl+B", "disabled"},
+    {"vm_mnu", "View_mono", "Ctrl+M", "disabled"},
+    {"convbw_mnu", "Convert", "", "disabled"},
+    {"converttocol_mnu", "Color", "", "menu"},
+    {"collev_mnu", "Color_levels", "Ctrl+L", "disabled"},
+    {"changecol_mnu", "Change_colors", "Ctrl+G", "disabled"},
+    {"vcol_mnu", "View_color", "Ctrl+C", "disabled"},
+    {"convcol_mnu", "Convert", "", "disabled"},
+    {"help_mnu", "?", "", "menu"},
+    {"about_mnu", "About", "", ""},
+    {"dsc_mnu", "Help", "F1", ""},
+};
+
+const std::vector<MenuRow> converter_11m_rows = {
+    {"file_mnu", "File", "", "menu"},
+    {"open_mnu", "Open", "Ctrl+O", ""},
+    {"outcat11_mnu", "Output_catalog", "", ""},
+    {"exit_mnu", "Exit", "", ""},
+    {"window_mnu", "Window", "", "menu"},
+    {"mono_col_mnu", "Mono", "", " [ ]"},
+    {"ftw_mnu", "Fit_to_window", "Ctrl+F", "disabled [ ]"},
+    {"rdraw_mnu", "Redraw", "Ctrl+R", "disabled"},
+    {"minxscrl_mnu", "MinXscroll", "", "disabled [ ]"},
+    {"minyscrl_mnu", "MinYscroll", "", "disabled [ ]"},
+    {"converttobw_mnu", "Mono", "", "menu"},
+    {"bwlev_mnu", "BW_levels", "Ctrl+B", "disabled"},
+    {"vm_mnu", "View_mono", "Ctrl+M", "disabled"},
+    {"convbw_mnu", "Convert", "", "disabled"},
+    {"converttocol_mnu", "Color", "", "menu"},
+    {"collev_mnu", "Color_levels", "Ctrl+L", "disabled"},
+    {"changecol_mnu", "Change_colors", "Ctrl+G", "disabled"},
+    {"vcol_mnu", "View_color", "Ctrl+C", "disabled"},
+    {"convcol_mnu", "Convert", "", "disabled"},
+    {"help_mnu", "?", "", "menu"},
+    {"about_mnu", "About", "", ""},
+    {"dsc_mnu", "Help", "F1", ""},
+};
+
+const std::vector<MenuRow> viewer_rows = {
+    {"file_mnu", "File", "", "menu"},
+    {"openbk_mnu", "Open", "Ctrl+O", ""},
+    {"outcat_mnu", "Output_catalog", "", ""},
+    {"savebmp_mnu", "Save", "Ctrl+S", "disabled"},
+    {"exit_mnu", "Exit", "", ""},
+    {"window_mnu", "Window", "", "menu"},
+    {"sbk64_mnu", "color64x64", "", " [ ]"},
+    {"sbk256_mnu", "color256x256", "", " [x]"},
+    {"sbk512_mnu", "mono512x256", "", " [ ]"},
+    {"view_mnu", "View", "", "menu"},
+    {"chcol_mnu", "Change_colors", "Ctrl+G", "disabled"},
+    {"rdraw_mnu", "Redraw", "Ctrl+R", "disabled"},
+    {"hlp_mnu", "?", "", "menu"},
+    {"about_mnu", "About", "", ""},
+    {"hlp_hlp_mnu", "Help", "F1", ""},
+};
+
+const std::vector<MenuRow> viewer_11m_rows = {
+    {"file_mnu", "File", "", "menu"},
+    {"openbk_mnu", "Open", "Ctrl+O", ""},
+    {"outcat_mnu", "Output_catalog", "", ""},
+    {"savebmp_mnu", "Save", "Ctrl+S", "disabled"},
+    {"exit_mnu", "Exit", "", ""},
+    {"view_mnu", "View", "", "menu"},
+    {"mono_col_mnu", "Mono", "Ctrl+M", "disabled [ ]"},
+    {"ch_col11_mnu", "Change_colors", "Ctrl+G", "disabled"},
+    {"rdraw11_mnu", "Redraw", "Ctrl+R", "disabled"},
+    {"hlp11_mnu", "?", "", "menu"},
+    {"about_hlp_mnu", "About", "", ""},
+    {"hlp11_hlp_mnu", "Help", "F1", ""},
+};
+
+// What the windows keep by reference, over a program folder without settings.
+struct Programs {
+    TempFolder folder;
+    converter::ConverterState converter{folder.path()};
+    viewer::ViewerState viewer{folder.path()};
+    platform::ScriptedModal modal;
+};
+
+struct WindowMenus {
+    const char* name;
+    std::unique_ptr<QMainWindow> (*open)(Programs&);
+    const std::vector<MenuRow>* rows;
+};
+
+void PrintTo(const WindowMenus& window, std::ostream* os) {
+    *os << window.name;
+}
+
+template <class Window>
+std::unique_ptr<QMainWindow> open_converter(Programs& programs) {
+    return std::make_unique<Window>(programs.converter, programs.modal);
+}
+
+template <class Window>
+std::unique_ptr<QMainWindow> open_viewer(Programs& programs) {
+    return std::make_unique<Window>(programs.viewer, programs.modal);
+}
+
+class MainWindowMenus : public ::testing::TestWithParam<WindowMenus> {};
+
+TEST_P(MainWindowMenus, InOrderWithCaptionsShortcutsAndStatesAtLoad) {
+    Programs programs;
+    std::unique_ptr<QMainWindow> window = GetParam().open(programs);
+    EXPECT_EQ(menu_rows(*window), *GetParam().rows);
+    window.reset();
+    flush_deletes();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, MainWindowMenus,
+    ::testing::Values(WindowMenus{"Converter", open_converter<converter::Form1>, &converter_rows},
+                      WindowMenus{"Converter11M", open_converter<converter::Form6>,
+                                  &converter_11m_rows},
+                      WindowMenus{"Viewer", open_viewer<viewer::Form1>, &viewer_rows},
+                      WindowMenus{"Viewer11M", open_viewer<viewer::Form2>, &viewer_11m_rows}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
