@@ -39,7 +39,9 @@ int load_settings(const std::string& path, Catalogs& catalogs, platform::Modal& 
 
 int save_settings(const std::string& path, const Catalogs& catalogs, platform::Modal& modal) {
     // An installed program's settings folder is made at its first save.
-    if (const int error = platform::make_folders(path.substr(0, path.rfind('/')))) {
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash);
+    if (const int error = platform::make_folders(folder)) {
         show_failure(modal, catalogs, platform::failure_from_errno(error), "Save ini-file");
         return settings_failed;
     }
