@@ -38,17 +38,15 @@ const ProgramSettings& viewer_settings() {
     return program;
 }
 
-Catalogs::Catalogs(const ProgramSettings& program, std::string program_folder)
-    : program_(&program),
-      program_folder_(std::move(program_folder)),
-      values_(program.catalogs.size()) {}
+Catalogs::Catalogs(const ProgramSettings& program, platform::ProgramFolders folders)
+    : program_(&program), folders_(std::move(folders)), values_(program.catalogs.size()) {}
 
 std::string Catalogs::settings_path() const {
-    return program_folder_ + "/" + program_->settings_file;
+    return folders_.settings + "/" + program_->settings_file;
 }
 
 std::string Catalogs::default_folder(int index) const {
-    return program_folder_ + "/" + program_->catalogs.at(index).default_name;
+    return folders_.data + "/" + program_->catalogs.at(index).default_name;
 }
 
 void Catalogs::resolve_default(int index) {

@@ -1,6 +1,7 @@
 #pragma once
 // Output catalogs: per kind of output file, the folder it is written into,
-// kept across runs in a small settings file beside the program.
+// kept across runs in a small settings file beside the program (or, for an
+// installed program, in the user's folders: platform/program_folders.h).
 //
 // Settings file: text, every line ended by CR LF (LF alone is read too):
 //   line 1           "*******" + program name + "_Ini*******"
@@ -13,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/program_folders.h"
+
 namespace catalogs {
 
 // What ensure_catalog gives for an empty catalog.
@@ -21,7 +24,7 @@ inline constexpr std::string_view default_word = "default";
 
 struct CatalogKind {
     std::string label;         // "PIC catalog>"
-    std::string default_name;  // "PIC": the default folder's name in the program folder
+    std::string default_name;  // "PIC": the default folder's name in the data folder
     std::string reset_text;    // "*pic": typed in the dialog, resets to the default
 };
 
@@ -45,16 +48,19 @@ enum class ParseStatus { read, not_settings, ended_early };
 
 class Catalogs {
   public:
-    Catalogs(const ProgramSettings& program, std::string program_folder);
+    Catalogs(const ProgramSettings& program, platform::ProgramFolders folders);
+    // Settings file and default catalogs both in `program_folder`.
+    Catalogs(const ProgramSettings& program, const std::string& program_folder)
+        : Catalogs(program, platform::ProgramFolders{program_folder, program_folder}) {}
 
     const ProgramSettings& program() const { return *program_; }
-    const std::string& program_folder() const { return program_folder_; }
+    const platform::ProgramFolders& folders() const { return folders_; }
     std::string settings_path() const;
 
     const std::string& value(int index) const { return values_.at(index); }
     void set(int index, std::string value) { values_.at(index) = std::move(value); }
 
-    // The program folder, a slash and the catalog's default name.
+    // The data folder, a slash and the catalog's default name.
     std::string default_folder(int index) const;
     // Replaces the word "default" by the default folder.
     void resolve_default(int index);
@@ -71,7 +77,7 @@ class Catalogs {
 
   private:
     const ProgramSettings* program_;
-    std::string program_folder_;
+    platform::ProgramFolders folders_;
     std::vector<std::string> values_;
 };
 

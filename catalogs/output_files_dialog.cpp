@@ -73,7 +73,7 @@ void OutputFilesDialog::accept_catalogs() {
         catalogs_.take_typed(layout_.rows[i].catalog, platform::name_from_qt(texts_[i]->text()));
     }
     save_settings(catalogs_.settings_path(), catalogs_, modal_);
-    for (const auto& row : layout_.rows) catalogs_.resolve_default(row.catalog);
+    for (const auto& row : layout_.rows) use_default_folder(catalogs_, row.catalog);
     close();
 }
 

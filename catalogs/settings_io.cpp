@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "platform/atomic_file.h"
+#include "platform/program_folders.h"
 
 namespace catalogs {
 namespace {
@@ -37,6 +38,13 @@ int load_settings(const std::string& path, Catalogs& catalogs, platform::Modal& 
 }
 
 int save_settings(const std::string& path, const Catalogs& catalogs, platform::Modal& modal) {
+    // An installed program's settings folder is made at its first save.
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash);
+    if (const int error = platform::make_folders(folder)) {
+        show_failure(modal, catalogs, platform::failure_from_errno(error), "Save ini-file");
+        return settings_failed;
+    }
     if (auto failure = platform::write_file_atomically(path, catalogs.settings_text())) {
         show_failure(modal, catalogs, *failure, "Save ini-file");
         return settings_failed;
@@ -53,7 +61,14 @@ void read_settings_at_load(Catalogs& catalogs, platform::Modal& modal,
                           platform::Buttons::ok, platform::Icon::exclamation);
     }
     if (status != settings_read) return;
-    for (int index : own_catalogs) catalogs.resolve_default(index);
+    for (int index : own_catalogs) use_default_folder(catalogs, index);
+}
+
+void use_default_folder(Catalogs& catalogs, int index) {
+    if (catalogs.value(index) != default_word) return;
+    // A failure here shows when the catalog is made at its first write.
+    platform::make_folders(catalogs.folders().data);
+    catalogs.resolve_default(index);
 }
 
 }  // namespace catalogs

@@ -21,6 +21,12 @@ int load_settings(const std::string& path, Catalogs& catalogs, platform::Modal& 
 // 0 written; -2 failed (shown with a critical icon; the old file is intact).
 int save_settings(const std::string& path, const Catalogs& catalogs, platform::Modal& modal);
 
+// Replaces "default" by the default folder, first making the data folder
+// that holds the default catalogs (with the folders above it) when it is
+// missing. ensure_catalog then creates the catalog's own last level at its
+// first write, as it does beside the program.
+void use_default_folder(Catalogs& catalogs, int index);
+
 // What a main window does at load: read the settings file, report a file
 // that is not a settings file, and on success resolve "default" for the
 // window's own catalogs.

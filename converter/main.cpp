@@ -2,6 +2,7 @@
 
 #include "converter/start.h"
 #include "icons/program_icons.h"
+#include "platform/program_folders.h"
 #include "platform/program_info.h"
 #include "platform/qt_modal.h"
 #include "platform/start_arguments.h"
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("kvaro");
     icons::set_program_icon(icons::converter_icon);
-    converter::ConverterState state(platform::program_folder());
+    converter::ConverterState state(platform::program_folders(platform::program_folder()));
     platform::QtModal modal;
     const platform::StartArguments arguments = platform::start_arguments(argc, argv);
     auto window = converter::start_converter(arguments.window_text, state, modal, arguments.file);

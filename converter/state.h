@@ -9,8 +9,11 @@
 namespace converter {
 
 struct ConverterState {
-    explicit ConverterState(std::string program_folder)
-        : catalogs(catalogs::converter_settings(), std::move(program_folder)) {}
+    explicit ConverterState(platform::ProgramFolders folders)
+        : catalogs(catalogs::converter_settings(), std::move(folders)) {}
+    // Settings file and default catalogs both in `program_folder`.
+    explicit ConverterState(const std::string& program_folder)
+        : catalogs(catalogs::converter_settings(), program_folder) {}
 
     int bw_level = 128;
     ColourLevels colour_levels;

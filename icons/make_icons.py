@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the programs' 32 x 32 icons. The PNG files are kept in the
-repository; run this only to make them anew (needs nothing but Python 3).
+"""Draws the programs' 32 x 32 icons, and from them the larger icons that
+an installation puts into the desktop's hicolor theme (hicolor/NxN/apps).
+The PNG files are kept in the repository; run this only to make them anew
+(needs nothing but Python 3).
 
   kvaro.png  the converter: a little landscape, smooth on the left, turned
              into the four BK colours in coarse pixels on the right
@@ -12,18 +14,20 @@ import struct
 import zlib
 
 SIZE = 32
+THEME_SIZES = [48, 64, 128, 256]
 BK_COLOURS = [(0, 0, 0), (0, 0, 255), (0, 255, 0), (255, 0, 0)]
 
 
 def write_png(path, pixels):
-    """pixels: SIZE rows of SIZE (r, g, b, a) tuples."""
+    """pixels: square rows of (r, g, b, a) tuples."""
+    size = len(pixels)
     raw = b"".join(b"\0" + bytes(c for p in row for c in p) for row in pixels)
 
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
-    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
     with open(path, "wb") as out:
         out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
                   chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
@@ -132,9 +136,48 @@ def shell():
     return pixels
 
 
+def scaled(pixels, size):
+    """The drawing at size x size: each new pixel is the area-weighted mean
+    of the old pixels it covers (colours weighted by their alpha), so whole
+    multiples of 32 keep every pixel sharp and 48 blends only the seams."""
+    step = SIZE / size
+    result = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            total = [0.0, 0.0, 0.0, 0.0]
+            for sy, wy in spans(y * step, step):
+                for sx, wx in spans(x * step, step):
+                    r, g, b, a = pixels[sy][sx]
+                    w = wx * wy * a
+                    total = [total[0] + r * w, total[1] + g * w, total[2] + b * w,
+                             total[3] + wx * wy * a]
+            alpha = total[3] / (step * step)
+            colour = [round(c / total[3]) if total[3] else 0 for c in total[:3]]
+            row.append(tuple(colour) + (round(alpha),))
+        result.append(row)
+    return result
+
+
+def spans(start, length):
+    """The old pixels that [start, start + length) covers, with the covered
+    part of each."""
+    index = int(start)
+    end = start + length
+    while index < end - 1e-9:
+        covered = min(end, index + 1) - max(start, index)
+        if covered > 1e-9:
+            yield index, covered
+        index += 1
+
+
 if __name__ == "__main__":
     import os
     os.chdir(os.path.dirname(os.path.abspath(__file__)))
-    write_png("kvaro.png", kvaro())
-    write_png("orvak.png", orvak())
-    write_png("shell.png", shell())
+    for name, draw in [("kvaro", kvaro), ("orvak", orvak), ("shell", shell)]:
+        pixels = draw()
+        write_png(name + ".png", pixels)
+        for size in THEME_SIZES:
+            folder = "hicolor/%dx%d/apps" % (size, size)
+            os.makedirs(folder, exist_ok=True)
+            write_png("%s/%s.png" % (folder, name), scaled(pixels, size))

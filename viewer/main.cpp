@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "icons/program_icons.h"
+#include "platform/program_folders.h"
 #include "platform/program_info.h"
 #include "platform/qt_modal.h"
 #include "platform/start_arguments.h"
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("orvak");
     icons::set_program_icon(icons::viewer_icon);
-    viewer::ViewerState state(platform::program_folder());
+    viewer::ViewerState state(platform::program_folders(platform::program_folder()));
     platform::QtModal modal;
     const platform::StartArguments arguments = platform::start_arguments(argc, argv);
     auto window = viewer::start_viewer(arguments.window_text, state, modal, arguments.file);

@@ -16,8 +16,11 @@ namespace viewer {
 enum class ColourDialog { change_color = 0, change_bw = 1 };
 
 struct ViewerState {
-    explicit ViewerState(std::string program_folder)
-        : catalogs(catalogs::viewer_settings(), std::move(program_folder)) {}
+    explicit ViewerState(platform::ProgramFolders folders)
+        : catalogs(catalogs::viewer_settings(), std::move(folders)) {}
+    // Settings file and default catalogs both in `program_folder`.
+    explicit ViewerState(const std::string& program_folder)
+        : catalogs(catalogs::viewer_settings(), program_folder) {}
 
     ColourMaps maps;
     // The colour that a click on a swatch assigns; one for both dialogs.

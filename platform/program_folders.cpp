@@ -1,0 +1,68 @@
+#include "platform/program_folders.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+constexpr const char* folder_name = "/kvaro";
+
+bool absolute(const std::string& path) {
+    return !path.empty() && path.front() == '/';
+}
+
+// The program's folder under an XDG base folder: the variable when it holds
+// an absolute path, else the fallback under the home folder; the program
+// folder when there is no home folder either.
+std::string user_folder(const std::string& variable, const std::string& home, const char* fallback,
+                        const std::string& program_folder) {
+    if (absolute(variable)) return variable + folder_name;
+    if (absolute(home)) return home + fallback + folder_name;
+    return program_folder;
+}
+
+std::string environment_value(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string home_folder() {
+    std::string home = environment_value("HOME");
+    if (!home.empty()) return home;
+    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) return user->pw_dir;
+    return {};
+}
+
+}  // namespace
+
+ProgramFolders decide_program_folders(const std::string& program_folder, bool writable,
+                                      const UserEnvironment& environment) {
+    if (writable) return {program_folder, program_folder};
+    return {user_folder(environment.config_home, environment.home, "/.config", program_folder),
+            user_folder(environment.data_home, environment.home, "/.local/share", program_folder)};
+}
+
+ProgramFolders program_folders(const std::string& program_folder) {
+    const bool writable = ::access(program_folder.c_str(), W_OK) == 0;
+    return decide_program_folders(
+        program_folder, writable,
+        {home_folder(), environment_value("XDG_CONFIG_HOME"), environment_value("XDG_DATA_HOME")});
+}
+
+int make_folders(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) == 0) return 0;
+    const auto slash = path.rfind('/');
+    if (slash != std::string::npos && slash > 0) {
+        if (const int error = make_folders(path.substr(0, slash))) return error;
+    }
+    if (::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST) return 0;
+    return errno;
+}
+
+}  // namespace platform
