@@ -74,6 +74,11 @@ Parsed<ConvertSettings> convert_settings(const CommandParser& p) {
         if (!swaps.value) return Result::fail("--swap: " + swaps.error);
         s.swaps = *swaps.value;
     }
+    if (p.is_set("dither")) {
+        const auto dither = parse_dither(p.value("dither"));
+        if (!dither.value) return Result::fail("--dither: " + dither.error);
+        s.dither = *dither.value;
+    }
     return {s, {}};
 }
 
@@ -92,6 +97,10 @@ void add_convert_options(CommandParser& p) {
     p.add(
         {"levels", "Red, green and blue levels for four colours (default 128,128,128).", "R,G,B"});
     p.add({"swap", "Change-colour flags 1..12, at most one of each three.", "K[,K...]"});
+    p.add({"dither",
+           "none (default: the converter's level rules, pixel by pixel), floyd-steinberg, "
+           "atkinson or ordered; --fit then scales by area averaging.",
+           "METHOD"});
     p.add({"preview", "Also write the converted area as a PNG picture (one input only).",
            "FILE.png"});
     p.add_output_options();
