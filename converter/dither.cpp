@@ -49,33 +49,51 @@ float bayer_threshold(int x, int y) {
     return (bayer[(y & 7) * 8 + (x & 7)] + 0.5f) / 64.0f;
 }
 
-// Error diffusion over `channels` floats a pixel. decide(value, chosen) gives
-// the pixel's output value and puts the chosen colour into `chosen`.
-template <int channels, class Decide>
-std::vector<std::uint8_t> diffuse(std::vector<float>& work, int width, std::span<const Tap> taps,
-                                  Decide decide) {
-    const int height = width > 0 ? int(work.size() / channels / width) : 0;
-    std::vector<std::uint8_t> out(work.size() / channels);
+// Error diffusion over `channels` floats a pixel, row by row, serpentine.
+// input(pixel, value) gives a pixel's value; decide(value, chosen) gives its
+// output value and puts the chosen colour into `chosen` (it may bound the
+// value first). The error waits in three rows with margins of two pixels,
+// into which errors past the edges fall unread.
+template <int channels, class Input, class Decide>
+void diffuse(std::span<const std::int32_t> pixels, int width, std::span<const Tap> taps,
+             Input input, Decide decide, std::span<std::uint8_t> out) {
+    if (width <= 0) return;
+    const int height = int(pixels.size() / width);
+    constexpr int margin = 2;
+    const std::size_t stride = std::size_t(width + 2 * margin) * channels;
+    std::vector<float> rows(3 * stride, 0.0f);
+    auto row = [&](int y) { return &rows[(y % 3) * stride + margin * channels]; };
     for (int y = 0; y < height; ++y) {
         const bool back = y % 2 == 1;
+        const int step = back ? -1 : 1;
+        float* errors = row(y);
         for (int i = 0; i < width; ++i) {
             const int x = back ? width - 1 - i : i;
             const std::size_t at = std::size_t(y) * width + x;
-            float* value = &work[at * channels];
+            float value[channels];
+            input(pixels[at], value);
+            for (int c = 0; c < channels; ++c) value[c] += errors[x * channels + c];
             float chosen[channels];
             out[at] = decide(value, chosen);
-            float error[channels];
-            for (int c = 0; c < channels; ++c) error[c] = value[c] - chosen[c];
             for (const Tap& tap : taps) {
-                const int tx = back ? x - tap.dx : x + tap.dx;
-                const int ty = y + tap.dy;
-                if (tx < 0 || tx >= width || ty >= height) continue;
-                float* target = &work[(std::size_t(ty) * width + tx) * channels];
-                for (int c = 0; c < channels; ++c) target[c] += error[c] * tap.share;
+                float* target = row(y + tap.dy) + (x + step * tap.dx) * channels;
+                for (int c = 0; c < channels; ++c) target[c] += (value[c] - chosen[c]) * tap.share;
             }
         }
+        std::fill(errors - margin * channels, errors - margin * channels + stride, 0.0f);
     }
-    return out;
+}
+
+// Calls ordered(x, y, at) for every pixel, row by row.
+template <class Ordered>
+void each_pixel(int width, Ordered ordered, std::span<std::uint8_t> out) {
+    if (width <= 0) return;
+    const int height = int(out.size() / width);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = std::size_t(y) * width + x;
+            out[at] = ordered(x, y, at);
+        }
 }
 
 // The BW level as a bend of linear luminance: Y to Y^gamma, so that the grey
@@ -83,7 +101,10 @@ std::vector<std::uint8_t> diffuse(std::vector<float>& work, int width, std::span
 class MonoTone {
   public:
     explicit MonoTone(int bw_level) {
-        const auto& linear = light::linear_of_srgb();
+        const auto& linear = *linear_;
+        const float gamma = bw_level > 0 && bw_level < 255
+                                ? std::log(linear[128]) / std::log(linear[bw_level])
+                                : 1.0f;
         for (int i = 0; i < steps; ++i) {
             const float y = float(i) / (steps - 1);
             if (bw_level <= 0)
@@ -91,12 +112,12 @@ class MonoTone {
             else if (bw_level >= 255)
                 table_[i] = y >= 1 ? 1.0f : 0.0f;
             else
-                table_[i] = std::pow(y, std::log(linear[128]) / std::log(linear[bw_level]));
+                table_[i] = std::pow(y, gamma);
         }
     }
     float operator()(std::int32_t pixel) const {
         if (pixel < 0) return 0.0f;  // unreadable pixels are black, as in the rule
-        const auto& linear = light::linear_of_srgb();
+        const auto& linear = *linear_;
         const float y = light::luminance(linear[pixel & 255], linear[(pixel >> 8) & 255],
                                          linear[(pixel >> 16) & 255]);
         return table_[std::clamp(int(y * (steps - 1) + 0.5f), 0, steps - 1)];
@@ -104,6 +125,7 @@ class MonoTone {
 
   private:
     static constexpr int steps = 4097;
+    const std::array<float, 256>* linear_ = &light::linear_of_srgb();
     std::array<float, steps> table_{};
 };
 
@@ -115,27 +137,32 @@ std::optional<Dither> dither_named(std::string_view name) {
     return std::nullopt;
 }
 
-std::vector<std::uint8_t> dither_mono(std::span<const std::int32_t> pixels, int width,
-                                      Dither dither, int bw_level) {
-    std::vector<std::uint8_t> out(pixels.size());
+void dither_mono(std::span<const std::int32_t> pixels, int width, Dither dither, int bw_level,
+                 std::span<std::uint8_t> out) {
     if (dither == Dither::none) {
         const std::int32_t threshold = threshold_colour(bw_level);
         for (std::size_t i = 0; i < pixels.size(); ++i) out[i] = mono_bit(pixels[i], threshold);
-        return out;
+        return;
     }
     const MonoTone tone(bw_level);
-    std::vector<float> work(pixels.size());
-    for (std::size_t i = 0; i < pixels.size(); ++i) work[i] = tone(pixels[i]);
     if (dither == Dither::ordered) {
-        for (std::size_t i = 0; i < work.size(); ++i)
-            out[i] = work[i] > bayer_threshold(int(i % width), int(i / width));
-        return out;
+        each_pixel(
+            width,
+            [&](int x, int y, std::size_t at) {
+                return std::uint8_t(tone(pixels[at]) > bayer_threshold(x, y));
+            },
+            out);
+        return;
     }
-    return diffuse<1>(work, width, taps_of(dither), [](const float* value, float* chosen) {
-        const bool white = value[0] > 0.5f;
-        chosen[0] = white ? 1.0f : 0.0f;
-        return std::uint8_t(white);
-    });
+    diffuse<1>(
+        pixels, width, taps_of(dither),
+        [&tone](std::int32_t pixel, float* value) { value[0] = tone(pixel); },
+        [](const float* value, float* chosen) {
+            const bool white = value[0] > 0.5f;
+            chosen[0] = white ? 1.0f : 0.0f;
+            return std::uint8_t(white);
+        },
+        out);
 }
 
 namespace {
@@ -226,23 +253,27 @@ std::uint8_t ordered_bk_colour(const float* rgb, float threshold) {
 
 }  // namespace
 
-std::vector<std::uint8_t> dither_colour(std::span<const std::int32_t> pixels, int width,
-                                        Dither dither, const ColourLevels& levels) {
-    std::vector<std::uint8_t> out(pixels.size());
+void dither_colour(std::span<const std::int32_t> pixels, int width, Dither dither,
+                   const ColourLevels& levels, std::span<std::uint8_t> out) {
     if (dither == Dither::none) {
         for (std::size_t i = 0; i < pixels.size(); ++i) out[i] = colour_class(pixels[i], levels);
-        return out;
+        return;
     }
     const ColourInput input(levels);
-    std::vector<float> work(pixels.size() * 3);
-    for (std::size_t i = 0; i < pixels.size(); ++i) input(pixels[i], &work[i * 3]);
     if (dither == Dither::ordered) {
-        for (std::size_t i = 0; i < pixels.size(); ++i)
-            out[i] =
-                ordered_bk_colour(&work[i * 3], bayer_threshold(int(i % width), int(i / width)));
-        return out;
+        each_pixel(
+            width,
+            [&](int x, int y, std::size_t at) {
+                float rgb[3];
+                input(pixels[at], rgb);
+                return ordered_bk_colour(rgb, bayer_threshold(x, y));
+            },
+            out);
+        return;
     }
-    return diffuse<3>(work, width, taps_of(dither), nearest_bk_colour);
+    diffuse<3>(
+        pixels, width, taps_of(dither), input,
+        [](float* rgb, float* chosen) { return nearest_bk_colour(rgb, chosen); }, out);
 }
 
 }  // namespace converter

@@ -29,7 +29,6 @@
 #include <optional>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "converter/rules.h"
 
@@ -52,10 +51,11 @@ inline constexpr std::array<DitherInfo, 4> dithers{{
 
 std::optional<Dither> dither_named(std::string_view name);
 
-std::vector<std::uint8_t> dither_mono(std::span<const std::int32_t> pixels, int width,
-                                      Dither dither, int bw_level);
+// Each writes one value a pixel into `out`, as large as `pixels`.
+void dither_mono(std::span<const std::int32_t> pixels, int width, Dither dither, int bw_level,
+                 std::span<std::uint8_t> out);
 
-std::vector<std::uint8_t> dither_colour(std::span<const std::int32_t> pixels, int width,
-                                        Dither dither, const ColourLevels& levels);
+void dither_colour(std::span<const std::int32_t> pixels, int width, Dither dither,
+                   const ColourLevels& levels, std::span<std::uint8_t> out);
 
 }  // namespace converter

@@ -6,13 +6,13 @@
 namespace converter::light {
 namespace {
 
-// Cube root to about float precision without the library call: a guess
-// from the exponent bits and two Newton steps. Odd: negative in, negative out.
+// Cube root to about 0.2 % without the library call, enough to choose the
+// nearest colour: a guess from the exponent bits and one Newton step. Odd:
+// negative in, negative out.
 float cube_root(float x) {
     const float magnitude = std::fabs(x);
     if (magnitude < 1e-30f) return 0.0f;
     float y = std::bit_cast<float>(std::bit_cast<std::uint32_t>(magnitude) / 3 + 709921077u);
-    y = (2.0f * y + magnitude / (y * y)) * (1.0f / 3.0f);
     y = (2.0f * y + magnitude / (y * y)) * (1.0f / 3.0f);
     return x < 0 ? -y : y;
 }

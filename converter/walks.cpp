@@ -1,5 +1,7 @@
 #include "converter/walks.h"
 
+#include <algorithm>
+
 namespace converter {
 namespace {
 
@@ -28,14 +30,24 @@ std::vector<std::uint8_t> walk(platform::PixelSurface& surface, int bits_per_pix
     return bytes;
 }
 
-std::vector<std::int32_t> read_area(const platform::PixelSurface& surface) {
+// The area read for a ditherer and the values it decided. The buffers are
+// kept for the next area: fresh memory of this size costs more to map than
+// dithering it.
+struct Area {
+    std::vector<std::int32_t> pixels;
+    std::vector<std::uint8_t> decided;
+};
+
+Area& read_area(const platform::PixelSurface& surface) {
+    thread_local Area area;
     const int width = surface.pixel_width();
     const int height = surface.pixel_height();
-    std::vector<std::int32_t> pixels;
-    pixels.reserve(static_cast<std::size_t>(width) * height);
+    area.pixels.resize(static_cast<std::size_t>(std::max(width, 0)) * std::max(height, 0));
+    area.decided.resize(area.pixels.size());
+    std::size_t at = 0;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixels.push_back(surface.pixel(x, y));
-    return pixels;
+        for (int x = 0; x < width; ++x) area.pixels[at++] = surface.pixel(x, y);
+    return area;
 }
 
 // Walks an area decided beforehand, one value a pixel in walk order.
@@ -54,9 +66,9 @@ Decision mono_decision(unsigned bit) {
 
 std::vector<std::uint8_t> walk_mono(platform::PixelSurface& surface, int bw_level, Dither dither) {
     if (dither != Dither::none) {
-        const auto decided =
-            dither_mono(read_area(surface), surface.pixel_width(), dither, bw_level);
-        return walk_decided(surface, 1, decided, mono_decision);
+        Area& area = read_area(surface);
+        dither_mono(area.pixels, surface.pixel_width(), dither, bw_level, area.decided);
+        return walk_decided(surface, 1, area.decided, mono_decision);
     }
     const std::int32_t threshold = threshold_colour(bw_level);
     return walk(surface, 1, [threshold](std::int32_t pixel) {
@@ -71,9 +83,9 @@ std::vector<std::uint8_t> walk_colour(platform::PixelSurface& surface, const Col
         return Decision{index, bk::drawn_colour(index)};
     };
     if (dither != Dither::none) {
-        const auto decided =
-            dither_colour(read_area(surface), surface.pixel_width(), dither, levels);
-        return walk_decided(surface, 2, decided, [&](std::uint8_t own) {
+        Area& area = read_area(surface);
+        dither_colour(area.pixels, surface.pixel_width(), dither, levels, area.decided);
+        return walk_decided(surface, 2, area.decided, [&](std::uint8_t own) {
             return colour_decision(static_cast<bk::ColourIndex>(own));
         });
     }

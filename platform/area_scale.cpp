@@ -40,32 +40,30 @@ QImage scale_by_area(const QImage& picture, QSize size) {
     const auto across = covers(source.width(), size.width());
     const auto down = covers(source.height(), size.height());
     const auto& linear = linear_of_srgb();
-    // Across first: every source row to the target width, in linear light.
     const int width = size.width();
-    std::vector<float> rows(std::size_t(source.height()) * width * 3);
-    for (int y = 0; y < source.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        float* out = &rows[std::size_t(y) * width * 3];
-        for (int x = 0; x < width; ++x, out += 3) {
-            const Cover& cover = across[x];
-            float r = 0, g = 0, b = 0;
-            for (std::size_t k = 0; k < cover.shares.size(); ++k) {
-                const QRgb pixel = line[cover.first + k];
-                r += linear[qRed(pixel)] * cover.shares[k];
-                g += linear[qGreen(pixel)] * cover.shares[k];
-                b += linear[qBlue(pixel)] * cover.shares[k];
-            }
-            out[0] = r, out[1] = g, out[2] = b;
-        }
-    }
-    QImage result(size, QImage::Format_RGB32);
+    // One target row at a time: each source row it covers, reduced across,
+    // added by its share; no buffer larger than a row.
     std::vector<float> sum(std::size_t(width) * 3);
+    QImage result(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
         std::fill(sum.begin(), sum.end(), 0.0f);
         const Cover& cover = down[y];
         for (std::size_t k = 0; k < cover.shares.size(); ++k) {
-            const float* row = &rows[std::size_t(cover.first + k) * width * 3];
-            for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += row[i] * cover.shares[k];
+            const auto* line =
+                reinterpret_cast<const QRgb*>(source.constScanLine(cover.first + int(k)));
+            for (int x = 0; x < width; ++x) {
+                const Cover& part = across[x];
+                float r = 0, g = 0, b = 0;
+                for (std::size_t j = 0; j < part.shares.size(); ++j) {
+                    const QRgb pixel = line[part.first + j];
+                    r += linear[qRed(pixel)] * part.shares[j];
+                    g += linear[qGreen(pixel)] * part.shares[j];
+                    b += linear[qBlue(pixel)] * part.shares[j];
+                }
+                sum[x * 3] += r * cover.shares[k];
+                sum[x * 3 + 1] += g * cover.shares[k];
+                sum[x * 3 + 2] += b * cover.shares[k];
+            }
         }
         auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
         for (int x = 0; x < width; ++x)
