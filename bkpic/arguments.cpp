@@ -111,6 +111,15 @@ Parsed<converter::ColourLevels> parse_levels(std::string_view text) {
     return {converter::ColourLevels{v[0], v[1], v[2]}, {}};
 }
 
+Parsed<converter::Dither> parse_dither(std::string_view text) {
+    if (const auto dither = converter::dither_named(text)) return {*dither, {}};
+    std::string names;
+    for (const converter::DitherInfo& info : converter::dithers)
+        names += (names.empty() ? "" : ", ") + std::string(info.name);
+    return Parsed<converter::Dither>::fail("unknown ditherer " + quoted(text) + "; use one of " +
+                                           names);
+}
+
 Parsed<converter::SwapFlags> parse_swaps(std::string_view text, converter::ActingFlags acting) {
     const auto parts = split(text, ',');
     const auto parsed = numbers(text, ',', parts.size(), 1, 12, "K[,K...]");

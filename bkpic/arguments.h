@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "converter/dither.h"
 #include "converter/rules.h"
 #include "viewer/window_mode.h"
 
@@ -49,6 +50,9 @@ Parsed<Size> parse_size(std::string_view text);                       // "WxH"
 Parsed<Offset> parse_offset(std::string_view text);                   // "X,Y", both >= 0
 Parsed<int> parse_level(std::string_view text);                       // 0..255
 Parsed<converter::ColourLevels> parse_levels(std::string_view text);  // "R,G,B"
+
+// none, floyd-steinberg, atkinson or ordered.
+Parsed<converter::Dither> parse_dither(std::string_view text);
 
 // Flags 1..12, at most one per frame of three; `acting` limits the flags
 // that may be named (the 11M conversions act on six of them).

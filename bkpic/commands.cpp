@@ -89,6 +89,11 @@ Parsed<ConvertSettings> convert_settings(const CommandParser& p) {
         if (!swaps.value) return Result::fail("--swap: " + swaps.error);
         s.swaps = *swaps.value;
     }
+    if (p.is_set("dither")) {
+        const auto dither = parse_dither(p.value("dither"));
+        if (!dither.value) return Result::fail("--dither: " + dither.error);
+        s.dither = *dither.value;
+    }
     return {s, {}};
 }
 
@@ -111,6 +116,10 @@ void add_convert_options(CommandParser& p) {
            "Also write the mono or color screen as NAME.bin, which BK emulators load into "
            "screen memory at 040000 (header 00 40 00 40, then the 16384 bytes)."});
     p.add({"bin-only", "Write the .bin screen instead of the .pic."});
+    p.add({"dither",
+           "none (default: the converter's level rules, pixel by pixel), floyd-steinberg, "
+           "atkinson or ordered; --fit then scales by area averaging.",
+           "METHOD"});
     p.add({"preview", "Also write the converted area as a PNG picture (one input only).",
            "FILE.png"});
     p.add_output_options();

@@ -23,15 +23,16 @@ std::string offset_refusal(Offset offset, QSize picture, Size area) {
 std::vector<std::uint8_t> walk(platform::PictureCanvas& canvas, const ConvertSettings& s) {
     const bool mono = s.target.bits_per_pixel == 1;
     if (!s.target.m11) {
-        if (mono) return converter::walk_mono(canvas, s.bw_level);
-        return converter::walk_colour(canvas, s.levels, s.swaps);
+        if (mono) return converter::walk_mono(canvas, s.bw_level, s.dither);
+        return converter::walk_colour(canvas, s.levels, s.swaps, converter::all_flags_act,
+                                      s.dither);
     }
     namespace m11 = converter::m11;
     const m11::ConversionPlan plan = m11::plan_conversion(
         canvas.pixel_width(), canvas.pixel_height(), s.target.pixels_per_byte());
     const std::vector<std::uint8_t> data =
-        mono ? m11::walk_mono_11m(canvas, plan, s.bw_level)
-             : m11::walk_colour_11m(canvas, plan, s.levels, s.swaps);
+        mono ? m11::walk_mono_11m(canvas, plan, s.bw_level, s.dither)
+             : m11::walk_colour_11m(canvas, plan, s.levels, s.swaps, s.dither);
     return bk::m11::file_bytes(plan.header, data);
 }
 
@@ -51,7 +52,11 @@ Converted convert_picture(const QImage& picture, const ConvertSettings& settings
     }
     platform::PictureCanvas canvas(area.width, area.height);
     canvas.set_picture(picture);
-    canvas.draw_picture(settings.fit, QPoint(-settings.offset.x, -settings.offset.y));
+    // As the windows' Fit to window: by area averaging when dithering.
+    const auto stretch = settings.dither == converter::Dither::none
+                             ? platform::Stretch::smooth
+                             : platform::Stretch::area_average;
+    canvas.draw_picture(settings.fit, QPoint(-settings.offset.x, -settings.offset.y), stretch);
     result.file = walk(canvas, settings);
     result.preview = canvas.image();
     return result;

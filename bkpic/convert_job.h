@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bkpic/arguments.h"
+#include "converter/dither.h"
 
 namespace bkpic {
 
@@ -19,6 +20,7 @@ struct ConvertSettings {
     int bw_level = 128;
     converter::ColourLevels levels;
     converter::SwapFlags swaps{};
+    converter::Dither dither = converter::Dither::none;
 };
 
 struct Converted {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "converter/dither.h"
 #include "converter/rules.h"
 #include "formats/m11_file.h"
 #include "platform/pixel_surface.h"
@@ -42,10 +43,10 @@ class LeftColumns : public platform::PixelSurface {
 // The picture data of a Convert: the plan's columns of `surface`, decided,
 // drawn back and packed row by row.
 std::vector<std::uint8_t> walk_mono_11m(platform::PixelSurface& surface, const ConversionPlan& plan,
-                                        int bw_level);
+                                        int bw_level, Dither dither = Dither::none);
 // Only the swaps among red, green and blue act here (flags 1, 2, 4, 5, 7, 8).
 std::vector<std::uint8_t> walk_colour_11m(platform::PixelSurface& surface,
                                           const ConversionPlan& plan, const ColourLevels& levels,
-                                          const SwapFlags& flags);
+                                          const SwapFlags& flags, Dither dither = Dither::none);
 
 }  // namespace converter::m11

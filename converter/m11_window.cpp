@@ -10,6 +10,7 @@
 #include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
 #include "converter/about.h"
+#include "converter/dither_menu.h"
 #include "converter/help_11m_window.h"
 #include "converter/m11_pictures.h"
 #include "converter/window_parts.h"
@@ -173,6 +174,7 @@ void Form6::create_menus() {
         add_item(colour, "vcol_mnu", "View_color", QKeySequence("Ctrl+C"), &Form6::view_colour),
         add_item(colour, "convcol_mnu", "Convert", {}, &Form6::convert_colour)};
     for (QAction* action : mono_items_ + colour_items_) action->setEnabled(false);
+    add_dither_menu(*this, state_.dither);
 
     QMenu* help = platform::add_menu(*this, "help_mnu", "?");
     add_item(help, "about_mnu", "About", {}, &Form6::show_about);
@@ -277,7 +279,7 @@ QPoint Form6::scroll_offset() const {
 }
 
 void Form6::place_picture() {
-    picture_->draw_picture(fit_->isChecked(), scroll_offset());
+    picture_->draw_picture(fit_->isChecked(), scroll_offset(), stretch_for(state_.dither));
 }
 
 void Form6::draw_picture_11m() {
@@ -344,12 +346,13 @@ void Form6::show_help() {
 
 void Form6::view_mono() {
     place_picture();
-    m11::walk_mono_11m(*picture_, {area_.width(), {}}, state_.bw_level);
+    m11::walk_mono_11m(*picture_, {area_.width(), {}}, state_.bw_level, state_.dither);
 }
 
 void Form6::view_colour() {
     place_picture();
-    m11::walk_colour_11m(*picture_, {area_.width(), {}}, state_.colour_levels, state_.swap_flags);
+    m11::walk_colour_11m(*picture_, {area_.width(), {}}, state_.colour_levels, state_.swap_flags,
+                         state_.dither);
 }
 
 ConvertJob Form6::convert_job(const char* error_title, const m11::ConversionPlan& plan) const {
@@ -367,7 +370,9 @@ void Form6::convert_mono() {
     const m11::ConversionPlan plan = m11::plan_conversion(area_.width(), area_.height(), 8);
     run_convert(
         convert_job("KVARO [11M]: Convbw", plan), modal_, [this] { place_picture(); },
-        [this, plan] { return m11::walk_mono_11m(*picture_, plan, state_.bw_level); });
+        [this, plan] {
+            return m11::walk_mono_11m(*picture_, plan, state_.bw_level, state_.dither);
+        });
 }
 
 void Form6::convert_colour() {
@@ -376,7 +381,8 @@ void Form6::convert_colour() {
     run_convert(
         convert_job("KVARO [11M]: Convcol", plan), modal_, [this] { place_picture(); },
         [this, plan] {
-            return m11::walk_colour_11m(*picture_, plan, state_.colour_levels, state_.swap_flags);
+            return m11::walk_colour_11m(*picture_, plan, state_.colour_levels, state_.swap_flags,
+                                        state_.dither);
         });
 }
 

@@ -9,6 +9,7 @@
 #include "catalogs/settings_io.h"
 #include "converter/about.h"
 #include "converter/convert_command.h"
+#include "converter/dither_menu.h"
 #include "converter/main_help_window.h"
 #include "converter/walks.h"
 #include "converter/window_parts.h"
@@ -133,6 +134,7 @@ void Form1::create_menus() {
         add_item(colour, "vcol_mnu", "View_color", QKeySequence("Ctrl+C"), &Form1::view_colour),
         add_item(colour, "convcol_mnu", "Convert", {}, &Form1::convert_colour)};
     for (QAction* action : mono_items_ + colour_items_) action->setEnabled(false);
+    add_dither_menu(*this, state_.dither);
 
     QMenu* help = menu("help_mnu", "?");
     connect(add_item(help, "about_mnu", "About", {}, nullptr), &QAction::triggered, this,
@@ -168,7 +170,8 @@ void Form1::set_menus() {
 }
 
 void Form1::place_picture() {
-    picture_->draw_picture(fit_->isChecked(), QPoint(-hscroll_->value(), -vscroll_->value()));
+    picture_->draw_picture(fit_->isChecked(), QPoint(-hscroll_->value(), -vscroll_->value()),
+                           stretch_for(state_.dither));
 }
 
 void Form1::draw_picture() {
@@ -248,13 +251,14 @@ void Form1::show_bw_levels() {
 
 void Form1::view_mono() {
     place_picture();
-    walk_mono(*picture_, state_.bw_level);
+    walk_mono(*picture_, state_.bw_level, state_.dither);
 }
 
 void Form1::convert_mono() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), ".pic", "KVARO: Convbw"}, modal_,
-        [this] { place_picture(); }, [this] { return walk_mono(*picture_, state_.bw_level); });
+        [this] { place_picture(); },
+        [this] { return walk_mono(*picture_, state_.bw_level, state_.dither); });
 }
 
 void Form1::show_colour_levels() {
@@ -267,7 +271,7 @@ void Form1::show_change_colours() {
 
 void Form1::view_colour() {
     place_picture();
-    walk_colour(*picture_, state_.colour_levels, state_.swap_flags);
+    walk_colour(*picture_, state_.colour_levels, state_.swap_flags, all_flags_act, state_.dither);
 }
 
 void Form1::convert_colour() {
@@ -276,7 +280,10 @@ void Form1::convert_colour() {
     run_convert(
         {source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic", "KVARO: Convcol"},
         modal_, [this] { place_picture(); },
-        [this] { return walk_colour(*picture_, state_.colour_levels, state_.swap_flags); });
+        [this] {
+            return walk_colour(*picture_, state_.colour_levels, state_.swap_flags, all_flags_act,
+                               state_.dither);
+        });
 }
 
 void Form1::export_bin() {

@@ -46,7 +46,10 @@ bk::ColourIndex colour_class(std::int32_t pixel, const ColourLevels& levels) {
 
 bk::ColourIndex colour_index(std::int32_t pixel, const ColourLevels& levels, const SwapFlags& flags,
                              ActingFlags acting) {
-    const bk::ColourIndex own = colour_class(pixel, levels);
+    return swapped_colour(colour_class(pixel, levels), flags, acting);
+}
+
+bk::ColourIndex swapped_colour(bk::ColourIndex own, const SwapFlags& flags, ActingFlags acting) {
     const Frame frame = frame_of(own);
     bk::ColourIndex result = own;
     for (int i = 0; i < 3; ++i) {

@@ -47,6 +47,10 @@ bk::ColourIndex colour_class(std::int32_t pixel, const ColourLevels& levels);
 
 // The class's own colour, or the colour its frame's acting flag swaps it
 // for; of two true flags in a frame the later decides.
+bk::ColourIndex swapped_colour(bk::ColourIndex own, const SwapFlags& flags,
+                               ActingFlags acting = all_flags_act);
+
+// The pixel's class, swapped.
 bk::ColourIndex colour_index(std::int32_t pixel, const ColourLevels& levels, const SwapFlags& flags,
                              ActingFlags acting = all_flags_act);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogs/catalogs.h"
+#include "converter/dither.h"
 #include "converter/rules.h"
 
 namespace converter {
@@ -18,6 +19,7 @@ struct ConverterState {
     int bw_level = 128;
     ColourLevels colour_levels;
     SwapFlags swap_flags{};
+    Dither dither = Dither::none;  // chosen in either window's Dither menu
     catalogs::Catalogs catalogs;
 };
 

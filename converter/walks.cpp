@@ -1,5 +1,7 @@
 #include "converter/walks.h"
 
+#include <algorithm>
+
 namespace converter {
 namespace {
 
@@ -8,6 +10,7 @@ struct Decision {
     std::int32_t colour;
 };
 
+// Decides each pixel as the walk reaches it.
 template <class Decide>
 std::vector<std::uint8_t> walk(platform::PixelSurface& surface, int bits_per_pixel, Decide decide) {
     const int width = surface.pixel_width();
@@ -27,22 +30,67 @@ std::vector<std::uint8_t> walk(platform::PixelSurface& surface, int bits_per_pix
     return bytes;
 }
 
+// The area read for a ditherer and the values it decided. The buffers are
+// kept for the next area: fresh memory of this size costs more to map than
+// dithering it.
+struct Area {
+    std::vector<std::int32_t> pixels;
+    std::vector<std::uint8_t> decided;
+};
+
+Area& read_area(const platform::PixelSurface& surface) {
+    thread_local Area area;
+    const int width = surface.pixel_width();
+    const int height = surface.pixel_height();
+    area.pixels.resize(static_cast<std::size_t>(std::max(width, 0)) * std::max(height, 0));
+    area.decided.resize(area.pixels.size());
+    std::size_t at = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) area.pixels[at++] = surface.pixel(x, y);
+    return area;
+}
+
+// Walks an area decided beforehand, one value a pixel in walk order.
+template <class Draw>
+std::vector<std::uint8_t> walk_decided(platform::PixelSurface& surface, int bits_per_pixel,
+                                       const std::vector<std::uint8_t>& decided, Draw draw) {
+    std::size_t next = 0;
+    return walk(surface, bits_per_pixel, [&](std::int32_t) { return draw(decided[next++]); });
+}
+
+Decision mono_decision(unsigned bit) {
+    return {bit, bit ? white : black};
+}
+
 }  // namespace
 
-std::vector<std::uint8_t> walk_mono(platform::PixelSurface& surface, int bw_level) {
+std::vector<std::uint8_t> walk_mono(platform::PixelSurface& surface, int bw_level, Dither dither) {
+    if (dither != Dither::none) {
+        Area& area = read_area(surface);
+        dither_mono(area.pixels, surface.pixel_width(), dither, bw_level, area.decided);
+        return walk_decided(surface, 1, area.decided, mono_decision);
+    }
     const std::int32_t threshold = threshold_colour(bw_level);
     return walk(surface, 1, [threshold](std::int32_t pixel) {
-        const int bit = mono_bit(pixel, threshold);
-        return Decision{static_cast<unsigned>(bit), bit ? white : black};
+        return mono_decision(static_cast<unsigned>(mono_bit(pixel, threshold)));
     });
 }
 
 std::vector<std::uint8_t> walk_colour(platform::PixelSurface& surface, const ColourLevels& levels,
-                                      const SwapFlags& flags, ActingFlags acting) {
-    return walk(surface, 2, [&](std::int32_t pixel) {
-        const bk::ColourIndex index = colour_index(pixel, levels, flags, acting);
+                                      const SwapFlags& flags, ActingFlags acting, Dither dither) {
+    auto colour_decision = [&](bk::ColourIndex own) {
+        const bk::ColourIndex index = swapped_colour(own, flags, acting);
         return Decision{index, bk::drawn_colour(index)};
-    });
+    };
+    if (dither != Dither::none) {
+        Area& area = read_area(surface);
+        dither_colour(area.pixels, surface.pixel_width(), dither, levels, area.decided);
+        return walk_decided(surface, 2, area.decided, [&](std::uint8_t own) {
+            return colour_decision(static_cast<bk::ColourIndex>(own));
+        });
+    }
+    return walk(surface, 2,
+                [&](std::int32_t pixel) { return colour_decision(colour_class(pixel, levels)); });
 }
 
 }  // namespace converter

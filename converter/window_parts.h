@@ -3,7 +3,9 @@
 // and the scroll bars' set-up.
 #include <Qt>
 
+#include "converter/dither.h"
 #include "platform/modal.h"
+#include "platform/picture_canvas.h"
 
 class QScrollBar;
 class QWidget;
@@ -21,5 +23,11 @@ QScrollBar* create_scroll_bar(QWidget* parent, Qt::Orientation orientation);
 // enabled with that maximum, or disabled with its range kept. Unless the
 // minimal step is chosen, the arrow step is Max / `parts` (see arrow_step).
 void set_up_scroll_bar(QScrollBar& bar, int overhang, bool minimal_step, int parts);
+
+// Fit to window stretches smoothly; with a ditherer, by area averaging, so
+// that fine detail reaches the ditherer as grey rather than as aliasing.
+constexpr platform::Stretch stretch_for(Dither dither) {
+    return dither == Dither::none ? platform::Stretch::smooth : platform::Stretch::area_average;
+}
 
 }  // namespace converter

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "platform/area_scale.h"
+
 namespace platform {
 namespace {
 
@@ -45,10 +47,12 @@ void PictureCanvas::set_picture(const QImage& picture) {
     picture_ = std::move(opaque);
 }
 
-void PictureCanvas::draw_picture(bool stretched, QPoint origin) {
+void PictureCanvas::draw_picture(bool stretched, QPoint origin, Stretch stretch) {
     if (picture_.isNull()) return;
     QPainter painter(&canvas_);
-    if (stretched) {
+    if (stretched && stretch == Stretch::area_average) {
+        painter.drawImage(0, 0, scale_by_area(picture_, canvas_.size()));
+    } else if (stretched) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(canvas_.rect(), picture_);
     } else {

@@ -9,6 +9,8 @@
 
 namespace platform {
 
+enum class Stretch { smooth, area_average };
+
 class PictureCanvas : public PixelSurface {
   public:
     PictureCanvas(int width, int height);
@@ -23,10 +25,11 @@ class PictureCanvas : public PixelSurface {
     bool has_picture() const { return !picture_.isNull(); }
     QSize picture_size() const { return picture_.size(); }
 
-    // Draws the loaded picture stretched over the whole canvas (smoothly),
-    // or at its natural size with its top-left corner at `origin`. Nothing is
-    // cleared first: what the picture does not cover keeps what it showed.
-    void draw_picture(bool stretched, QPoint origin);
+    // Draws the loaded picture stretched over the whole canvas (smoothly, or
+    // by area averaging in linear light), or at its natural size with its
+    // top-left corner at `origin`. Nothing is cleared first: what the picture
+    // does not cover keeps what it showed.
+    void draw_picture(bool stretched, QPoint origin, Stretch stretch = Stretch::smooth);
     void clear();
 
     const QImage& image() const { return canvas_; }

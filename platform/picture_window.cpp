@@ -15,8 +15,8 @@ void PictureWindow::set_size(int width, int height) {
     update();
 }
 
-void PictureWindow::draw_picture(bool stretched, QPoint origin) {
-    canvas_.draw_picture(stretched, origin);
+void PictureWindow::draw_picture(bool stretched, QPoint origin, Stretch stretch) {
+    canvas_.draw_picture(stretched, origin, stretch);
     update();
 }
 

@@ -20,10 +20,11 @@ class PictureWindow : public QWidget, public PixelSurface {
     bool has_picture() const { return canvas_.has_picture(); }
     QSize picture_size() const { return canvas_.picture_size(); }
 
-    // Draws the loaded picture stretched over the whole window, or at its
+    // Draws the loaded picture stretched over the whole window (see
+    // PictureCanvas::draw_picture for `stretch`), or at its
     // natural size with its top-left corner at `origin`. Nothing is cleared
     // first: what the picture does not cover keeps what it showed.
-    void draw_picture(bool stretched, QPoint origin);
+    void draw_picture(bool stretched, QPoint origin, Stretch stretch = Stretch::smooth);
     void clear();
 
     const QImage& image() const { return canvas_.image(); }

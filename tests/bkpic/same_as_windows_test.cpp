@@ -28,6 +28,8 @@ struct Job {
     int bw_level = 128;
     converter::ColourLevels levels{};
     std::vector<int> swaps{};
+    const char* dither = nullptr;  // --dither, and its item in the Dither menu
+    const char* dither_item = nullptr;
 };
 
 QStringList bkpic_arguments(const Job& job, const std::string& input, const std::string& output) {
@@ -40,11 +42,13 @@ QStringList bkpic_arguments(const Job& job, const std::string& input, const std:
     QStringList swaps;
     for (int flag : job.swaps) swaps << QString::number(flag);
     if (!swaps.isEmpty()) args << "--swap" << swaps.join(',');
+    if (job.dither) args << "--dither" << job.dither;
     return args;
 }
 
 Bytes converted_by_window(const Job& job, const std::string& input) {
     MainWindowRig rig;
+    if (job.dither_item) rig.choose(job.dither_item);
     rig.choose(job.mode_item);
     rig.open(input);
     if (job.fit) rig.choose("ftw_mnu");
@@ -125,7 +129,42 @@ INSTANTIATE_TEST_SUITE_P(
                         128,
                         levels(128, 128, 128),
                         {1, 6}},
-                    Job{"sprite", "gradient.jpg", "s64_mnu", "convcol_mnu", ".bbd", true}),
+                    Job{"sprite", "gradient.jpg", "s64_mnu", "convcol_mnu", ".bbd", true},
+                    Job{.to = "mono",
+                        .picture = "gradient.jpg",
+                        .mode_item = "s512_mnu",
+                        .convert_item = "convbw_mnu",
+                        .extension = ".pic",
+                        .fit = true,
+                        .bw_level = 100,
+                        .dither = "floyd-steinberg",
+                        .dither_item = "dfs_mnu"},
+                    Job{.to = "color",
+                        .picture = "testcard.bmp",
+                        .mode_item = "s256_mnu",
+                        .convert_item = "convcol_mnu",
+                        .extension = ".pic",
+                        .x = 20,
+                        .levels = levels(100, 140, 128),
+                        .swaps = {2, 10},
+                        .dither = "atkinson",
+                        .dither_item = "datk_mnu"},
+                    Job{.to = "sprite",
+                        .picture = "gradient.jpg",
+                        .mode_item = "s64_mnu",
+                        .convert_item = "convcol_mnu",
+                        .extension = ".bbd",
+                        .fit = true,
+                        .dither = "ordered",
+                        .dither_item = "dord_mnu"},
+                    Job{.to = "mono",
+                        .picture = "testcard.bmp",
+                        .mode_item = "s512_mnu",
+                        .convert_item = "convbw_mnu",
+                        .extension = ".pic",
+                        .fit = true,
+                        .dither = "none",
+                        .dither_item = "dnone_mnu"}),
     [](const auto& info) {
         return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
     });
@@ -141,10 +180,13 @@ struct M11Job {
     int x = 0, y = 0;
     converter::ColourLevels levels{};
     std::vector<int> swaps{};
+    const char* dither = nullptr;
+    const char* dither_item = nullptr;
 };
 
 Bytes converted_by_11m_window(const M11Job& job, const std::string& input) {
     M11Rig rig;
+    if (job.dither_item) rig.choose(job.dither_item);
     rig.open(input);
     if (job.mono) rig.choose("mono_col_mnu");
     for (const auto& [button, times] : job.clicks) rig.click(button, times);
@@ -182,6 +224,7 @@ TEST_P(SameAs11mWindow, WritesTheWindowsBytes) {
     QStringList swaps;
     for (int flag : job.swaps) swaps << QString::number(flag);
     if (!swaps.isEmpty()) args << "--swap" << swaps.join(',');
+    if (job.dither) args << "--dither" << job.dither;
     std::ostringstream out, err;
     EXPECT_EQ(bkpic::run_command_line(args, out, err), bkpic::all_done) << err.str();
     EXPECT_EQ(read_bytes(folder / "out.11M"), by_window);
@@ -209,7 +252,26 @@ INSTANTIATE_TEST_SUITE_P(
                0,
                levels(100, 150, 90),
                {2, 4, 7}},
-        M11Job{"11m-mono", "quadrants.gif", true, {{"Command1", 24}, {"Command2", 192}}, "64x64"}),
+        M11Job{"11m-mono", "quadrants.gif", true, {{"Command1", 24}, {"Command2", 192}}, "64x64"},
+        M11Job{.to = "11m-color",
+               .picture = "testcard.bmp",
+               .mono = false,
+               .clicks = {{"Command4", 3}},
+               .area = "268x256",
+               .fit = true,
+               .levels = levels(128, 110, 128),
+               .swaps = {1, 5},
+               .dither = "floyd-steinberg",
+               .dither_item = "dfs_mnu"},
+        M11Job{.to = "11m-mono",
+               .picture = "gradient.jpg",
+               .mono = true,
+               .clicks = {},
+               .area = "256x256",
+               .x = 30,
+               .y = 20,
+               .dither = "ordered",
+               .dither_item = "dord_mnu"}),
     [](const auto& info) {
         return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
     });

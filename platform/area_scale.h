@@ -1,0 +1,14 @@
+#pragma once
+// Scaling a picture by area averaging: each target pixel is the mean, in
+// linear light, of the source area it covers (partly covered source pixels
+// by their share). Fine detail turns into its mean brightness instead of
+// aliasing, as a ditherer needs.
+#include <QImage>
+
+namespace platform {
+
+// `picture` opaque (RGB32); the result is RGB32 of `size`, empty when
+// either is empty.
+QImage scale_by_area(const QImage& picture, QSize size);
+
+}  // namespace platform

@@ -1,0 +1,130 @@
+// The ditherers through the walks: what flat areas become, that the levels
+// steer them, and that the change-colour flags act on the decided colours.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "converter/walks.h"
+#include "platform/memory_surface.h"
+
+namespace {
+
+using converter::Dither;
+
+constexpr std::int32_t rgb(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
+
+std::string name_of(Dither dither) {
+    std::string name(converter::dithers[int(dither)].name);
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+// How many pixels of a walked area are drawn in `colour`.
+long count_drawn(const platform::MemorySurface& surface, std::int32_t colour) {
+    long count = 0;
+    for (int y = 0; y < surface.pixel_height(); ++y)
+        for (int x = 0; x < surface.pixel_width(); ++x) count += surface.pixel(x, y) == colour;
+    return count;
+}
+
+struct Flat {
+    const char* name;
+    std::int32_t fill;
+    bool mono;
+    int level;           // BW level, or the three colour levels
+    std::int32_t drawn;  // the colour counted
+    double low, high;    // its share of the area
+};
+
+const Flat flats[] = {
+    {"black_stays_black", rgb(0, 0, 0), true, 128, 0, 1, 1},
+    {"white_stays_white", rgb(255, 255, 255), true, 128, 16777215, 1, 1},
+    {"half_grey_half_white", rgb(188, 188, 188), true, 128, 16777215, 0.47, 0.53},
+    {"lower_level_brighter", rgb(188, 188, 188), true, 64, 16777215, 0.65, 0.78},
+    {"higher_level_darker", rgb(188, 188, 188), true, 192, 16777215, 0.1, 0.3},
+    {"blue_stays_blue", rgb(0, 0, 255), false, 128, rgb(0, 0, 255), 1, 1},
+    {"green_stays_green", rgb(0, 255, 0), false, 128, rgb(0, 255, 0), 1, 1},
+    {"red_stays_red", rgb(255, 0, 0), false, 128, rgb(255, 0, 0), 1, 1},
+    {"black_stays_black_in_colour", rgb(0, 0, 0), false, 128, 0, 1, 1},
+    {"about_half_red", rgb(188, 0, 0), false, 128, rgb(255, 0, 0), 0.45, 0.65},
+    {"red_gain", rgb(188, 0, 0), false, 96, rgb(255, 0, 0), 0.95, 1},
+};
+
+class FlatArea : public testing::TestWithParam<std::tuple<Flat, Dither>> {};
+
+TEST_P(FlatArea, ShowsItsBrightness) {
+    const auto& [flat, dither] = GetParam();
+    platform::MemorySurface surface(128, 64, flat.fill);
+    const converter::ColourLevels levels{flat.level, flat.level, flat.level};
+    if (flat.mono)
+        converter::walk_mono(surface, flat.level, dither);
+    else
+        converter::walk_colour(surface, levels, {}, converter::all_flags_act, dither);
+    const double share = count_drawn(surface, flat.drawn) / double(128 * 64);
+    EXPECT_GE(share, flat.low);
+    EXPECT_LE(share, flat.high);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ditherers, FlatArea,
+                         testing::Combine(testing::ValuesIn(flats),
+                                          testing::Values(Dither::floyd_steinberg, Dither::atkinson,
+                                                          Dither::ordered)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    name_of(std::get<1>(info.param));
+                         });
+
+// A picture with every hue and brightness.
+platform::MemorySurface colourful(int width, int height) {
+    platform::MemorySurface surface(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            surface.set_pixel(x, y, rgb(x * 255 / width, y * 255 / height, (x + y) % 256));
+    return surface;
+}
+
+class Ditherer : public testing::TestWithParam<Dither> {};
+
+// The bytes are the drawn pixels, and the same picture gives the same bytes.
+TEST_P(Ditherer, PacksWhatItDrawsTheSameEachTime) {
+    platform::MemorySurface first = colourful(256, 96), second = first;
+    const auto bytes = converter::walk_colour(first, {}, {}, converter::all_flags_act, GetParam());
+    EXPECT_EQ(converter::walk_colour(second, {}, {}, converter::all_flags_act, GetParam()), bytes);
+    ASSERT_EQ(bytes.size(), 256u * 96 / 4);
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const auto index = bk::ColourIndex(bytes[y * 64 + x / 4] >> (x % 4 * 2) & 3);
+            ASSERT_EQ(first.pixel(x, y), bk::drawn_colour(index)) << x << "," << y;
+        }
+}
+
+// Flag 1 turns exactly the decided red pixels green; the 11M window's
+// flags leave flag 3 (red to black) out.
+TEST_P(Ditherer, FlagsSwapTheDecidedColours) {
+    const platform::MemorySurface source = colourful(128, 64);
+    platform::MemorySurface plain = source, swapped = source, m11 = source;
+    converter::SwapFlags flags{};
+    flags[0] = true;
+    converter::walk_colour(plain, {}, {}, converter::all_flags_act, GetParam());
+    converter::walk_colour(swapped, {}, flags, converter::all_flags_act, GetParam());
+    converter::SwapFlags to_black{};
+    to_black[2] = true;
+    converter::walk_colour(m11, {}, to_black, converter::colour_swaps_act, GetParam());
+    ASSERT_GT(count_drawn(plain, rgb(255, 0, 0)), 0);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 128; ++x) {
+            const std::int32_t was = plain.pixel(x, y);
+            ASSERT_EQ(swapped.pixel(x, y), was == rgb(255, 0, 0) ? rgb(0, 255, 0) : was);
+            ASSERT_EQ(m11.pixel(x, y), was);
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, Ditherer,
+                         testing::Values(Dither::floyd_steinberg, Dither::atkinson,
+                                         Dither::ordered),
+                         [](const auto& info) { return name_of(info.param); });
+
+}  // namespace
