@@ -9,6 +9,7 @@
 
 #include "bkpic/command_line.h"
 #include "platform/qt_text.h"
+#include "tests/bkpic/bkpic_run.h"
 #include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"
 
@@ -17,21 +18,9 @@ namespace {
 using namespace testing_support;
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome bkpic_run(QStringList arguments) {
-    std::ostringstream out, err;
-    arguments.prepend("bkpic");
-    const int status = bkpic::run_command_line(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using bkpic_testing::bkpic_run;
+using bkpic_testing::Outcome;
+using bkpic_testing::q;
 
 struct Pictures {
     Pictures() {

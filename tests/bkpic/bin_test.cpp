@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "bkpic/command_line.h"
+#include "tests/bkpic/bkpic_run.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -14,21 +15,9 @@ namespace {
 using namespace testing_support;
 using Bytes = std::vector<std::uint8_t>;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome bkpic_run(QStringList arguments) {
-    std::ostringstream out, err;
-    arguments.prepend("bkpic");
-    const int status = bkpic::run_command_line(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using bkpic_testing::bkpic_run;
+using bkpic_testing::Outcome;
+using bkpic_testing::q;
 
 Bytes with_header(Bytes screen) {
     screen.insert(screen.begin(), {0x00, 0x40, 0x00, 0x40});
