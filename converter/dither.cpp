@@ -20,9 +20,14 @@ constexpr Tap floyd_steinberg_taps[] = {
 constexpr Tap atkinson_taps[] = {{1, 0, 1 / 8.0f}, {2, 0, 1 / 8.0f}, {-1, 1, 1 / 8.0f},
                                  {0, 1, 1 / 8.0f}, {1, 1, 1 / 8.0f}, {0, 2, 1 / 8.0f}};
 
-std::span<const Tap> taps_of(Dither dither) {
-    if (dither == Dither::atkinson) return atkinson_taps;
-    return floyd_steinberg_taps;
+// Calls diffusion(taps) with the dither's taps, a fixed array each, so that
+// the loops over them unroll.
+template <class Diffusion>
+void with_taps(Dither dither, Diffusion diffusion) {
+    if (dither == Dither::atkinson)
+        diffusion(atkinson_taps);
+    else
+        diffusion(floyd_steinberg_taps);
 }
 
 // The 8 x 8 Bayer matrix, 0..63, each quarter of the thresholds spread evenly.
@@ -54,8 +59,8 @@ float bayer_threshold(int x, int y) {
 // output value and puts the chosen colour into `chosen` (it may bound the
 // value first). The error waits in three rows with margins of two pixels,
 // into which errors past the edges fall unread.
-template <int channels, class Input, class Decide>
-void diffuse(std::span<const std::int32_t> pixels, int width, std::span<const Tap> taps,
+template <int channels, std::size_t tap_count, class Input, class Decide>
+void diffuse(std::span<const std::int32_t> pixels, int width, const Tap (&taps)[tap_count],
              Input input, Decide decide, std::span<std::uint8_t> out) {
     if (width <= 0) return;
     const int height = int(pixels.size() / width);
@@ -66,7 +71,8 @@ void diffuse(std::span<const std::int32_t> pixels, int width, std::span<const Ta
     for (int y = 0; y < height; ++y) {
         const bool back = y % 2 == 1;
         const int step = back ? -1 : 1;
-        float* errors = row(y);
+        float* const below[3] = {row(y), row(y + 1), row(y + 2)};
+        float* errors = below[0];
         for (int i = 0; i < width; ++i) {
             const int x = back ? width - 1 - i : i;
             const std::size_t at = std::size_t(y) * width + x;
@@ -75,9 +81,11 @@ void diffuse(std::span<const std::int32_t> pixels, int width, std::span<const Ta
             for (int c = 0; c < channels; ++c) value[c] += errors[x * channels + c];
             float chosen[channels];
             out[at] = decide(value, chosen);
+            float error[channels];
+            for (int c = 0; c < channels; ++c) error[c] = value[c] - chosen[c];
             for (const Tap& tap : taps) {
-                float* target = row(y + tap.dy) + (x + step * tap.dx) * channels;
-                for (int c = 0; c < channels; ++c) target[c] += (value[c] - chosen[c]) * tap.share;
+                float* target = below[tap.dy] + (x + step * tap.dx) * channels;
+                for (int c = 0; c < channels; ++c) target[c] += error[c] * tap.share;
             }
         }
         std::fill(errors - margin * channels, errors - margin * channels + stride, 0.0f);
@@ -154,15 +162,17 @@ void dither_mono(std::span<const std::int32_t> pixels, int width, Dither dither,
             out);
         return;
     }
-    diffuse<1>(
-        pixels, width, taps_of(dither),
-        [&tone](std::int32_t pixel, float* value) { value[0] = tone(pixel); },
-        [](const float* value, float* chosen) {
-            const bool white = value[0] > 0.5f;
-            chosen[0] = white ? 1.0f : 0.0f;
-            return std::uint8_t(white);
-        },
-        out);
+    with_taps(dither, [&](const auto& taps) {
+        diffuse<1>(
+            pixels, width, taps,
+            [&tone](std::int32_t pixel, float* value) { value[0] = tone(pixel); },
+            [](const float* value, float* chosen) {
+                const bool white = value[0] > 0.5f;
+                chosen[0] = white ? 1.0f : 0.0f;
+                return std::uint8_t(white);
+            },
+            out);
+    });
 }
 
 namespace {
@@ -271,9 +281,11 @@ void dither_colour(std::span<const std::int32_t> pixels, int width, Dither dithe
             out);
         return;
     }
-    diffuse<3>(
-        pixels, width, taps_of(dither), input,
-        [](float* rgb, float* chosen) { return nearest_bk_colour(rgb, chosen); }, out);
+    with_taps(dither, [&](const auto& taps) {
+        diffuse<3>(
+            pixels, width, taps, input,
+            [](float* rgb, float* chosen) { return nearest_bk_colour(rgb, chosen); }, out);
+    });
 }
 
 }  // namespace converter
