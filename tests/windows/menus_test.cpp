@@ -55,16 +55,9 @@ std::vector<MenuRow> menu_rows(QMainWindow& window) {
     return rows;
 }
 
-const std::vector<MenuRow> converter_rows = {
-    {"file_mnu", "File", "", "menu"},
-    {"open_mnu", "Open", "Ctrl+O", ""},
-    {"outcat_mnu", "Output_catalog", "", ""},
-    {"exportbin_mnu", "Export_bin", "", "disabled"},
-    {"exit_mnu", "Exit", "", ""},
-    {"window_mnu", "Window", "", "menu"},
-    {"s64_mnu", "color64x64", "", " [ ]"},
-    {"s256_mnu", "color256x256", "", " [x]"},
-    {"s512_mnu", "mono512x256", "", " [ ]"},
+// Both converter windows: the Window menu from Fit_to_window on, then the
+// Mono, Color, Dither and ? menus.
+const std::vector<MenuRow> converter_common_rows = {
     {"ftw_mnu", "Fit_to_window", "Ctrl+F", "disabled [ ]"},
     {"rdraw_mnu", "Redraw", "Ctrl+R", "disabled"},
     {"minxscrl_mnu", "MinXscroll", "", "disabled [ ]"},
@@ -88,35 +81,31 @@ const std::vector<MenuRow> converter_rows = {
     {"dsc_mnu", "Help", "F1", ""},
 };
 
-const std::vector<MenuRow> converter_11m_rows = {
+std::vector<MenuRow> then_common(std::vector<MenuRow> rows) {
+    rows.insert(rows.end(), converter_common_rows.begin(), converter_common_rows.end());
+    return rows;
+}
+
+const std::vector<MenuRow> converter_rows = then_common({
+    {"file_mnu", "File", "", "menu"},
+    {"open_mnu", "Open", "Ctrl+O", ""},
+    {"outcat_mnu", "Output_catalog", "", ""},
+    {"exportbin_mnu", "Export_bin", "", "disabled"},
+    {"exit_mnu", "Exit", "", ""},
+    {"window_mnu", "Window", "", "menu"},
+    {"s64_mnu", "color64x64", "", " [ ]"},
+    {"s256_mnu", "color256x256", "", " [x]"},
+    {"s512_mnu", "mono512x256", "", " [ ]"},
+});
+
+const std::vector<MenuRow> converter_11m_rows = then_common({
     {"file_mnu", "File", "", "menu"},
     {"open_mnu", "Open", "Ctrl+O", ""},
     {"outcat11_mnu", "Output_catalog", "", ""},
     {"exit_mnu", "Exit", "", ""},
     {"window_mnu", "Window", "", "menu"},
     {"mono_col_mnu", "Mono", "", " [ ]"},
-    {"ftw_mnu", "Fit_to_window", "Ctrl+F", "disabled [ ]"},
-    {"rdraw_mnu", "Redraw", "Ctrl+R", "disabled"},
-    {"minxscrl_mnu", "MinXscroll", "", "disabled [ ]"},
-    {"minyscrl_mnu", "MinYscroll", "", "disabled [ ]"},
-    {"converttobw_mnu", "Mono", "", "menu"},
-    {"bwlev_mnu", "BW_levels", "Ctrl+B", "disabled"},
-    {"vm_mnu", "View_mono", "Ctrl+M", "disabled"},
-    {"convbw_mnu", "Convert", "", "disabled"},
-    {"converttocol_mnu", "Color", "", "menu"},
-    {"collev_mnu", "Color_levels", "Ctrl+L", "disabled"},
-    {"changecol_mnu", "Change_colors", "Ctrl+G", "disabled"},
-    {"vcol_mnu", "View_color", "Ctrl+C", "disabled"},
-    {"convcol_mnu", "Convert", "", "disabled"},
-    {"dither_mnu", "Dither", "", "menu"},
-    {"dnone_mnu", "None", "Ctrl+1", " [x]"},
-    {"dfs_mnu", "Floyd-Steinberg", "Ctrl+2", " [ ]"},
-    {"datk_mnu", "Atkinson", "Ctrl+3", " [ ]"},
-    {"dord_mnu", "Ordered", "Ctrl+4", " [ ]"},
-    {"help_mnu", "?", "", "menu"},
-    {"about_mnu", "About", "", ""},
-    {"dsc_mnu", "Help", "F1", ""},
-};
+});
 
 const std::vector<MenuRow> viewer_rows = {
     {"file_mnu", "File", "", "menu"},
