@@ -14,14 +14,16 @@
 // - Ordered: an 8 x 8 Bayer threshold pattern; no error travels, so a change
 //   in one place changes no pixel elsewhere.
 //
-// Monochrome dithers the luminance in linear light. The BW level bends it
-// as a brightness control: level 128 is neutral, a lower level (the slider
-// further right) is brighter; at 0 only pure black stays black and at 255
-// only pure white stays white. Four colours dither in linear light, choosing
-// the nearest BK colour in OKLab; the colour levels are gains of 2^((128 -
-// level) / 32) on their channels, 128 neutral. Colours that no mix of the BK
-// colours can show (brighter than red + green + blue together) are first
-// dimmed to the brightest mix of the same hue.
+// Monochrome dithers a pixel's grey in linear light, the grey being the
+// luma of its sRGB values as black-and-white pictures take it. The BW level
+// bends it as a brightness control: level 128 is neutral, a lower level (the
+// slider further right) is brighter; at 0 only pure black stays black and at
+// 255 only pure white stays white. Four colours dither in linear light,
+// choosing the nearest BK colour in OKLab; the colour levels are gains of
+// 2^((128 - level) / 32) on their channels, 128 neutral. Where a
+// neighbourhood is brighter than any mix of the BK colours can show (red,
+// green and blue adding up to more than 1), its pixels are first dimmed
+// (see colour_input.h).
 //
 // NOTE: the results are deterministic; the same input gives the same bytes.
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 // Light as the ditherers see it: sRGB channel values decoded to linear light
-// (0..1), luminance, and OKLab, a colour space in which equal distances look
-// about equally different.
+// (0..1), and the matrices of OKLab, a colour space in which equal distances
+// look about equally different.
 #include <array>
 #include <cstdint>
 
@@ -11,21 +11,19 @@ namespace converter::light {
 
 using platform::linear_of_srgb;
 
-// Relative luminance of linear red, green and blue (Rec. 709 primaries).
-constexpr float luminance(float red, float green, float blue) {
-    return 0.2126f * red + 0.7152f * green + 0.0722f * blue;
-}
+// Linear light of an sRGB value in 0..1.
+float linear_of_encoded(float value);
 
-struct Lab {
-    float l, a, b;
-};
+// The cone responses (l, m, s) of linear red, green and blue, on which OKLab
+// is built: each a row of this matrix times (red, green, blue).
+inline constexpr float lms_of_rgb[3][3] = {{0.4122214708f, 0.5363325363f, 0.0514459929f},
+                                           {0.2119034982f, 0.6806995451f, 0.1073969566f},
+                                           {0.0883024619f, 0.2817188376f, 0.6299787005f}};
 
-// OKLab of linear red, green and blue. Values a little outside 0..1, as
-// error diffusion makes them, are allowed.
-Lab oklab(float red, float green, float blue);
-
-constexpr float distance2(const Lab& p, const Lab& q) {
-    return (p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b);
-}
+// OKLab from the cube roots of the cone responses: each a row of this
+// matrix times (l', m', s').
+inline constexpr float lab_of_lms[3][3] = {{0.2104542553f, 0.7936177850f, -0.0040720468f},
+                                           {1.9779984951f, -2.4285922050f, 0.4505937099f},
+                                           {0.0259040371f, 0.7827717662f, -0.8086757660f}};
 
 }  // namespace converter::light

@@ -1,6 +1,7 @@
 #include "converter/walks.h"
 
 #include <algorithm>
+#include <array>
 
 namespace converter {
 namespace {
@@ -50,12 +51,28 @@ Area& read_area(const platform::PixelSurface& surface) {
     return area;
 }
 
-// Walks an area decided beforehand, one value a pixel in walk order.
-template <class Draw>
+// Walks an area decided beforehand, one value a pixel in walk order, drawn
+// and packed as `decisions` (one for each value) say.
+template <std::size_t values>
 std::vector<std::uint8_t> walk_decided(platform::PixelSurface& surface, int bits_per_pixel,
-                                       const std::vector<std::uint8_t>& decided, Draw draw) {
+                                       const std::vector<std::uint8_t>& decided,
+                                       const std::array<Decision, values>& decisions) {
+    const int width = surface.pixel_width();
+    const int height = surface.pixel_height();
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(width) * height * bits_per_pixel / 8);
+    bk::PixelPacker packer(bits_per_pixel, bytes);
     std::size_t next = 0;
-    return walk(surface, bits_per_pixel, [&](std::int32_t) { return draw(decided[next++]); });
+    for (int y = 0; y < height; ++y) {
+        packer.start_row();
+        for (int x = 0; x < width; ++x) {
+            const Decision& decision = decisions[decided[next++]];
+            surface.set_pixel(x, y, decision.colour);
+            packer.push(decision.value);
+        }
+        surface.refresh();
+    }
+    return bytes;
 }
 
 Decision mono_decision(unsigned bit) {
@@ -68,7 +85,8 @@ std::vector<std::uint8_t> walk_mono(platform::PixelSurface& surface, int bw_leve
     if (dither != Dither::none) {
         Area& area = read_area(surface);
         dither_mono(area.pixels, surface.pixel_width(), dither, bw_level, area.decided);
-        return walk_decided(surface, 1, area.decided, mono_decision);
+        return walk_decided(surface, 1, area.decided,
+                            std::array<Decision, 2>{mono_decision(0), mono_decision(1)});
     }
     const std::int32_t threshold = threshold_colour(bw_level);
     return walk(surface, 1, [threshold](std::int32_t pixel) {
@@ -85,9 +103,10 @@ std::vector<std::uint8_t> walk_colour(platform::PixelSurface& surface, const Col
     if (dither != Dither::none) {
         Area& area = read_area(surface);
         dither_colour(area.pixels, surface.pixel_width(), dither, levels, area.decided);
-        return walk_decided(surface, 2, area.decided, [&](std::uint8_t own) {
-            return colour_decision(static_cast<bk::ColourIndex>(own));
-        });
+        std::array<Decision, 4> decisions{};
+        for (unsigned own = 0; own < 4; ++own)
+            decisions[own] = colour_decision(static_cast<bk::ColourIndex>(own));
+        return walk_decided(surface, 2, area.decided, decisions);
     }
     return walk(surface, 2,
                 [&](std::int32_t pixel) { return colour_decision(colour_class(pixel, levels)); });

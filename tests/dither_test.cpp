@@ -45,6 +45,8 @@ const Flat flats[] = {
     {"half_grey_half_white", rgb(188, 188, 188), true, 128, 16777215, 0.47, 0.53},
     {"lower_level_brighter", rgb(188, 188, 188), true, 64, 16777215, 0.65, 0.78},
     {"higher_level_darker", rgb(188, 188, 188), true, 192, 16777215, 0.1, 0.3},
+    // Grey by luma: pure green is as bright as sRGB grey 182, 47 % of white's light.
+    {"green_as_luma_grey", rgb(0, 255, 0), true, 128, 16777215, 0.44, 0.50},
     {"blue_stays_blue", rgb(0, 0, 255), false, 128, rgb(0, 0, 255), 1, 1},
     {"green_stays_green", rgb(0, 255, 0), false, 128, rgb(0, 255, 0), 1, 1},
     {"red_stays_red", rgb(255, 0, 0), false, 128, rgb(255, 0, 0), 1, 1},
@@ -76,6 +78,20 @@ INSTANTIATE_TEST_SUITE_P(Ditherers, FlatArea,
                              return std::string(std::get<0>(info.param).name) + "_" +
                                     name_of(std::get<1>(info.param));
                          });
+
+// White lines one pixel thick, 8 apart, on black: too bright for any mix of
+// BK colours each, but not on average, so their light stays, spread as
+// coloured pixels around them.
+TEST(ErrorDiffusion, KeepsTheLightOfFineBrightLines) {
+    for (Dither dither : {Dither::floyd_steinberg, Dither::atkinson}) {
+        platform::MemorySurface surface(128, 64);
+        for (int y = 0; y < 64; y += 8)
+            for (int x = 0; x < 128; ++x) surface.set_pixel(x, y, rgb(255, 255, 255));
+        converter::walk_colour(surface, {}, {}, converter::all_flags_act, dither);
+        const double lit = 1 - count_drawn(surface, 0) / double(128 * 64);
+        EXPECT_NEAR(lit, 3.0 / 8, 0.06) << name_of(dither);
+    }
+}
 
 // A picture with every hue and brightness.
 platform::MemorySurface colourful(int width, int height) {

@@ -1,0 +1,61 @@
+#pragma once
+// Four-colour pixels as the ditherers take them: linear red, green and blue
+// with the colour levels' gains of 2^((128 - level) / 32), 128 neutral,
+// dimmed where they are brighter than any mix of the BK colours (where red,
+// green and blue add up to more than 1).
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "converter/rules.h"
+
+namespace converter {
+
+// Factors by which to dim the pixels of an area, a factor a block of pixels.
+struct AreaDimming {
+    static constexpr int block = 2;
+    std::vector<float> blocks;
+    int blocks_wide = 0;
+    float at(int x, int y) const {
+        return blocks[std::size_t(y / block) * blocks_wide + std::size_t(x / block)];
+    }
+};
+
+class ColourInput {
+  public:
+    explicit ColourInput(const ColourLevels& levels);
+
+    // One pixel, dimmed by its own brightness. An unreadable pixel (-1)
+    // reads as white, as in the rule.
+    void operator()(std::int32_t pixel, float* rgb) const;
+
+    // One pixel's light, not dimmed.
+    void gained(std::int32_t pixel, float* rgb) const {
+        rgb[0] = tables_[0][pixel & 255];
+        rgb[1] = tables_[1][(pixel >> 8) & 255];
+        rgb[2] = tables_[2][(pixel >> 16) & 255];
+    }
+
+    // For a whole area, the factor by which to dim each pixel's light: by
+    // the brightness of its neighbourhood, the mean over 7 x 7 pixels or a
+    // larger such mean within 3 pixels. Fine bright detail on a dark ground
+    // keeps its light, which error diffusion spreads to where the mixes can
+    // show it; a bright ground is dimmed evenly up to the edge of what lies
+    // on it.
+    AreaDimming area_dimming(std::span<const std::int32_t> pixels, int width) const;
+
+  private:
+    float dimming(float sum) const;
+
+    // Brightness s over 1 is dimmed by s^-0.75: nearly into the mixes,
+    // keeping a little more than dimming all the way; the error diffusion
+    // carries the rest.
+    static constexpr float dim_power = 0.75f;
+    static constexpr int dim_steps_per_unit = 1024;
+    static constexpr int dim_steps = 3 * dim_steps_per_unit;
+    std::array<std::array<float, 256>, 3> tables_{};
+    std::array<float, dim_steps + 1> dim_table_{};
+};
+
+}  // namespace converter
