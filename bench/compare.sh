@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-30}
-bkpic=$PWD/build/release/bin/bkpic
+bkpic=${BKPIC:-$PWD/build/release/bin/bkpic}
 for tool in hyperfine convert jpegtopnm; do
     command -v "$tool" >/dev/null || { echo "compare.sh needs $tool" >&2; exit 2; }
 done

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 #include <vector>
 
 #include "platform/linear_light.h"
@@ -32,6 +33,53 @@ std::vector<Cover> covers(int source, int target) {
     return result;
 }
 
+// Target rows first..end of the scaled picture into `pixels` (bytes_per_line
+// apart): one target row at a time, each source row it covers reduced across
+// and added by its share. A source row on the border of two target rows is
+// reduced once, for both.
+void scale_rows(const QImage& source, const std::vector<Cover>& across,
+                const std::vector<Cover>& down, int first, int end, uchar* pixels,
+                qsizetype bytes_per_line) {
+    const auto& linear = linear_of_srgb();
+    const int width = int(across.size());
+    std::vector<float> sum(std::size_t(width) * 3), reduced(sum.size());
+    int reduced_row = -1;
+    auto reduce = [&](int row) {
+        if (row == reduced_row) return;
+        reduced_row = row;
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(row));
+        for (int x = 0; x < width; ++x) {
+            const Cover& part = across[x];
+            float r = 0, g = 0, b = 0;
+            for (std::size_t j = 0; j < part.shares.size(); ++j) {
+                const QRgb pixel = line[part.first + j];
+                r += linear[qRed(pixel)] * part.shares[j];
+                g += linear[qGreen(pixel)] * part.shares[j];
+                b += linear[qBlue(pixel)] * part.shares[j];
+            }
+            reduced[x * 3] = r;
+            reduced[x * 3 + 1] = g;
+            reduced[x * 3 + 2] = b;
+        }
+    };
+    for (int y = first; y < end; ++y) {
+        std::fill(sum.begin(), sum.end(), 0.0f);
+        const Cover& cover = down[y];
+        for (std::size_t k = 0; k < cover.shares.size(); ++k) {
+            reduce(cover.first + int(k));
+            for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += reduced[i] * cover.shares[k];
+        }
+        auto* line = reinterpret_cast<QRgb*>(pixels + y * bytes_per_line);
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb(srgb_of_linear(sum[x * 3]), srgb_of_linear(sum[x * 3 + 1]),
+                           srgb_of_linear(sum[x * 3 + 2]));
+    }
+}
+
+// From this many source pixels on, the upper and lower halves of the target
+// are scaled on two threads; each gives the same pixels either way.
+constexpr qsizetype two_threads_from = 1 << 20;
+
 }  // namespace
 
 QImage scale_by_area(const QImage& picture, QSize size) {
@@ -39,37 +87,17 @@ QImage scale_by_area(const QImage& picture, QSize size) {
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
     const auto across = covers(source.width(), size.width());
     const auto down = covers(source.height(), size.height());
-    const auto& linear = linear_of_srgb();
-    const int width = size.width();
-    // One target row at a time: each source row it covers, reduced across,
-    // added by its share; no buffer larger than a row.
-    std::vector<float> sum(std::size_t(width) * 3);
     QImage result(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        std::fill(sum.begin(), sum.end(), 0.0f);
-        const Cover& cover = down[y];
-        for (std::size_t k = 0; k < cover.shares.size(); ++k) {
-            const auto* line =
-                reinterpret_cast<const QRgb*>(source.constScanLine(cover.first + int(k)));
-            for (int x = 0; x < width; ++x) {
-                const Cover& part = across[x];
-                float r = 0, g = 0, b = 0;
-                for (std::size_t j = 0; j < part.shares.size(); ++j) {
-                    const QRgb pixel = line[part.first + j];
-                    r += linear[qRed(pixel)] * part.shares[j];
-                    g += linear[qGreen(pixel)] * part.shares[j];
-                    b += linear[qBlue(pixel)] * part.shares[j];
-                }
-                sum[x * 3] += r * cover.shares[k];
-                sum[x * 3 + 1] += g * cover.shares[k];
-                sum[x * 3 + 2] += b * cover.shares[k];
-            }
-        }
-        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb(srgb_of_linear(sum[x * 3]), srgb_of_linear(sum[x * 3 + 1]),
-                           srgb_of_linear(sum[x * 3 + 2]));
+    uchar* const pixels = result.bits();
+    const qsizetype line = result.bytesPerLine();
+    const int height = size.height();
+    if (qsizetype(source.width()) * source.height() < two_threads_from || height < 2) {
+        scale_rows(source, across, down, 0, height, pixels, line);
+        return result;
     }
+    std::thread lower([&] { scale_rows(source, across, down, height / 2, height, pixels, line); });
+    scale_rows(source, across, down, 0, height / 2, pixels, line);
+    lower.join();
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <span>
 
+#include "platform/large_image.h"
 #include "platform/picture_completeness.h"
 #include "platform/qt_text.h"
 #include "platform/whole_input.h"
@@ -26,7 +27,17 @@ bool is_complete(const QByteArray& format, std::string_view bytes) {
     return true;  // other decoders refuse a picture cut short themselves
 }
 
+// The formats whose first bytes say what they are beyond doubt, told
+// without asking every decoder (which loads every one of them).
+QByteArray format_by_signature(const QByteArray& data) {
+    if (data.startsWith("\xFF\xD8\xFF")) return "jpeg";
+    if (data.startsWith("\x89PNG\r\n\x1A\n")) return "png";
+    if (data.startsWith("GIF87a") || data.startsWith("GIF89a")) return "gif";
+    return {};
+}
+
 QByteArray format_of(QBuffer& device, const QString& name) {
+    if (QByteArray known = format_by_signature(device.data()); !known.isEmpty()) return known;
     const QByteArray by_content = QImageReader::imageFormat(&device);
     device.seek(0);
     if (!by_content.isEmpty()) return by_content;
@@ -44,7 +55,8 @@ DecodedPicture decode_picture_bytes(std::string_view bytes, const QString& name)
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, format_of(device, name));
     reader.setAutoTransform(true);
-    QImage image = reader.read();
+    QImage image = blank_large_image(reader.size(), reader.imageFormat());
+    if (!reader.read(&image)) image = QImage();
     if (image.isNull()) {
         result.failure =
             Failure{static_cast<int>(reader.error()), reader.errorString().toStdString()};

@@ -1,10 +1,13 @@
 #include "platform/whole_input.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
 namespace platform {
 namespace {
@@ -17,6 +20,17 @@ ssize_t read_some(int fd, char* buffer, std::size_t size) {
     }
 }
 
+// Room for a file's bytes, so that nothing is copied as they come. Its
+// memory is mapped at once, not a fault for every 4 KiB page as the bytes
+// arrive (which on some machines costs more than reading them).
+void reserve_mapped(std::string& bytes, std::size_t size) {
+    bytes.reserve(size);
+    constexpr std::uintptr_t page = 4096;
+    const auto start = (reinterpret_cast<std::uintptr_t>(bytes.data()) + page - 1) & ~(page - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(bytes.data()) + size) & ~(page - 1);
+    if (end > start) madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
+}
+
 }  // namespace
 
 std::optional<Failure> WholeInput::whole_or_failure() const {
@@ -27,6 +41,9 @@ std::optional<Failure> WholeInput::whole_or_failure() const {
 
 WholeInput read_whole_descriptor(int fd, std::size_t limit) {
     WholeInput result;
+    struct stat status {};
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && std::size_t(status.st_size) < limit)
+        reserve_mapped(result.bytes, std::size_t(status.st_size) + 1);
     char buffer[65536];
     while (result.bytes.size() < limit) {
         const std::size_t wanted = std::min(sizeof buffer, limit - result.bytes.size());

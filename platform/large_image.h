@@ -1,0 +1,14 @@
+#pragma once
+// Images whose pixels live in memory asked of the system in large pages: a
+// large picture's memory is then mapped in a few steps instead of one for
+// every 4 KiB, which on some machines costs more than decoding it.
+#include <QImage>
+
+namespace platform {
+
+// An image of that size and format to decode into. Images under 2 MiB,
+// formats with a colour table and a refused mapping give an ordinary
+// image; a null size gives a null image.
+QImage blank_large_image(QSize size, QImage::Format format);
+
+}  // namespace platform
