@@ -19,7 +19,8 @@
 // bends it as a brightness control: level 128 is neutral, a lower level (the
 // slider further right) is brighter; at 0 only pure black stays black and at
 // 255 only pure white stays white. Four colours dither in linear light,
-// choosing the nearest BK colour in OKLab; the colour levels are gains of
+// choosing the nearest BK colour in OKLab (lightness weighted, see
+// nearest_bk.h); the colour levels are gains of
 // 2^((128 - level) / 32) on their channels, 128 neutral. Where a
 // neighbourhood is brighter than any mix of the BK colours can show (red,
 // green and blue adding up to more than 1), its pixels are first dimmed

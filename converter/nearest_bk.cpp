@@ -30,10 +30,12 @@ NearestBkColour::NearestBkColour() {
         candidate.index = index[i];
         cones_of(linear[i].data(), candidate.cones.data());
         const float p[3] = {exact_lab(linear[i], 0), exact_lab(linear[i], 1), exact_lab(linear[i], 2)};
+        const float weighted[3] = {lightness_weight * p[0], p[1], p[2]};
         for (int k = 0; k < 3; ++k)
-            candidate.weights[k] = -2 * (p[0] * lab_of_lms[0][k] + p[1] * lab_of_lms[1][k] +
-                                         p[2] * lab_of_lms[2][k]);
-        candidate.constant = p[0] * p[0] + p[1] * p[1] + p[2] * p[2];
+            candidate.weights[k] =
+                -2 * (weighted[0] * lab_of_lms[0][k] + weighted[1] * lab_of_lms[1][k] +
+                      weighted[2] * lab_of_lms[2][k]);
+        candidate.constant = weighted[0] * p[0] + weighted[1] * p[1] + weighted[2] * p[2];
     }
     for (int i = 0; i < root_steps; ++i) {
         const std::uint32_t middle = smallest + (std::uint32_t(i) << dropped_bits) +

@@ -1,6 +1,10 @@
 #pragma once
 // The BK colour nearest to a colour in linear light, as error diffusion asks
-// it once a pixel: nearest in OKLab, among black, blue, green and red.
+// it once a pixel: nearest in OKLab, among black, blue, green and red, with
+// lightness counting twice as much as the two colour axes (its squared
+// difference four times). From a distance the eye blurs the colour of fine
+// detail sooner than its lightness, so the mix that keeps lightness right
+// looks nearer; the hues still decide between colours of like lightness.
 //
 // The colour comes as its cone responses (l, m, s), a linear map of linear
 // red, green and blue on which OKLab is built; error diffusion can work on
@@ -18,6 +22,8 @@ namespace converter {
 
 class NearestBkColour {
   public:
+    static constexpr float lightness_weight = 4;  // on the squared difference
+
     NearestBkColour();
 
     static void cones_of(const float* rgb, float* lms) {
@@ -56,10 +62,10 @@ class NearestBkColour {
     }
 
   private:
-    // The distance from a colour's OKLab value p to a BK colour's c, less
-    // |p|^2 (the same for every BK colour), is |c|^2 - 2 p.c; OKLab being a
-    // linear map of the cube roots of the cone responses (l', m', s'), that
-    // is constant + weights . (l', m', s').
+    // With W the lightness weighting, the distance from a colour's OKLab
+    // value p to a BK colour's c, less p.Wp (the same for every BK colour),
+    // is c.Wc - 2 p.Wc; OKLab being a linear map of the cube roots of the
+    // cone responses (l', m', s'), that is constant + weights . (l', m', s').
     struct Candidate {
         std::array<float, 3> cones;    // l, m, s
         std::array<float, 3> weights;  // on l', m', s'

@@ -1,4 +1,4 @@
-// The quick nearest BK colour against OKLab distances taken exactly.
+// The quick nearest BK colour against weighted OKLab distances taken exactly.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,9 +26,10 @@ std::array<double, 3> exact_oklab(const float* rgb) {
     return lab;
 }
 
+// Lightness weighted as the choice weights it.
 double distance2(const std::array<double, 3>& p, const std::array<double, 3>& q) {
-    return (p[0] - q[0]) * (p[0] - q[0]) + (p[1] - q[1]) * (p[1] - q[1]) +
-           (p[2] - q[2]) * (p[2] - q[2]);
+    return converter::NearestBkColour::lightness_weight * (p[0] - q[0]) * (p[0] - q[0]) +
+           (p[1] - q[1]) * (p[1] - q[1]) + (p[2] - q[2]) * (p[2] - q[2]);
 }
 
 // Over a grid through the whole held range, wherever one BK colour is
