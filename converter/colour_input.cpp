@@ -15,7 +15,9 @@ namespace {
 constexpr int block = AreaDimming::block;
 constexpr int reach = 2;
 
-float start_value(bool largest) { return largest ? std::numeric_limits<float>::lowest() : 0.0f; }
+float start_value(bool largest) {
+    return largest ? std::numeric_limits<float>::lowest() : 0.0f;
+}
 
 template <bool largest>
 void combine(float* row, const float* values, int width) {
@@ -52,8 +54,7 @@ void along_rows(const std::vector<float>& from, std::vector<float>& to, int widt
 }
 
 // The same down the columns.
-void down_columns(const std::vector<float>& from, std::vector<float>& to, int width,
-                  bool largest) {
+void down_columns(const std::vector<float>& from, std::vector<float>& to, int width, bool largest) {
     const int height = int(from.size() / width);
     for (int y = 0; y < height; ++y) {
         float* row = &to[std::size_t(y) * width];

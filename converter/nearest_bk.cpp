@@ -29,7 +29,8 @@ NearestBkColour::NearestBkColour() {
         Candidate& candidate = candidates_[i];
         candidate.index = index[i];
         cones_of(linear[i].data(), candidate.cones.data());
-        const float p[3] = {exact_lab(linear[i], 0), exact_lab(linear[i], 1), exact_lab(linear[i], 2)};
+        const float p[3] = {exact_lab(linear[i], 0), exact_lab(linear[i], 1),
+                            exact_lab(linear[i], 2)};
         const float weighted[3] = {lightness_weight * p[0], p[1], p[2]};
         for (int k = 0; k < 3; ++k)
             candidate.weights[k] =
@@ -38,8 +39,8 @@ NearestBkColour::NearestBkColour() {
         candidate.constant = weighted[0] * p[0] + weighted[1] * p[1] + weighted[2] * p[2];
     }
     for (int i = 0; i < root_steps; ++i) {
-        const std::uint32_t middle = smallest + (std::uint32_t(i) << dropped_bits) +
-                                     (1u << (dropped_bits - 1));
+        const std::uint32_t middle =
+            smallest + (std::uint32_t(i) << dropped_bits) + (1u << (dropped_bits - 1));
         roots_[i] = float(std::cbrt(double(std::bit_cast<float>(middle))));
     }
 }

@@ -37,7 +37,8 @@ QImage blank_large_image(QSize size, QImage::Format format) {
     const std::size_t length = bytes + large_page;
     void* start = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (start == MAP_FAILED) return QImage(size, format);
-    const auto aligned = (reinterpret_cast<std::uintptr_t>(start) + large_page - 1) & ~(large_page - 1);
+    const auto aligned =
+        (reinterpret_cast<std::uintptr_t>(start) + large_page - 1) & ~(large_page - 1);
     auto* pixels = reinterpret_cast<uchar*>(aligned);
     madvise(pixels, bytes, MADV_HUGEPAGE);
     return QImage(pixels, size.width(), size.height(), line, format, unmap,

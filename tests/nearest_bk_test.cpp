@@ -1,4 +1,6 @@
 // The quick nearest BK colour against weighted OKLab distances taken exactly.
+#include "converter/nearest_bk.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "converter/light.h"
-#include "converter/nearest_bk.h"
 #include "converter/rules.h"
 
 namespace {
@@ -22,7 +23,8 @@ std::array<double, 3> exact_oklab(const float* rgb) {
                             double(lms_of_rgb[k][2]) * rgb[2]);
     std::array<double, 3> lab{};
     for (int k = 0; k < 3; ++k)
-        lab[k] = lab_of_lms[k][0] * root[0] + lab_of_lms[k][1] * root[1] + lab_of_lms[k][2] * root[2];
+        lab[k] =
+            lab_of_lms[k][0] * root[0] + lab_of_lms[k][1] * root[1] + lab_of_lms[k][2] * root[2];
     return lab;
 }
 
@@ -46,9 +48,10 @@ TEST(NearestBkColour, IsTheNearestInOklab) {
                 float rgb[3] = {-0.5f + r * 0.05f, -0.5f + g * 0.05f, -0.5f + b * 0.05f};
                 const auto lab = exact_oklab(rgb);
                 std::array<double, 4> distance{};
-                for (int i = 0; i < 4; ++i) distance[i] = distance2(lab, exact_oklab(linear[i].data()));
-                const int best = int(std::min_element(distance.begin(), distance.end()) -
-                                     distance.begin());
+                for (int i = 0; i < 4; ++i)
+                    distance[i] = distance2(lab, exact_oklab(linear[i].data()));
+                const int best =
+                    int(std::min_element(distance.begin(), distance.end()) - distance.begin());
                 auto others = distance;
                 others[best] = 1e9;
                 if (*std::min_element(others.begin(), others.end()) < distance[best] + 2e-3)
@@ -56,7 +59,8 @@ TEST(NearestBkColour, IsTheNearestInOklab) {
                 float lms[3], chosen[3], best_lms[3];
                 converter::NearestBkColour::cones_of(rgb, lms);
                 converter::NearestBkColour::cones_of(linear[best].data(), best_lms);
-                ASSERT_EQ(nearest(lms, chosen), index[best]) << rgb[0] << " " << rgb[1] << " " << rgb[2];
+                ASSERT_EQ(nearest(lms, chosen), index[best])
+                    << rgb[0] << " " << rgb[1] << " " << rgb[2];
                 EXPECT_EQ(std::vector<float>(chosen, chosen + 3),
                           std::vector<float>(best_lms, best_lms + 3));
                 ++compared;
