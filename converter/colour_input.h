@@ -38,11 +38,11 @@ class ColourInput {
     }
 
     // For a whole area, the factor by which to dim each pixel's light: by
-    // the brightness of its neighbourhood, the mean over 7 x 7 pixels or a
-    // larger such mean within 3 pixels. Fine bright detail on a dark ground
-    // keeps its light, which error diffusion spreads to where the mixes can
-    // show it; a bright ground is dimmed evenly up to the edge of what lies
-    // on it.
+    // the brightness of its neighbourhood, taken in blocks of 2 x 2 pixels:
+    // the mean over 5 x 5 blocks, or a larger such mean within 2 blocks. Fine
+    // bright detail on a dark ground keeps its light, which error diffusion
+    // spreads to where the mixes can show it; a bright ground is dimmed
+    // evenly up to the edge of what lies on it.
     AreaDimming area_dimming(std::span<const std::int32_t> pixels, int width) const;
 
   private:

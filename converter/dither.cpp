@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "converter/colour_input.h"
 #include "converter/diffusion.h"
