@@ -6,8 +6,10 @@
 
 namespace platform {
 
-// An image of that size and format to decode into. Images under 2 MiB,
-// formats with a colour table and a refused mapping give an ordinary
+// An image of that size and format to decode into. Its memory is mapped
+// from the end back on a thread of its own while the decoder fills it from
+// the start; the image's last copy waits for that thread. Images under
+// 2 MiB, formats with a colour table and a refused mapping give an ordinary
 // image; a null size gives a null image.
 QImage blank_large_image(QSize size, QImage::Format format);
 
