@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -95,9 +96,15 @@ QImage scale_by_area(const QImage& picture, QSize size) {
         scale_rows(source, across, down, 0, height, pixels, line);
         return result;
     }
-    std::thread lower([&] { scale_rows(source, across, down, height / 2, height, pixels, line); });
+    std::thread lower;
+    try {
+        lower = std::thread(
+            [&] { scale_rows(source, across, down, height / 2, height, pixels, line); });
+    } catch (const std::system_error&) {
+        scale_rows(source, across, down, height / 2, height, pixels, line);  // no thread to spare
+    }
     scale_rows(source, across, down, 0, height / 2, pixels, line);
-    lower.join();
+    if (lower.joinable()) lower.join();
     return result;
 }
 

@@ -2,7 +2,9 @@
 
 #include <sys/mman.h>
 
+#include <QImageReader>
 #include <cstdint>
+#include <system_error>
 #include <thread>
 
 namespace platform {
@@ -18,7 +20,7 @@ struct Mapping {
 
 void unmap(void* info) {
     auto* mapping = static_cast<Mapping*>(info);
-    mapping->mapper.join();
+    if (mapping->mapper.joinable()) mapping->mapper.join();
     munmap(mapping->start, mapping->length);
     delete mapping;
 }
@@ -38,6 +40,13 @@ bool has_colour_table(QImage::Format format) {
            format == QImage::Format_MonoLSB;
 }
 
+// The decoders refuse pictures larger than their allocation limit when they
+// make the image themselves; one made for them must not get round it.
+bool over_allocation_limit(std::size_t bytes) {
+    const int megabytes = QImageReader::allocationLimit();
+    return megabytes > 0 && bytes > (std::size_t(megabytes) << 20);
+}
+
 }  // namespace
 
 QImage blank_large_image(QSize size, QImage::Format format) {
@@ -45,6 +54,7 @@ QImage blank_large_image(QSize size, QImage::Format format) {
     const int depth = QImage::toPixelFormat(format).bitsPerPixel();
     const qsizetype line = ((qsizetype(size.width()) * depth + 31) / 32) * 4;
     const std::size_t bytes = std::size_t(line) * std::size_t(size.height());
+    if (over_allocation_limit(bytes)) return {};  // for the decoder to refuse, as it would
     if (bytes < large_page || has_colour_table(format)) return QImage(size, format);
     // Mapped a page longer, so that the pixels can start on a large page.
     const std::size_t length = bytes + large_page;
@@ -54,7 +64,12 @@ QImage blank_large_image(QSize size, QImage::Format format) {
         (reinterpret_cast<std::uintptr_t>(start) + large_page - 1) & ~(large_page - 1);
     auto* pixels = reinterpret_cast<uchar*>(aligned);
     madvise(pixels, bytes, MADV_HUGEPAGE);
-    auto* mapping = new Mapping{start, length, std::thread(map_from_the_end, pixels, bytes)};
+    auto* mapping = new Mapping{start, length, {}};
+    try {
+        mapping->mapper = std::thread(map_from_the_end, pixels, bytes);
+    } catch (const std::system_error&) {
+        // No thread to spare: the decoder maps the memory as it fills it.
+    }
     return QImage(pixels, size.width(), size.height(), line, format, unmap, mapping);
 }
 

@@ -10,7 +10,9 @@ namespace platform {
 // from the end back on a thread of its own while the decoder fills it from
 // the start; the image's last copy waits for that thread. Images under
 // 2 MiB, formats with a colour table and a refused mapping give an ordinary
-// image; a null size gives a null image.
+// image. A null size, and a picture over the decoders' allocation limit
+// (QImageReader::allocationLimit), give a null image: the decoder then makes
+// its own, or refuses the picture as it would.
 QImage blank_large_image(QSize size, QImage::Format format);
 
 }  // namespace platform

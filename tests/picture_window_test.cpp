@@ -1,6 +1,9 @@
 // platform::PictureWindow: exact colours, its edges, sizes and drawing.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
+#include "platform/picture_file.h"
 #include "tests/support/main_window_rig.h"
 
 namespace {
@@ -107,6 +110,32 @@ TEST(PictureWindow, TransparentPartsDrawBlack) {
             EXPECT_EQ(window.pixel(x, y), x < 2 ? 0 : 9 + 256 * 8 + 65536 * 7) << x << "," << y;
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A 16 x 16 JPEG whose header is made to claim 6000 x 6000 pixels (144 MB
+// decoded): over the decoders' allocation limit, so it is refused, also when
+// the image to decode into is made for the decoder.
+TEST(DecodePicture, RefusesAPictureOverTheAllocationLimit) {
+    QImage small(16, 16, QImage::Format_RGB32);
+    small.fill(Qt::gray);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(small.save(&buffer, "JPEG"));
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    ASSERT_GE(frame, 0);
+    for (int at : {5, 7}) {
+        bytes[frame + at] = char(6000 >> 8);
+        bytes[frame + at + 1] = char(6000 & 255);
+    }
+    const platform::DecodedPicture decoded = platform::decode_picture_bytes(
+        std::string_view(bytes.constData(), std::size_t(bytes.size())), "claims.jpg");
+    EXPECT_TRUE(decoded.image.isNull());
+    EXPECT_TRUE(decoded.failure.has_value());
 }
 
 }  // namespace
