@@ -74,7 +74,7 @@ class MonoTone {
                                 ? std::log(linear[128]) / std::log(linear[bw_level])
                                 : 1.0f;
         for (int i = 0; i < steps; ++i) {
-            const float y = light::linear_of_encoded(float(i) / (steps - 1));
+            const float y = float(light::linear_of_encoded(double(i) / (steps - 1)));
             if (bw_level <= 0)
                 table_[i] = y > 0 ? 1.0f : 0.0f;
             else if (bw_level >= 255)

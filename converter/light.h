@@ -9,10 +9,8 @@
 
 namespace converter::light {
 
+using platform::linear_of_encoded;
 using platform::linear_of_srgb;
-
-// Linear light of an sRGB value in 0..1.
-float linear_of_encoded(float value);
 
 // The cone responses (l, m, s) of linear red, green and blue, on which OKLab
 // is built: each a row of this matrix times (red, green, blue).

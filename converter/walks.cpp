@@ -11,9 +11,11 @@ struct Decision {
     std::int32_t colour;
 };
 
-// Decides each pixel as the walk reaches it.
+// Walks the area row by row: decide(x, y) gives each pixel's decision as the
+// walk reaches it, which is drawn and packed.
 template <class Decide>
-std::vector<std::uint8_t> walk(platform::PixelSurface& surface, int bits_per_pixel, Decide decide) {
+std::vector<std::uint8_t> walk_area(platform::PixelSurface& surface, int bits_per_pixel,
+                                    Decide decide) {
     const int width = surface.pixel_width();
     const int height = surface.pixel_height();
     std::vector<std::uint8_t> bytes;
@@ -22,13 +24,20 @@ std::vector<std::uint8_t> walk(platform::PixelSurface& surface, int bits_per_pix
     for (int y = 0; y < height; ++y) {
         packer.start_row();
         for (int x = 0; x < width; ++x) {
-            const Decision decision = decide(surface.pixel(x, y));
+            const Decision decision = decide(x, y);
             surface.set_pixel(x, y, decision.colour);
             packer.push(decision.value);
         }
         surface.refresh();
     }
     return bytes;
+}
+
+// Decides each pixel from its colour as the walk reaches it.
+template <class Decide>
+std::vector<std::uint8_t> walk(platform::PixelSurface& surface, int bits_per_pixel, Decide decide) {
+    return walk_area(surface, bits_per_pixel,
+                     [&](int x, int y) { return decide(surface.pixel(x, y)); });
 }
 
 // The area read for a ditherer and the values it decided. The buffers are
@@ -57,22 +66,8 @@ template <std::size_t values>
 std::vector<std::uint8_t> walk_decided(platform::PixelSurface& surface, int bits_per_pixel,
                                        const std::vector<std::uint8_t>& decided,
                                        const std::array<Decision, values>& decisions) {
-    const int width = surface.pixel_width();
-    const int height = surface.pixel_height();
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(width) * height * bits_per_pixel / 8);
-    bk::PixelPacker packer(bits_per_pixel, bytes);
     std::size_t next = 0;
-    for (int y = 0; y < height; ++y) {
-        packer.start_row();
-        for (int x = 0; x < width; ++x) {
-            const Decision& decision = decisions[decided[next++]];
-            surface.set_pixel(x, y, decision.colour);
-            packer.push(decision.value);
-        }
-        surface.refresh();
-    }
-    return bytes;
+    return walk_area(surface, bits_per_pixel, [&](int, int) { return decisions[decided[next++]]; });
 }
 
 Decision mono_decision(unsigned bit) {

@@ -9,20 +9,20 @@ namespace {
 
 constexpr int encode_steps = 16384;  // within 0.1 of a level in the darks
 
-double decode(double v) {
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
 double encode(double v) {
     return v <= 0.0031308 ? v * 12.92 : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
 }
 
 }  // namespace
 
+double linear_of_encoded(double v) {
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
 const std::array<float, 256>& linear_of_srgb() {
     static const std::array<float, 256> table = [] {
         std::array<float, 256> t{};
-        for (int i = 0; i < 256; ++i) t[i] = float(decode(i / 255.0));
+        for (int i = 0; i < 256; ++i) t[i] = float(linear_of_encoded(i / 255.0));
         return t;
     }();
     return table;

@@ -5,6 +5,9 @@
 
 namespace platform {
 
+// Linear light of an sRGB value in 0..1.
+double linear_of_encoded(double value);
+
 // Linear light of each sRGB channel value.
 const std::array<float, 256>& linear_of_srgb();
 
