@@ -3,11 +3,15 @@
 # one bit a pixel: against ImageMagick thresholding it, and, dithered with
 # Floyd-Steinberg, against the netpbm pipeline that does the same job.
 #   bench/compare.sh [runs]
+# Each pair is timed with hyperfine in five rounds, the two in turn first,
+# so that a machine whose speed drifts (a shared virtual machine) slows both
+# alike; each round gives a ratio, and the median of them is the result.
 # Needs hyperfine, imagemagick and netpbm (Debian packages of the same
 # names) and a Release build (./kv bench builds one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-30}
+rounds=5
 bkpic=${BKPIC:-$PWD/build/release/bin/bkpic}
 for tool in hyperfine convert jpegtopnm; do
     command -v "$tool" >/dev/null || { echo "compare.sh needs $tool" >&2; exit 2; }
@@ -19,22 +23,33 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 convert -size 1920x1080 -seed 7 plasma:fractal -quality 90 "$work/photo.jpg"
 
-hyperfine --style basic --warmup 3 --runs "$runs" --export-csv "$work/times.csv" \
-    -n bkpic "$bkpic convert $work/photo.jpg --fit --to mono --force -o $work/photo.pic" \
-    -n imagemagick "convert $work/photo.jpg -resize 512x256! -threshold 50% mono:$work/photo.mono"
-
-# The CSV holds command,mean,stddev,... in seconds, one row per command.
-ratio() {  # ratio CSV OTHER-NAME
-    awk -F, -v other="$2" 'NR == 2 { b = $2 } NR == 3 { m = $2 }
-        END { printf "bkpic %.1f ms, %s %.1f ms: bkpic takes %.2f times as long\n",
-              b * 1000, other, m * 1000, b / m }' "$1"
+# race OTHER-NAME BKPIC-COMMAND OTHER-COMMAND: prints each round's mean
+# times and ratio, then the median ratio.
+race() {
+    local other=$1 mine=$2 theirs=$3 per=$(((runs + rounds - 1) / rounds)) round
+    for round in $(seq "$rounds"); do
+        local order=(-n bkpic "$mine" -n "$other" "$theirs")
+        ((round % 2)) || order=(-n "$other" "$theirs" -n bkpic "$mine")
+        hyperfine --style none --warmup 2 --runs "$per" \
+            --export-csv "$work/round-$round.csv" "${order[@]}" >/dev/null \
+            2> >(grep -v -e "Statistical outliers" -e "^ *$" >&2)
+    done
+    # Each CSV holds command,mean,... in seconds, one row per command.
+    awk -F, -v other="$other" '
+        FNR == 1 { next }
+        { t[$1] = $2 }
+        FNR == 3 { printf "round %d: bkpic %.1f ms, %s %.1f ms, ratio %.2f\n",
+                          ++n, t["bkpic"] * 1000, other, t[other] * 1000, t["bkpic"] / t[other] }
+        ' "$work"/round-*.csv | tee "$work/rounds"
+    sort -t" " -k10,10n "$work/rounds" | sed -n "$(((rounds + 1) / 2))p" |
+        awk -v other="$other" -v rounds="$rounds" '{ printf "bkpic takes %.2f times as long as %s (median of %d rounds)\n", $10, other, rounds }'
 }
-ratio "$work/times.csv" ImageMagick
+
+race imagemagick "$bkpic convert $work/photo.jpg --fit --to mono --force -o $work/photo.pic" \
+    "convert $work/photo.jpg -resize 512x256! -threshold 50% mono:$work/photo.mono"
 
 netpbm="jpegtopnm -quiet $work/photo.jpg | pamscale -width 512 -height 256 | ppmtopgm"
 netpbm+=" | pamditherbw -floyd | pamtopnm > $work/photo.pbm"
-hyperfine --style basic --warmup 3 --runs "$runs" --export-csv "$work/dither.csv" \
-    -n bkpic-floyd-steinberg \
+race netpbm \
     "$bkpic convert $work/photo.jpg --fit --to mono --dither floyd-steinberg --force -o $work/photo.pic" \
-    -n netpbm "$netpbm"
-ratio "$work/dither.csv" netpbm
+    "$netpbm"
