@@ -75,12 +75,6 @@ ColourInput::ColourInput(const ColourLevels& levels) {
         const float gain = std::exp2((128 - level[c]) / 32.0f);
         for (int v = 0; v < 256; ++v) tables_[c][v] = std::min(1.0f, linear[v] * gain);
     }
-    for (int i = 0; i <= dim_steps; ++i)
-        dim_table_[i] = std::pow(std::max(1.0f, float(i) / dim_steps_per_unit), -dim_power);
-}
-
-float ColourInput::dimming(float sum) const {
-    return dim_table_[std::min(int(sum * dim_steps_per_unit + 0.5f), dim_steps)];
 }
 
 void ColourInput::operator()(std::int32_t pixel, float* rgb) const {

@@ -46,16 +46,14 @@ class ColourInput {
     AreaDimming area_dimming(std::span<const std::int32_t> pixels, int width) const;
 
   private:
-    float dimming(float sum) const;
+    // Light whose red, green and blue add up to s over 1 is dimmed by 1/s,
+    // just into the mixes: a bright area becomes the brightest mix of its
+    // own hue. Dimmed any less, it stays out of reach, and the diffusion
+    // makes up the light with the brightest colours, green and red, so that
+    // white turns olive.
+    static float dimming(float sum) { return sum > 1.0f ? 1.0f / sum : 1.0f; }
 
-    // Brightness s over 1 is dimmed by s^-0.75: nearly into the mixes,
-    // keeping a little more than dimming all the way; the error diffusion
-    // carries the rest.
-    static constexpr float dim_power = 0.75f;
-    static constexpr int dim_steps_per_unit = 1024;
-    static constexpr int dim_steps = 3 * dim_steps_per_unit;
     std::array<std::array<float, 256>, 3> tables_{};
-    std::array<float, dim_steps + 1> dim_table_{};
 };
 
 }  // namespace converter

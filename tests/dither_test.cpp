@@ -51,6 +51,9 @@ const Flat flats[] = {
     {"green_stays_green", rgb(0, 255, 0), false, 128, rgb(0, 255, 0), 1, 1},
     {"red_stays_red", rgb(255, 0, 0), false, 128, rgb(255, 0, 0), 1, 1},
     {"black_stays_black_in_colour", rgb(0, 0, 0), false, 128, 0, 1, 1},
+    // White, out of reach, as the brightest grey: blue about as much as red
+    // and green (a little less with Atkinson, which passes on 6/8 of the error).
+    {"white_as_an_even_mix", rgb(255, 255, 255), false, 128, rgb(0, 0, 255), 0.2, 0.37},
     {"about_half_red", rgb(188, 0, 0), false, 128, rgb(255, 0, 0), 0.45, 0.65},
     {"red_gain", rgb(188, 0, 0), false, 96, rgb(255, 0, 0), 0.95, 1},
 };
