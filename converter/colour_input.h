@@ -3,6 +3,7 @@
 // with the colour levels' gains of 2^((128 - level) / 32), 128 neutral,
 // dimmed where they are brighter than any mix of the BK colours (where red,
 // green and blue add up to more than 1).
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -19,6 +20,27 @@ struct AreaDimming {
     int blocks_wide = 0;
     float at(int x, int y) const {
         return blocks[std::size_t(y / block) * blocks_wide + std::size_t(x / block)];
+    }
+
+    // Dims the light of the pixel at x, y by its block's factor, but a
+    // colourful pixel no further than towards the brightest mix of its own
+    // hue, by as much as it is colourful (1 - min / max of its red, green
+    // and blue). A grey beside a bright ground is dimmed with it and keeps
+    // its contrast to it; a red at full strength is that mix already, and
+    // dimmed with a white ground it would show a dark band along its edge.
+    void dim(int x, int y, float* rgb) const {
+        float factor = at(x, y);
+        if (factor < 1.0f) factor = std::max(factor, own_hue_limit(rgb));
+        for (int c = 0; c < 3; ++c) rgb[c] *= factor;
+    }
+
+  private:
+    static float own_hue_limit(const float* rgb) {
+        const float high = std::max({rgb[0], rgb[1], rgb[2]});
+        if (high <= 0.0f) return 0.0f;
+        const float low = std::min({rgb[0], rgb[1], rgb[2]});
+        const float sum = rgb[0] + rgb[1] + rgb[2];
+        return (1.0f - low / high) * std::min(1.0f, 1.0f / sum);
     }
 };
 

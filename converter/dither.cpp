@@ -177,8 +177,7 @@ void dither_colour(std::span<const std::int32_t> pixels, int width, Dither dithe
             [&](int x, int y, std::size_t at, float* lms) {
                 float rgb[3];
                 input.gained(pixels[at], rgb);
-                const float dim = dimming.at(x, y);
-                for (int c = 0; c < 3; ++c) rgb[c] *= dim;
+                dimming.dim(x, y, rgb);
                 NearestBkColour::cones_of(rgb, lms);
             },
             NearestBkColour::hold, nearest, out);

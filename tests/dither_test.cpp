@@ -96,6 +96,22 @@ TEST(ErrorDiffusion, KeepsTheLightOfFineBrightLines) {
     }
 }
 
+// Red beside white: the white ground is dimmed into the mixes, the red stays
+// red right up to its edge, with no dark band where the ground's
+// neighbourhood reaches into it.
+TEST(ErrorDiffusion, KeepsAFullColourBesideABrightGround) {
+    for (Dither dither : {Dither::floyd_steinberg, Dither::atkinson}) {
+        platform::MemorySurface surface(128, 64, rgb(255, 0, 0));
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) surface.set_pixel(x, y, rgb(255, 255, 255));
+        converter::walk_colour(surface, {}, {}, converter::all_flags_act, dither);
+        long red = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 64; x < 72; ++x) red += surface.pixel(x, y) == rgb(255, 0, 0);
+        EXPECT_GT(red / (8 * 64.0), 0.9) << name_of(dither);
+    }
+}
+
 // A picture with every hue and brightness.
 platform::MemorySurface colourful(int width, int height) {
     platform::MemorySurface surface(width, height);
