@@ -1,5 +1,6 @@
 #include "formats/bin_file.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace bk::bin {
@@ -41,8 +42,8 @@ std::array<std::uint8_t, header_size> header_bytes(Header header) {
 
 std::vector<std::uint8_t> file_bytes(Header header, std::span<const std::uint8_t> data) {
     const auto head = header_bytes(header);
-    std::vector<std::uint8_t> file(head.begin(), head.end());
-    file.insert(file.end(), data.begin(), data.end());
+    std::vector<std::uint8_t> file(head.size() + data.size());
+    std::copy(data.begin(), data.end(), std::copy(head.begin(), head.end(), file.begin()));
     return file;
 }
 
