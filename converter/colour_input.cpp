@@ -77,14 +77,6 @@ ColourInput::ColourInput(const ColourLevels& levels) {
     }
 }
 
-void ColourInput::operator()(std::int32_t pixel, float* rgb) const {
-    gained(pixel, rgb);
-    const float sum = rgb[0] + rgb[1] + rgb[2];
-    if (sum <= 1.0f) return;
-    const float dim = dimming(sum);
-    for (int c = 0; c < 3; ++c) rgb[c] *= dim;
-}
-
 AreaDimming ColourInput::area_dimming(std::span<const std::int32_t> pixels, int width) const {
     AreaDimming result;
     if (width <= 0) return result;

@@ -48,11 +48,8 @@ class ColourInput {
   public:
     explicit ColourInput(const ColourLevels& levels);
 
-    // One pixel, dimmed by its own brightness. An unreadable pixel (-1)
-    // reads as white, as in the rule.
-    void operator()(std::int32_t pixel, float* rgb) const;
-
-    // One pixel's light, not dimmed.
+    // One pixel's light, not dimmed. An unreadable pixel (-1) reads as
+    // white, as in the rule.
     void gained(std::int32_t pixel, float* rgb) const {
         rgb[0] = tables_[0][pixel & 255];
         rgb[1] = tables_[1][(pixel >> 8) & 255];

@@ -163,7 +163,7 @@ void dither_colour(std::span<const std::int32_t> pixels, int width, Dither dithe
             width,
             [&](int x, int y, std::size_t at) {
                 float rgb[3];
-                input(pixels[at], rgb);
+                input.gained(pixels[at], rgb);
                 return ordered_bk_colour(rgb, bayer_threshold(x, y));
             },
             out);
