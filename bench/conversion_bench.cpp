@@ -9,7 +9,7 @@
 
 #include "bench/gradient_surface.h"
 #include "converter/main_window.h"
-#include "converter/walks.h"
+#include "engine/walks.h"
 #include "platform/memory_surface.h"
 #include "platform/scripted_modal.h"
 

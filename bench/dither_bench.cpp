@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/gradient_surface.h"
-#include "converter/walks.h"
+#include "engine/walks.h"
 
 namespace {
 

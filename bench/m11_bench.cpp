@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "bench/gradient_surface.h"
-#include "converter/m11_conversion.h"
+#include "engine/m11_conversion.h"
 #include "converter/m11_window.h"
 #include "platform/scripted_modal.h"
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "converter/dither.h"
-#include "converter/rules.h"
+#include "engine/dither.h"
+#include "engine/rules.h"
 #include "viewer/window_mode.h"
 
 namespace bkpic {

@@ -1,5 +1,6 @@
 #include "bkpic/bin_output.h"
 
+#include "engine/screen_file.h"
 #include "formats/bin_file.h"
 
 namespace bkpic {
@@ -35,7 +36,7 @@ bool write_screen_files(const std::string& input, std::span<const std::uint8_t> 
     if (files.main && !write_one(input, converted, std::string(target.extension), outputs, batch))
         return false;
     if (!files.bin) return true;
-    const auto bin = bk::bin::file_bytes(bk::bin::screen_header, converted);
+    const auto bin = converter::bin_file(converted);
     return write_one(input, bin, std::string(bk::bin::extension), outputs, batch);
 }
 

@@ -1,8 +1,6 @@
 #include "bkpic/convert_job.h"
 
-#include "converter/m11_conversion.h"
-#include "converter/walks.h"
-#include "formats/m11_file.h"
+#include "engine/screen_file.h"
 #include "platform/picture_canvas.h"
 
 namespace bkpic {
@@ -18,22 +16,12 @@ std::string offset_refusal(Offset offset, QSize picture, Size area) {
            std::to_string(max_y) + " of this picture";
 }
 
-// The picture data as the window's Convert walks and packs it; for the 11M
-// targets the whole file, header first.
-std::vector<std::uint8_t> walk(platform::PictureCanvas& canvas, const ConvertSettings& s) {
-    const bool mono = s.target.bits_per_pixel == 1;
-    if (!s.target.m11) {
-        if (mono) return converter::walk_mono(canvas, s.bw_level, s.dither);
-        return converter::walk_colour(canvas, s.levels, s.swaps, converter::all_flags_act,
-                                      s.dither);
-    }
-    namespace m11 = converter::m11;
-    const m11::ConversionPlan plan = m11::plan_conversion(
-        canvas.pixel_width(), canvas.pixel_height(), s.target.pixels_per_byte());
-    const std::vector<std::uint8_t> data =
-        mono ? m11::walk_mono_11m(canvas, plan, s.bw_level, s.dither)
-             : m11::walk_colour_11m(canvas, plan, s.levels, s.swaps, s.dither);
-    return bk::m11::file_bytes(plan.header, data);
+converter::Target engine_target(const Target& target) {
+    using converter::Target;
+    const bool mono = target.bits_per_pixel == 1;
+    if (target.m11) return mono ? Target::m11_mono : Target::m11_colour;
+    if (mono) return Target::mono;
+    return target.extension == ".bbd" ? Target::sprite : Target::colour;
 }
 
 }  // namespace
@@ -57,7 +45,9 @@ Converted convert_picture(const QImage& picture, const ConvertSettings& settings
                              ? platform::Stretch::smooth
                              : platform::Stretch::area_average;
     canvas.draw_picture(settings.fit, QPoint(-settings.offset.x, -settings.offset.y), stretch);
-    result.file = walk(canvas, settings);
+    result.file = converter::convert_to_file(
+        canvas, engine_target(settings.target),
+        {settings.bw_level, settings.levels, settings.swaps, settings.dither});
     result.preview = canvas.image();
     return result;
 }

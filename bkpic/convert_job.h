@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bkpic/arguments.h"
-#include "converter/dither.h"
+#include "engine/dither.h"
 
 namespace bkpic {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "converter/rules.h"
+#include "engine/rules.h"
 
 class QAbstractButton;
 

@@ -3,7 +3,7 @@
 // against its level like the BW levels slider.
 #include <QDialog>
 
-#include "converter/rules.h"
+#include "engine/rules.h"
 
 namespace converter {
 

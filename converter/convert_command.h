@@ -1,7 +1,7 @@
 #pragma once
 // The Convert commands' common road: make sure of the catalog, draw the
-// picture afresh, ask before replacing a file, walk and pack, write the
-// file whole (header, if any, then the walked bytes), and report.
+// picture afresh, ask before replacing a file, convert, write the file
+// whole, and report.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,11 +18,10 @@ struct ConvertJob {
     std::string error_title;  // "KVARO: Convbw"
     std::string program_name = "KVARO";
     std::string saved_title = "kvaro";
-    std::vector<std::uint8_t> header = {};  // written before the walked bytes
 };
 
 // Returns true when the file was written. Every failure has been shown.
 bool run_convert(const ConvertJob& job, platform::Modal& modal, const std::function<void()>& draw,
-                 const std::function<std::vector<std::uint8_t>()>& walk);
+                 const std::function<std::vector<std::uint8_t>()>& convert);
 
 }  // namespace converter

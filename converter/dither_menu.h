@@ -3,7 +3,7 @@
 // "Atkinson" and "Ordered", exactly one checked. The choice is the
 // program's, for the run: both windows' View and Convert commands use it,
 // and it is never stored.
-#include "converter/dither.h"
+#include "engine/dither.h"
 
 class QMainWindow;
 class QMenu;

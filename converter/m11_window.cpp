@@ -355,35 +355,25 @@ void Form6::view_colour() {
                          state_.dither);
 }
 
-ConvertJob Form6::convert_job(const char* error_title, const m11::ConversionPlan& plan) const {
-    ConvertJob job{source_, state_.catalogs.value(catalogs::m11_catalog),
-                   std::string(bk::m11::extension), error_title};
-    const auto header = bk::m11::header_bytes(plan.header);
-    job.header.assign(header.begin(), header.end());
-    return job;
+ConvertJob Form6::convert_job(const char* error_title) const {
+    return {source_, state_.catalogs.value(catalogs::m11_catalog), std::string(bk::m11::extension),
+            error_title};
 }
 
 // Before the first picture there is no picture to name a file after: the
 // Converts then only show the blank area's result, as the views do.
 void Form6::convert_mono() {
     if (!picture_loaded_) return view_mono();
-    const m11::ConversionPlan plan = m11::plan_conversion(area_.width(), area_.height(), 8);
     run_convert(
-        convert_job("KVARO [11M]: Convbw", plan), modal_, [this] { place_picture(); },
-        [this, plan] {
-            return m11::walk_mono_11m(*picture_, plan, state_.bw_level, state_.dither);
-        });
+        convert_job("KVARO [11M]: Convbw"), modal_, [this] { place_picture(); },
+        [this] { return convert_to_file(*picture_, Target::m11_mono, state_.conversion()); });
 }
 
 void Form6::convert_colour() {
     if (!picture_loaded_) return view_colour();
-    const m11::ConversionPlan plan = m11::plan_conversion(area_.width(), area_.height(), 4);
     run_convert(
-        convert_job("KVARO [11M]: Convcol", plan), modal_, [this] { place_picture(); },
-        [this, plan] {
-            return m11::walk_colour_11m(*picture_, plan, state_.colour_levels, state_.swap_flags,
-                                        state_.dither);
-        });
+        convert_job("KVARO [11M]: Convcol"), modal_, [this] { place_picture(); },
+        [this] { return convert_to_file(*picture_, Target::m11_colour, state_.conversion()); });
 }
 
 void Form6::closeEvent(QCloseEvent* event) {

@@ -8,7 +8,7 @@
 
 #include "converter/convert_command.h"
 #include "converter/m11_area.h"
-#include "converter/m11_conversion.h"
+#include "engine/m11_conversion.h"
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
 #include "platform/file_opener.h"
@@ -75,7 +75,7 @@ class Form6 : public QMainWindow, public platform::FileOpener {
     void lay_out();
     void place_picture();
     QPoint scroll_offset() const;
-    ConvertJob convert_job(const char* error_title, const m11::ConversionPlan& plan) const;
+    ConvertJob convert_job(const char* error_title) const;
 
     ConverterState& state_;
     platform::Modal& modal_;

@@ -11,8 +11,9 @@
 #include "converter/convert_command.h"
 #include "converter/dither_menu.h"
 #include "converter/main_help_window.h"
-#include "converter/walks.h"
 #include "converter/window_parts.h"
+#include "engine/screen_file.h"
+#include "engine/walks.h"
 #include "formats/bin_file.h"
 #include "platform/menus.h"
 #include "platform/picture_file.h"
@@ -257,8 +258,7 @@ void Form1::view_mono() {
 void Form1::convert_mono() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), ".pic", "KVARO: Convbw"}, modal_,
-        [this] { place_picture(); },
-        [this] { return walk_mono(*picture_, state_.bw_level, state_.dither); });
+        [this] { place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::show_colour_levels() {
@@ -279,25 +279,21 @@ void Form1::convert_colour() {
     const auto catalog = sprite ? catalogs::bbd_catalog : catalogs::pic_catalog;
     run_convert(
         {source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic", "KVARO: Convcol"},
-        modal_, [this] { place_picture(); },
-        [this] {
-            return walk_colour(*picture_, state_.colour_levels, state_.swap_flags, all_flags_act,
-                               state_.dither);
-        });
+        modal_, [this] { place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::export_bin() {
-    ConvertJob job{source_, state_.catalogs.value(catalogs::pic_catalog),
-                   std::string(bk::bin::extension), "KVARO: Export_bin"};
-    const auto header = bk::bin::header_bytes(bk::bin::screen_header);
-    job.header.assign(header.begin(), header.end());
     run_convert(
-        job, modal_, [this] { place_picture(); }, [this] { return walk_screen(); });
+        {source_, state_.catalogs.value(catalogs::pic_catalog), std::string(bk::bin::extension),
+         "KVARO: Export_bin"},
+        modal_, [this] { place_picture(); }, [this] { return bin_file(convert_screen()); });
 }
 
-std::vector<std::uint8_t> Form1::walk_screen() {
-    if (mode_ == WindowMode::mono512x256) return walk_mono(*picture_, state_.bw_level);
-    return walk_colour(*picture_, state_.colour_levels, state_.swap_flags);
+std::vector<std::uint8_t> Form1::convert_screen() {
+    const Target target = mode_ == WindowMode::mono512x256  ? Target::mono
+                          : mode_ == WindowMode::color64x64 ? Target::sprite
+                                                            : Target::colour;
+    return convert_to_file(*picture_, target, state_.conversion());
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -64,8 +64,9 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     void set_menus();
     void draw_picture();
     void place_picture();
-    // The mode's conversion walk: mono512x256 monochrome, otherwise colour.
-    std::vector<std::uint8_t> walk_screen();
+    // The mode's screen file (.pic or .bbd), converted from what the
+    // picture window shows.
+    std::vector<std::uint8_t> convert_screen();
 
     ConverterState& state_;
     platform::Modal& modal_;

@@ -4,8 +4,9 @@
 #include <string>
 
 #include "catalogs/catalogs.h"
-#include "converter/dither.h"
-#include "converter/rules.h"
+#include "engine/dither.h"
+#include "engine/rules.h"
+#include "engine/screen_file.h"
 
 namespace converter {
 
@@ -21,6 +22,8 @@ struct ConverterState {
     SwapFlags swap_flags{};
     Dither dither = Dither::none;  // chosen in either window's Dither menu
     catalogs::Catalogs catalogs;
+
+    Conversion conversion() const { return {bw_level, colour_levels, swap_flags, dither}; }
 };
 
 }  // namespace converter

@@ -2,7 +2,7 @@
 
 #include <QScrollBar>
 
-#include "converter/rules.h"
+#include "engine/rules.h"
 #include "platform/open_filters.h"
 
 namespace converter {

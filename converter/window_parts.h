@@ -3,7 +3,7 @@
 // and the scroll bars' set-up.
 #include <Qt>
 
-#include "converter/dither.h"
+#include "engine/dither.h"
 #include "platform/modal.h"
 #include "platform/picture_canvas.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "converter/walks.h"
+#include "engine/walks.h"
 #include "platform/memory_surface.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <set>
 
-#include "converter/rules.h"
+#include "engine/rules.h"
 #include "formats/bk_screen.h"
 #include "tests/support/main_window_rig.h"
 

@@ -1,5 +1,5 @@
 // The quick nearest BK colour against weighted OKLab distances taken exactly.
-#include "converter/nearest_bk.h"
+#include "engine/nearest_bk.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-#include "converter/light.h"
-#include "converter/rules.h"
+#include "engine/light.h"
+#include "engine/rules.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "converter/rules.h"
+#include "engine/rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "converter/walks.h"
+#include "engine/walks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // bkpic convert writes exactly the bytes that the converter window's Convert
-// writes for the same picture, window mode, placement and settings.
+// (and, with --bin-only, its Export_bin) writes for the same picture, window
+// mode, placement and settings.
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
@@ -21,8 +22,8 @@ struct Job {
     const char* to;
     const char* picture;
     const char* mode_item;     // the window mode chosen in the window
-    const char* convert_item;  // convbw_mnu or convcol_mnu
-    const char* extension;
+    const char* convert_item;  // convbw_mnu, convcol_mnu or exportbin_mnu
+    const char* extension;     // .bin for exportbin_mnu
     bool fit = false;
     int x = 0, y = 0;  // scroll position
     int bw_level = 128;
@@ -43,6 +44,7 @@ QStringList bkpic_arguments(const Job& job, const std::string& input, const std:
     for (int flag : job.swaps) swaps << QString::number(flag);
     if (!swaps.isEmpty()) args << "--swap" << swaps.join(',');
     if (job.dither) args << "--dither" << job.dither;
+    if (std::string(job.extension) == ".bin") args << "--bin-only";
     return args;
 }
 
@@ -164,7 +166,32 @@ INSTANTIATE_TEST_SUITE_P(
                         .extension = ".pic",
                         .fit = true,
                         .dither = "none",
-                        .dither_item = "dnone_mnu"}),
+                        .dither_item = "dnone_mnu"},
+                    Job{.to = "mono",
+                        .picture = "gradient.jpg",
+                        .mode_item = "s512_mnu",
+                        .convert_item = "exportbin_mnu",
+                        .extension = ".bin",
+                        .fit = true,
+                        .dither = "floyd-steinberg",
+                        .dither_item = "dfs_mnu"},
+                    Job{.to = "color",
+                        .picture = "testcard.bmp",
+                        .mode_item = "s256_mnu",
+                        .convert_item = "exportbin_mnu",
+                        .extension = ".bin",
+                        .fit = true,
+                        .levels = levels(120, 128, 140),
+                        .dither = "atkinson",
+                        .dither_item = "datk_mnu"},
+                    Job{.to = "color",
+                        .picture = "gradient.jpg",
+                        .mode_item = "s256_mnu",
+                        .convert_item = "exportbin_mnu",
+                        .extension = ".bin",
+                        .x = 20,
+                        .dither = "ordered",
+                        .dither_item = "dord_mnu"}),
     [](const auto& info) {
         return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
     });

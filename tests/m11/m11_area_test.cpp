@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "converter/m11_conversion.h"
-#include "converter/rules.h"
+#include "engine/m11_conversion.h"
+#include "engine/rules.h"
 #include "tests/support/param_names.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // What an 11M Convert walks and writes: the plan for the area, the
 // monochrome cut to whole bytes, and the colour rule with six acting flags.
-#include "converter/m11_conversion.h"
+#include "engine/m11_conversion.h"
 
 #include <gtest/gtest.h>
 
-#include "converter/walks.h"
+#include "engine/walks.h"
 #include "platform/memory_surface.h"
 #include "tests/support/param_names.h"
 

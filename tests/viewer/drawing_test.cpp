@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "converter/walks.h"
+#include "engine/walks.h"
 #include "formats/bk_screen.h"
 #include "platform/memory_surface.h"
 #include "tests/support/param_names.h"

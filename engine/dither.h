@@ -33,7 +33,7 @@
 #include <span>
 #include <string_view>
 
-#include "converter/rules.h"
+#include "engine/rules.h"
 
 namespace converter {
 

@@ -1,6 +1,6 @@
-#include "converter/m11_conversion.h"
+#include "engine/m11_conversion.h"
 
-#include "converter/walks.h"
+#include "engine/walks.h"
 
 namespace converter::m11 {
 

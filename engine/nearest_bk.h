@@ -16,7 +16,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "converter/light.h"
+#include "engine/light.h"
 
 namespace converter {
 

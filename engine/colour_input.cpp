@@ -1,10 +1,10 @@
-#include "converter/colour_input.h"
+#include "engine/colour_input.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "converter/light.h"
+#include "engine/light.h"
 
 namespace converter {
 namespace {

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "converter/dither.h"
-#include "converter/rules.h"
+#include "engine/dither.h"
+#include "engine/rules.h"
 #include "formats/m11_file.h"
 #include "platform/pixel_surface.h"
 

@@ -1,12 +1,12 @@
-#include "converter/dither.h"
+#include "engine/dither.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "converter/colour_input.h"
-#include "converter/diffusion.h"
-#include "converter/light.h"
-#include "converter/nearest_bk.h"
+#include "engine/colour_input.h"
+#include "engine/diffusion.h"
+#include "engine/light.h"
+#include "engine/nearest_bk.h"
 
 namespace converter {
 namespace {

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "converter/rules.h"
+#include "engine/rules.h"
 
 namespace converter {
 

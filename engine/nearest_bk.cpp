@@ -1,8 +1,8 @@
-#include "converter/nearest_bk.h"
+#include "engine/nearest_bk.h"
 
 #include <cmath>
 
-#include "converter/rules.h"
+#include "engine/rules.h"
 
 namespace converter {
 namespace {
