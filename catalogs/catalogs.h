@@ -51,7 +51,7 @@ class Catalogs {
     Catalogs(const ProgramSettings& program, platform::ProgramFolders folders);
     // Settings file and default catalogs both in `program_folder`.
     Catalogs(const ProgramSettings& program, const std::string& program_folder)
-        : Catalogs(program, platform::ProgramFolders{program_folder, program_folder}) {}
+        : Catalogs(program, platform::ProgramFolders{program_folder, program_folder, {}}) {}
 
     const ProgramSettings& program() const { return *program_; }
     const platform::ProgramFolders& folders() const { return folders_; }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "catalogs/first_start.h"
 #include "platform/atomic_file.h"
 #include "platform/program_folders.h"
 
@@ -54,6 +55,7 @@ int save_settings(const std::string& path, const Catalogs& catalogs, platform::M
 
 void read_settings_at_load(Catalogs& catalogs, platform::Modal& modal,
                            std::initializer_list<int> own_catalogs) {
+    create_settings_from_default(catalogs);
     const std::string path = catalogs.settings_path();
     const int status = load_settings(path, catalogs, modal);
     if (status == settings_not_ours) {

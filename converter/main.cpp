@@ -9,7 +9,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The window class, and on Wayland the application id: docks match
+    // the windows to the kvaro.desktop entry by them.
     QApplication::setApplicationName("kvaro");
+    QApplication::setDesktopFileName("kvaro");
     icons::set_program_icon(icons::converter_icon);
     converter::ConverterState state(platform::program_folders(platform::program_folder()));
     platform::QtModal modal;

@@ -8,6 +8,11 @@ for tool in desktop-file-validate xmllint update-mime-database; do
 done
 for entry in "$folder"/*.desktop; do
     desktop-file-validate "$entry"
+    # Docks match a window to its entry by the window class, which each
+    # program sets to its installed name, the one its entry starts.
+    program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry" | head -n 1)
+    grep -qx "StartupWMClass=$program" "$entry" ||
+        { echo "$entry: StartupWMClass is not $program"; exit 1; }
 done
 xmllint --noout "$folder"/kvaro-bk.xml
 # update-mime-database reports what xmllint lets pass, such as a magic

@@ -9,7 +9,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("shell");
+    // The window class, and on Wayland the application id: docks match
+    // the windows to the kvaro-shell.desktop entry by them.
+    QApplication::setApplicationName("kvaro-shell");
+    QApplication::setDesktopFileName("kvaro-shell");
     icons::set_program_icon(icons::launcher_icon);
     const char* search_path = std::getenv("PATH");
     platform::DetachedStart process_start(platform::program_folder(),

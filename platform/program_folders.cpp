@@ -6,6 +6,9 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
 
 namespace platform {
 namespace {
@@ -26,6 +29,20 @@ std::string user_folder(const std::string& variable, const std::string& home, co
     return program_folder;
 }
 
+// Each absolute entry of a colon-separated list, with the program's folder
+// name; /etc/xdg's when there is none.
+std::vector<std::string> default_folders(std::string_view config_dirs) {
+    std::vector<std::string> folders;
+    while (!config_dirs.empty()) {
+        const auto colon = config_dirs.find(':');
+        const std::string entry(config_dirs.substr(0, colon));
+        if (absolute(entry)) folders.push_back(entry + folder_name);
+        config_dirs = colon == std::string_view::npos ? "" : config_dirs.substr(colon + 1);
+    }
+    if (folders.empty()) folders.push_back(std::string("/etc/xdg") + folder_name);
+    return folders;
+}
+
 std::string environment_value(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -40,18 +57,34 @@ std::string home_folder() {
 
 }  // namespace
 
-ProgramFolders decide_program_folders(const std::string& program_folder, bool writable,
+ProgramFolders decide_program_folders(const std::string& program_folder, bool installed,
                                       const UserEnvironment& environment) {
-    if (writable) return {program_folder, program_folder};
+    if (!installed) return {program_folder, program_folder, {}};
     return {user_folder(environment.config_home, environment.home, "/.config", program_folder),
-            user_folder(environment.data_home, environment.home, "/.local/share", program_folder)};
+            user_folder(environment.data_home, environment.home, "/.local/share", program_folder),
+            default_folders(environment.config_dirs)};
 }
 
-ProgramFolders program_folders(const std::string& program_folder) {
-    const bool writable = ::access(program_folder.c_str(), W_OK) == 0;
+const std::vector<std::string>& install_folders() {
+    static const std::vector<std::string> folders{KVARO_INSTALL_BINDIR, KVARO_PACKAGE_BINDIR};
+    return folders;
+}
+
+bool is_install_folder(const std::string& program_folder,
+                       const std::vector<std::string>& install_folders) {
+    for (const std::string& folder : install_folders) {
+        std::error_code error;
+        if (std::filesystem::equivalent(program_folder, folder, error)) return true;
+    }
+    return false;
+}
+
+ProgramFolders program_folders(const std::string& program_folder,
+                               const std::vector<std::string>& install_folders) {
     return decide_program_folders(
-        program_folder, writable,
-        {home_folder(), environment_value("XDG_CONFIG_HOME"), environment_value("XDG_DATA_HOME")});
+        program_folder, is_install_folder(program_folder, install_folders),
+        {home_folder(), environment_value("XDG_CONFIG_HOME"), environment_value("XDG_DATA_HOME"),
+         environment_value("XDG_CONFIG_DIRS")});
 }
 
 int make_folders(const std::string& path) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_folder.h"
+
 namespace {
 
 using catalogs::Catalogs;
@@ -27,6 +29,15 @@ TEST(SettingsText, ConverterAndViewerLines) {
     Catalogs viewer(catalogs::viewer_settings(), folder);
     viewer.set(catalogs::bmp_catalog, folder + "/BMP");
     EXPECT_EQ(viewer.settings_text(), "*******ORVAK_Ini*******\r\nBMP catalog>\r\ndefault\r\n");
+}
+
+// The package installs these as /etc/xdg/kvaro/kvaro.ini and orvak.ini, the
+// settings an installed program's first start begins with.
+TEST(SettingsText, ShippedDefaultsAreEveryCatalogEmpty) {
+    for (const auto* program : {&catalogs::converter_settings(), &catalogs::viewer_settings()}) {
+        EXPECT_EQ(testing_support::read_text(testing_support::desktop_file(program->settings_file)),
+                  Catalogs(*program, folder).settings_text());
+    }
 }
 
 TEST(SettingsText, OnlyTheExactDefaultFolderIsWrittenAsDefault) {

@@ -1,7 +1,9 @@
-// Where the converter keeps kvaro.ini and its default catalogs: beside the
-// program when it may write there, in the user's XDG folders when it may
-// not (installed under /usr). The program folder is made read-only by a
-// read-only bind mount when running as root, by its permissions otherwise.
+// Where the converter keeps kvaro.ini and its default catalogs: in the
+// user's XDG folders when it runs from the folder it is installed into,
+// even one it may write (as root), beside the program anywhere else; and an
+// installed program's first start from the shipped default. The program
+// folder is made read-only by a read-only bind mount when running as root,
+// by its permissions otherwise.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -11,6 +13,8 @@
 #include <QPushButton>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "platform/program_folders.h"
 #include "tests/support/main_window_rig.h"
@@ -64,36 +68,55 @@ class EnvironmentValue {
 
 struct Placement {
     const char* name;
+    bool installed;
     bool read_only;
+    bool shipped_default;  // the package's kvaro.ini in $XDG_CONFIG_DIRS/kvaro
+    std::vector<std::string> first_start_titles;
 };
 void PrintTo(const Placement& placement, std::ostream* out) {
     *out << placement.name;
+}
+
+std::vector<std::string> titles(const platform::ScriptedModal& modal) {
+    std::vector<std::string> titles;
+    for (const auto& message : modal.messages) titles.push_back(message.title);
+    return titles;
 }
 
 class InstalledSettings : public ::testing::TestWithParam<Placement> {};
 
 // First start, Output files "*pic", Convert, second start: the settings
 // file and the PIC catalog land in the folders the placement calls for.
-TEST_P(InstalledSettings, SettingsAndDefaultCatalogsLandWhereTheProgramMayWrite) {
+TEST_P(InstalledSettings, SettingsAndDefaultCatalogsLandWhereThePlacementSays) {
+    const Placement& placement = GetParam();
     TempFolder root;
     const std::string program = root / "bin";
     std::filesystem::create_directory(program);
     const EnvironmentValue config("XDG_CONFIG_HOME", root / "config");
     const EnvironmentValue data("XDG_DATA_HOME", root / "data");
+    const EnvironmentValue config_dirs("XDG_CONFIG_DIRS", root / "etc/xdg");
+    const std::string shipped = root / "etc/xdg/kvaro/kvaro.ini";
+    if (placement.shipped_default) {
+        std::filesystem::create_directories(root / "etc/xdg/kvaro");
+        std::filesystem::copy_file(desktop_file("kvaro.ini"), shipped);
+    }
     std::optional<ReadOnlyFolder> read_only;
-    if (GetParam().read_only) {
+    if (placement.read_only) {
         read_only.emplace(program);
         if (!read_only->made()) GTEST_SKIP() << "cannot make " << program << " read-only";
     }
-    const std::string settings = GetParam().read_only ? root / "config/kvaro" : program;
-    const std::string pictures = GetParam().read_only ? root / "data/kvaro" : program;
+    const std::string settings = placement.installed ? root / "config/kvaro" : program;
+    const std::string pictures = placement.installed ? root / "data/kvaro" : program;
+    const std::vector<std::string> install_folders{placement.installed ? program : "/usr/bin"};
     std::filesystem::copy_file(sample("quadrants.gif"), root / "quadrants.gif");
 
     platform::ScriptedModal modal;
-    converter::ConverterState state(platform::program_folders(program));
+    converter::ConverterState state(platform::program_folders(program, install_folders));
     auto form = std::make_unique<converter::Form1>(state, modal);
-    ASSERT_EQ(modal.messages.size(), 1u);
-    EXPECT_EQ(modal.messages[0].title, "KVARO: Load ini-file");
+    EXPECT_EQ(titles(modal), placement.first_start_titles);
+    if (placement.first_start_titles.empty()) {
+        EXPECT_EQ(read_text(settings + "/kvaro.ini"), read_text(shipped));
+    }
     form->findChild<QAction*>("outcat_mnu")->trigger();
     QWidget* dialog = top_level("Form8");
     ASSERT_NE(dialog, nullptr);
@@ -109,16 +132,20 @@ TEST_P(InstalledSettings, SettingsAndDefaultCatalogsLandWhereTheProgramMayWrite)
     form.reset();
     flush_deletes();
 
-    converter::ConverterState second(platform::program_folders(program));
+    converter::ConverterState second(platform::program_folders(program, install_folders));
     modal.messages.clear();
     converter::Form1 again(second, modal);
     EXPECT_TRUE(modal.messages.empty());
     EXPECT_EQ(second.catalogs.value(catalogs::pic_catalog), pictures + "/PIC");
 }
 
-INSTANTIATE_TEST_SUITE_P(Placements, InstalledSettings,
-                         ::testing::Values(Placement{"BesideTheProgram", false},
-                                           Placement{"InstalledReadOnly", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+const std::vector<std::string> load_failed{"KVARO: Load ini-file"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Placements, InstalledSettings,
+    ::testing::Values(Placement{"PortableIgnoresTheDefault", false, false, true, load_failed},
+                      Placement{"InstalledAndWritableAsRoot", true, false, false, load_failed},
+                      Placement{"InstalledFirstStart", true, true, true, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

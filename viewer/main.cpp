@@ -9,7 +9,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The window class, and on Wayland the application id: docks match
+    // the windows to the orvak.desktop entry by them.
     QApplication::setApplicationName("orvak");
+    QApplication::setDesktopFileName("orvak");
     icons::set_program_icon(icons::viewer_icon);
     viewer::ViewerState state(platform::program_folders(platform::program_folder()));
     platform::QtModal modal;

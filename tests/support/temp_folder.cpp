@@ -28,6 +28,10 @@ std::string test_data(const std::string& name) {
     return std::string(KVARO_TEST_DATA) + "/" + name;
 }
 
+std::string desktop_file(const std::string& name) {
+    return std::string(KVARO_DESKTOP) + "/" + name;
+}
+
 void write_text(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }

@@ -20,8 +20,9 @@ class TempFolder {
     std::string path_;
 };
 
-std::string sample(const std::string& name);     // path of a file in samples/
-std::string test_data(const std::string& name);  // path of a file in tests/data/
+std::string sample(const std::string& name);        // path of a file in samples/
+std::string test_data(const std::string& name);     // path of a file in tests/data/
+std::string desktop_file(const std::string& name);  // path of a file in desktop/
 void write_text(const std::string& path, const std::string& text);
 std::string read_text(const std::string& path);
 std::vector<std::uint8_t> read_bytes(const std::string& path);
