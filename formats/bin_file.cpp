@@ -16,13 +16,6 @@ int get_uint16(const std::uint8_t* in) {
     return in[0] | (in[1] << 8);
 }
 
-// "040000 (0x4000)": the BK's octal, then hex.
-std::string address_text(int address) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%06o (0x%04X)", unsigned(address), unsigned(address));
-    return text;
-}
-
 std::string bytes_text(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " byte" : " bytes");
 }
@@ -32,6 +25,12 @@ std::string declared() {
 }
 
 }  // namespace
+
+std::string address_text(int address) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%06o (0x%04X)", unsigned(address), unsigned(address));
+    return text;
+}
 
 std::array<std::uint8_t, header_size> header_bytes(Header header) {
     std::array<std::uint8_t, header_size> bytes{};

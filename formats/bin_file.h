@@ -66,6 +66,9 @@ struct Reading {
 // then the number of bytes after the header. `data` points into `file`.
 Reading read(std::span<const std::uint8_t> file);
 
+// "040000 (0x4000)": an address in the BK's octal, then in hex.
+std::string address_text(int address);
+
 // A short English phrase for a reading, with the numbers it found:
 // addresses in octal as the BK writes them, and in hex.
 std::string describe(const Reading& reading);
