@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "formats/bin_file.h"
-#include "formats/tape_signal.h"
 
 namespace bk::tape {
 
@@ -301,8 +300,11 @@ std::vector<std::uint8_t> wav_bytes(const Header& header, std::span<const std::u
 }
 
 Reading read(const wav::Reading& sound) {
-    const Halves found = halves(sound, louder_channel(sound));
-    return MonitorReader(found).read_all();
+    return read(halves(sound, louder_channel(sound)));
+}
+
+Reading read(const Halves& halves) {
+    return MonitorReader(halves).read_all();
 }
 
 std::string describe(const Reading& reading) {

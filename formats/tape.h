@@ -58,6 +58,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/tape_signal.h"
 #include "formats/wav_file.h"
 
 namespace bk::tape {
@@ -137,6 +138,9 @@ struct Reading {
 // Reads every file of a sound whose WAV reading is ok; stereo reads the
 // louder channel.
 Reading read(const wav::Reading& sound);
+
+// The same from the half-cycles found in a recording.
+Reading read(const Halves& halves);
 
 // What was read: "N files" when ok, else what stopped the reading and where.
 std::string describe(const Reading& reading);
