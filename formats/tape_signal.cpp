@@ -51,38 +51,66 @@ class Interpolator {
     std::array<std::array<float, taps>, phases + 1> weights_;
 };
 
+struct Extent {
+    float sum;  // of the samples
+    float top;  // the farthest from the midline
+};
+
+// In four lanes, so that no lane waits for another's last addition.
+Extent extent(std::span<const float> xs, float midline) {
+    std::array<float, 4> sums{}, tops{};
+    std::size_t k = 0;
+    for (; k + 4 <= xs.size(); k += 4) {
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            sums[lane] += xs[k + lane];
+            const float away = std::abs(xs[k + lane] - midline);
+            tops[lane] = away > tops[lane] ? away : tops[lane];
+        }
+    }
+    for (; k < xs.size(); ++k) {
+        sums[0] += xs[k];
+        const float away = std::abs(xs[k] - midline);
+        tops[0] = away > tops[0] ? away : tops[0];
+    }
+    return {sums[0] + sums[1] + sums[2] + sums[3],
+            std::max(std::max(tops[0], tops[1]), std::max(tops[2], tops[3]))};
+}
+
 // Feeds samples one at a time and collects the half-cycles between crossings.
 class CrossingFinder {
   public:
     CrossingFinder(double rate, float midline)
         : follow_(float(1 - std::exp(-1 / (follow_seconds * rate)))),
           decay_(float(std::exp(-1 / (follow_seconds * rate)))),
+          follow_step_(float(1 - std::exp(-double(step) / (follow_seconds * rate)))),
+          decay_step_(float(std::exp(-double(step) / (follow_seconds * rate)))),
           us_per_sample_(1e6 / rate),
           refine_(rate < refine_below_rate),
           midline_(midline) {}
 
-    void take(std::size_t n, float x) {
-        midline_ += (x - midline_) * follow_;
-        const float d = x - midline_;
-        recent_[n % recent_.size()] = d;
-        while (pending_count_ > 0 && n >= front().anchor + Interpolator::reach) resolve(n);
-        peak_ = std::max(std::abs(d), peak_ * decay_);
-        const float trigger = std::max(peak_ * trigger_share, trigger_floor);
-        if (state_ == State::unknown) {
-            if (std::abs(d) > trigger) set_anchor(d > 0 ? State::high : State::low, n, d);
-            return;
-        }
-        const bool on_side = state_ == State::high ? d >= 0 : d <= 0;
-        if (on_side) {
-            anchor_ = n;
-            anchor_d_ = d;
-        } else if (n == anchor_ + 1) {
-            next_d_ = d;
-        }
-        if (state_ == State::high ? d < -trigger : d > trigger) {
-            pending_[(pending_first_ + pending_count_++) % pending_.size()] =
-                Pending{anchor_, anchor_d_, next_d_, state_ == State::low};
-            set_anchor(state_ == State::high ? State::low : State::high, n, d);
+    // Takes samples `first`, `first` + 1, ... in steps of `step` samples:
+    // the midline and the trigger level hold within a step, so that no
+    // sample waits for the one before it to update them.
+    void take(std::size_t first, std::span<const float> xs) {
+        for (std::size_t at = 0; at < xs.size(); at += step) {
+            const auto part = xs.subspan(at, std::min(step, xs.size() - at));
+            const float trigger = std::max(peak_ * trigger_share, trigger_floor);
+            const float midline = midline_;
+            const auto [sum, top] = extent(part, midline);
+            // The next step's levels, before the samples are taken: nothing
+            // of this loop then lives across the calls of the next one.
+            const float n = float(part.size());
+            const bool whole = part.size() == step;
+            const float decayed = peak_ * (whole ? decay_step_ : std::pow(decay_, n));
+            peak_ = top > decayed ? top : decayed;
+            midline_ +=
+                (sum / n - midline_) * (whole ? follow_step_ : 1 - std::pow(1 - follow_, n));
+            for (std::size_t k = 0; k < part.size(); ++k) {
+                if (refine_)
+                    take_one<true>(first + at + k, part[k] - midline, trigger);
+                else
+                    take_one<false>(first + at + k, part[k] - midline, trigger);
+            }
         }
     }
 
@@ -94,6 +122,36 @@ class CrossingFinder {
 
   private:
     enum class State { unknown, low, high };
+
+    static constexpr std::size_t step = 32;
+
+    // One sample less the midline. The state machine reads `d` turned so
+    // that the current side is positive.
+    template <bool refine>
+    void take_one(std::size_t n, float d, float trigger) {
+        if constexpr (refine) {
+            recent_[n % recent_.size()] = d;
+            while (pending_count_ > 0 && n >= front().anchor + Interpolator::reach) resolve(n);
+        }
+        if (state_ == State::unknown) {
+            if (std::abs(d) > trigger) set_anchor(d > 0 ? State::high : State::low, n, d);
+            return;
+        }
+        const float side = state_ == State::high ? d : -d;
+        if (side >= 0) {
+            anchor_ = n;
+            anchor_d_ = d;
+            return;
+        }
+        if (n == anchor_ + 1) next_d_ = d;
+        if (side >= -trigger) return;
+        const Pending crossed{anchor_, anchor_d_, next_d_, state_ == State::low};
+        if constexpr (refine)
+            pending_[(pending_first_ + pending_count_++) % pending_.size()] = crossed;
+        else
+            crossing(double(crossed.anchor) + straight(crossed), crossed.rising);
+        set_anchor(state_ == State::high ? State::low : State::high, n, d);
+    }
 
     // A crossing between sample `anchor` and the next, still to be placed.
     struct Pending {
@@ -115,13 +173,15 @@ class CrossingFinder {
         const Pending p = front();
         pending_first_ = (pending_first_ + 1) % pending_.size();
         --pending_count_;
-        const float straight = p.anchor_d / (p.anchor_d - p.next_d);
         const bool around_held = p.anchor + 1 >= std::size_t(Interpolator::reach) &&
                                  p.anchor + Interpolator::reach <= n &&
                                  n - p.anchor + Interpolator::reach < recent_.size();
-        const float u = refine_ && around_held ? refined(p, straight) : straight;
+        const float u = around_held ? refined(p, straight(p)) : straight(p);
         crossing(double(p.anchor) + u, p.rising);
     }
+
+    // Where the straight line between the two samples meets the midline.
+    static float straight(const Pending& p) { return p.anchor_d / (p.anchor_d - p.next_d); }
 
     // The crossing on the band-limited signal: a few steps of false position
     // inside the two samples, from the straight line's guess.
@@ -157,7 +217,7 @@ class CrossingFinder {
     }
 
     static inline const Interpolator interpolator_;
-    const float follow_, decay_;
+    const float follow_, decay_, follow_step_, decay_step_;
     const double us_per_sample_;
     const bool refine_;
     float midline_;
@@ -191,16 +251,13 @@ int louder_channel(const wav::Reading& sound) {
     std::array<double, 2> change{};
     const std::size_t frames = sound.frame_count();
     for (int channel = 0; channel < 2; ++channel) {
-        float previous = 0;
-        for (std::size_t first = 0; first < frames; first += block_frames) {
+        // Every eighth block is enough to tell a tape from silence or hiss.
+        for (std::size_t first = 0; first < frames; first += 8 * block_frames) {
             const std::span<float> part(block.data(), std::min(block_frames, frames - first));
             wav::samples(sound, channel, first, part);
             float sum = 0;
-            for (const float x : part) {
-                sum += std::abs(x - previous);
-                previous = x;
-            }
-            change[channel] += sum;
+            for (std::size_t k = 1; k < part.size(); ++k) sum += std::abs(part[k] - part[k - 1]);
+            change[std::size_t(channel)] += sum;
         }
     }
     return change[1] > change[0] ? 1 : 0;
@@ -213,7 +270,7 @@ Halves halves(const wav::Reading& sound, int channel) {
     for (std::size_t first = 0; first < frames; first += block_frames) {
         const std::span<float> part(block.data(), std::min(block_frames, frames - first));
         wav::samples(sound, channel, first, part);
-        for (std::size_t k = 0; k < part.size(); ++k) finder.take(first + k, part[k]);
+        finder.take(first, part);
     }
     return std::move(finder).result(frames ? frames - 1 : 0);
 }

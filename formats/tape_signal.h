@@ -22,8 +22,9 @@ struct Halves {
     bool first_high = true;         // whether lengths_us[0] is a high half
 };
 
-// The channel with more change from sample to sample: where the tape is
-// when only one channel of a stereo recording holds it.
+// The channel with more change from sample to sample (over every eighth
+// block of 4096 frames): where the tape is when only one channel of a
+// stereo recording holds it.
 int louder_channel(const wav::Reading& sound);
 
 Halves halves(const wav::Reading& sound, int channel);
