@@ -29,8 +29,10 @@
 // crossings of its midline (found between samples, so that 11025 Hz, under
 // four samples a pilot cycle, still reads):
 //   - the pilot: 2048 high halves in a row, none shorter than the one before
-//     by more than pilot_step_tolerance_us (the ROM allows 2 of its counting
-//     steps, about 16 microseconds each); a shorter one starts the count anew;
+//     by more than pilot_step_tolerance_us; a shorter one starts the count
+//     anew. The ROM counts a half in steps of about 1/22 of a pilot cycle
+//     (16 microseconds) and allows a drop of 2 steps; counted in whole
+//     steps, a drop of 2.5 steps (40 microseconds) passes half the time;
 //   - the threshold: 1.5 times the average of the next 128 whole cycles;
 //   - the leader's marker: a high half longer than the threshold, or a low
 //     half at least as long, which means the signal is inverted: from then on
@@ -44,9 +46,9 @@
 // So whatever the monitor accepts, steadiness of the pilot included, the
 // reader accepts, at any steady speed and at either polarity. After a file
 // it looks for the next one, and lists every file on the tape.
-// NOTE: the monitor loads a file by name and checks nothing but the name;
-// the reader takes every file and reports a checksum that does not match
-// instead of dropping the file.
+// NOTE: the monitor loads a file by name, and reports a wrong checksum after
+// the bytes are in memory; the reader takes every file and reports each
+// checksum, right or wrong.
 // NOTE: the monitor writes nothing for a length of 0; the writer does the
 // same, and the reader reads such a header as a file without data.
 #include <array>

@@ -304,4 +304,78 @@ INSTANTIATE_TEST_SUITE_P(
                 "WAV file in a compressed format (2), not PCM"}),
     testing_support::printed_name);
 
+// The half-cycles of one file, in microseconds: pilot and "0" cycles of 180
+// and 160, "1" cycles `one_ratio` times as long, markers four times; every
+// 1000th high half of the leader is `dip_us` shorter than the others.
+tape::Halves file_halves(const Bytes& data, double one_ratio, float dip_us) {
+    tape::Halves h;
+    auto cycle = [&](double ratio) {
+        h.lengths_us.push_back(float(180 * ratio));
+        h.lengths_us.push_back(float(160 * ratio));
+    };
+    auto marker = [&](int pilot) {
+        for (int k = 0; k < pilot; ++k) cycle(1);
+        cycle(4);
+        cycle(one_ratio);
+        cycle(1);
+    };
+    auto bytes = [&](const Bytes& values) {
+        for (const std::uint8_t b : values) {
+            for (int bit = 0; bit < 8; ++bit) {
+                cycle((b >> bit) & 1 ? one_ratio : 1);
+                cycle(1);
+            }
+        }
+    };
+    marker(tape::leader_pilot);
+    for (std::size_t k = 1000; k < tape::leader_pilot; k += 1000) h.lengths_us[2 * k] -= dip_us;
+    marker(tape::block_pilot);
+    const tape::Name name = tape::name_from("RULES");
+    Bytes head{0x00, 0x02, std::uint8_t(data.size()), 0x00};
+    head.insert(head.end(), name.begin(), name.end());
+    bytes(head);
+    marker(tape::block_pilot);
+    bytes(data);
+    const int sum = tape::checksum(data);
+    bytes({std::uint8_t(sum & 0xFF), std::uint8_t(sum >> 8)});
+    marker(tape::trailer_pilot);
+    return h;
+}
+
+struct Rule {
+    const char* name;
+    double one_ratio;
+    float dip_us;
+    const char* outcome;
+};
+
+void PrintTo(const Rule& r, std::ostream* os) {
+    *os << r.name;
+}
+
+class TapeRule : public testing::TestWithParam<Rule> {};
+
+// The monitor's own rules decide: a 1 is a cycle longer than 1.5 pilot
+// cycles, and a pilot half may be shorter than the one before by about two
+// of the ROM's counting steps at most, else the count of 2048 starts anew.
+TEST_P(TapeRule, DecidesAsTheMonitorDoes) {
+    const Bytes data{0xFF, 0x81, 0x7E};
+    const tape::Reading reading =
+        tape::read(file_halves(data, GetParam().one_ratio, GetParam().dip_us));
+    std::string outcome = tape::describe(reading);
+    if (!reading.files.empty())
+        outcome += reading.files[0].data == data ? ", same bytes" : ", other bytes";
+    EXPECT_EQ(outcome, GetParam().outcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtTheEdges, TapeRule,
+    testing::Values(Rule{"ones_just_over_the_threshold", 1.55, 0, "BK tape, 1 file, same bytes"},
+                    Rule{"ones_just_under_the_threshold", 1.45, 0, "BK tape, 1 file, other bytes"},
+                    Rule{"a_pilot_step_down_within_the_tolerance", 2, 35,
+                         "BK tape, 1 file, same bytes"},
+                    Rule{"a_pilot_step_down_past_the_tolerance", 2, 45,
+                         "not a BK tape: no steady pilot tone of 2048 cycles"}),
+    testing_support::printed_name);
+
 }  // namespace
