@@ -104,6 +104,12 @@ Parsed<int> parse_level(std::string_view text) {
     return {(*parsed.value)[0], {}};
 }
 
+Parsed<int> parse_file_number(std::string_view text) {
+    const auto parsed = numbers(text, ',', 1, 1, 65535, "N");
+    if (!parsed.value) return Parsed<int>::fail(parsed.error);
+    return {(*parsed.value)[0], {}};
+}
+
 Parsed<converter::ColourLevels> parse_levels(std::string_view text) {
     const auto parsed = numbers(text, ',', 3, 0, 255, "R,G,B");
     if (!parsed.value) return Parsed<converter::ColourLevels>::fail(parsed.error);

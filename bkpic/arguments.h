@@ -49,6 +49,7 @@ struct Offset {
 Parsed<Size> parse_size(std::string_view text);                       // "WxH"
 Parsed<Offset> parse_offset(std::string_view text);                   // "X,Y", both >= 0
 Parsed<int> parse_level(std::string_view text);                       // 0..255
+Parsed<int> parse_file_number(std::string_view text);                 // 1..65535
 Parsed<converter::ColourLevels> parse_levels(std::string_view text);  // "R,G,B"
 
 // none, floyd-steinberg, atkinson or ordered.

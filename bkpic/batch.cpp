@@ -25,8 +25,8 @@ std::optional<std::string> write_output(const std::string& path,
     return std::nullopt;
 }
 
-void Batch::wrote(const std::string& input, const std::string& output) {
-    out_ << input << " -> " << output << std::endl;
+void Batch::wrote(const std::string& input, const std::string& output, const std::string& note) {
+    out_ << input << " -> " << output << (note.empty() ? "" : " (" + note + ")") << std::endl;
 }
 
 void Batch::said(const std::string& line) {

@@ -33,7 +33,8 @@ std::optional<std::string> write_output(const std::string& path,
 class Batch {
   public:
     Batch(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
-    void wrote(const std::string& input, const std::string& output);
+    // "input -> output", with " (note)" when a note is given.
+    void wrote(const std::string& input, const std::string& output, const std::string& note = {});
     void said(const std::string& line);
     void failed(const std::string& input, const std::string& reason);
     // 0 when every input succeeded, 1 otherwise.

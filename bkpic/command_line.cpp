@@ -17,8 +17,13 @@ constexpr const char* general_help =
     "  convert PICTURE... --to mono|color|sprite|11m-mono|11m-color\n"
     "                     JPG, GIF, BMP, PNG or other pictures Qt reads into .pic,\n"
     "                     .bbd or .11M files; photo.jpeg gives photo.pic\n"
-    "  render BKFILE...   .pic, .bbd or .11M files into BMP or PNG pictures\n"
-    "  info FILE...       what a BK file can be\n"
+    "                     (--wav also writes a .wav tape for the BK-0010's monitor)\n"
+    "  render BKFILE...   .pic, .bbd, .11M or .bin files, or the screen on a .wav\n"
+    "                     tape, into BMP or PNG pictures\n"
+    "  info FILE...       what a BK file can be; what a .wav tape holds\n"
+    "  tape BKFILE...     .pic, .bbd, .11M or .bin files into .wav tapes that the\n"
+    "                     BK-0010's monitor loads\n"
+    "  extract TAPE...    a file of a .wav tape into a .bin file\n"
     "\n"
     "bkpic COMMAND --help tells the options of a command.\n";
 
@@ -30,6 +35,8 @@ int run_command_line(const QStringList& arguments, std::ostream& out, std::ostre
     if (command == "convert") return run_convert(rest, out, err);
     if (command == "render") return run_render(rest, out, err);
     if (command == "info") return run_info(rest, out, err);
+    if (command == "tape") return run_tape(rest, out, err);
+    if (command == "extract") return run_extract(rest, out, err);
     if (command == "--help" || command == "-h") {
         out << general_help;
         return all_done;

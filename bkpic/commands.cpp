@@ -1,37 +1,27 @@
 #include "bkpic/commands.h"
 
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QFileInfo>
 #include <ostream>
 
 #include "bkpic/bin_output.h"
+#include "bkpic/command_input.h"
 #include "bkpic/command_line.h"
 #include "bkpic/command_parser.h"
 #include "bkpic/convert_job.h"
 #include "bkpic/info.h"
 #include "bkpic/render_job.h"
+#include "bkpic/tape_files.h"
 #include "platform/atomic_file.h"
 #include "platform/picture_canvas.h"
 #include "platform/picture_file.h"
 #include "platform/qt_text.h"
-#include "viewer/bin_screen.h"
 #include "platform/whole_input.h"
+#include "viewer/bin_screen.h"
 #include "viewer/bmp_file.h"
 
 namespace bkpic {
 namespace {
-
-std::span<const std::uint8_t> bytes_of(const std::string& text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
-// The whole input of one file name; "-" reads standard input.
-platform::WholeInput read_input(const std::string& name, std::size_t limit) {
-    if (name == standard_input_name) return platform::read_whole_descriptor(STDIN_FILENO, limit);
-    return platform::read_whole_input(name, limit);
-}
 
 // BMP files through the viewer's own writer, so that they are the files its
 // Save writes; PNG through Qt.
@@ -116,6 +106,10 @@ void add_convert_options(CommandParser& p) {
            "Also write the mono or color screen as NAME.bin, which BK emulators load into "
            "screen memory at 040000 (header 00 40 00 40, then the 16384 bytes)."});
     p.add({"bin-only", "Write the .bin screen instead of the .pic."});
+    p.add({"wav",
+           "Also write the mono or color screen as NAME.wav, a tape that the BK-0010's monitor "
+           "loads into screen memory (M, then the tape name that bkpic prints)."});
+    p.add({"wav-only", "Write the .wav tape instead of the .pic."});
     p.add({"dither",
            "none (default: the converter's level rules, pixel by pixel), floyd-steinberg, "
            "atkinson or ordered; --fit then scales by area averaging.",
@@ -150,6 +144,10 @@ void add_render_options(CommandParser& p) {
            "color (default color). 11M files are known by their header.",
            "MODE"});
     p.add({"mono", "Draw 11M files monochrome (8 pixels a byte)."});
+    p.add({"file",
+           "Which file of a .wav tape to draw, by its number in bkpic info (default 1); it "
+           "must be a whole screen, drawn as a .bin screen is.",
+           "N"});
     p.add({"colors",
            "PC colours of BK colours 0 (black), 1 (blue), 2 (green), 3 (red), by "
            "name or #rrggbb, from the viewer's 16.",
@@ -167,6 +165,11 @@ Parsed<RenderSettings> render_settings(const CommandParser& p) {
         s.as = *mode.value;
     }
     s.mono = p.is_set("mono");
+    if (p.is_set("file")) {
+        const auto number = parse_file_number(p.value("file"));
+        if (!number.value) return Result::fail("--file: " + number.error);
+        s.tape_file = *number.value;
+    }
     if (p.is_set("colors")) {
         const auto colours = parse_colours(p.value("colors"), s.maps.colour.size());
         if (!colours.value) return Result::fail("--colors: " + colours.error);
@@ -194,8 +197,9 @@ int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& e
     if (!settings.value) return parser.usage(settings.error, err);
     const auto outputs = parser.output_options();
     if (!outputs.value) return parser.usage(outputs.error, err);
-    const auto files = screen_files(parser.is_set("bin"), parser.is_set("bin-only"),
-                                    settings.value->target, !outputs.value->file.empty());
+    const ScreenOptions asked{parser.is_set("bin"), parser.is_set("bin-only"), parser.is_set("wav"),
+                              parser.is_set("wav-only")};
+    const auto files = screen_files(asked, settings.value->target, !outputs.value->file.empty());
     if (!files.value) return parser.usage(files.error, err);
     const std::string preview = parser.value("preview");
     if (!preview.empty() && parser.files().size() > 1)
@@ -207,30 +211,42 @@ int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& e
     return batch.exit_status();
 }
 
+namespace {
+
+void info_one(const std::string& path, Batch& batch) {
+    const platform::WholeInput read = read_input(path, read_limit_for(path));
+    if (const auto failure = input_failure(read, path))
+        return batch.failed(path, platform::error_message(*failure));
+    const auto bytes = bytes_of(read.bytes);
+    if (is_wav_name(path)) {
+        const TapeListing listing = describe_tape(bytes);
+        for (const std::string& line : listing.lines) batch.said(path + ": " + line);
+        if (!listing.error.empty()) batch.failed(path, listing.error);
+        return;
+    }
+    batch.said(path + ": " +
+               (viewer::is_bin_name(path)
+                    ? describe_bin_file(read.bytes.size(), bytes)
+                    : describe_bk_file(read.bytes.size(), bytes, !read.ended)));
+}
+
+}  // namespace
+
 int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err) {
-    CommandParser parser("info", "FILE", "Tells what BK screen files can be.");
+    CommandParser parser("info", "FILE",
+                         "Tells what BK screen files can be, and lists the files on .wav tapes "
+                         "(name, load address, length, whether the checksum is right).");
     if (const auto status = parser.parse(arguments, out, err)) return *status;
     Batch batch(out, err);
-    for (const QString& file : parser.files()) {
-        const std::string path = platform::name_from_qt(file);
-        const platform::WholeInput read = read_input(path, bk_file_read_limit);
-        if (read.failure) {
-            batch.failed(path, platform::error_message(*read.failure));
-            continue;
-        }
-        const auto bytes = bytes_of(read.bytes);
-        batch.said(path + ": " + (viewer::is_bin_name(path)
-                                      ? describe_bin_file(read.bytes.size(), bytes)
-                                      : describe_bk_file(read.bytes.size(), bytes, !read.ended)));
-    }
+    for (const QString& file : parser.files()) info_one(platform::name_from_qt(file), batch);
     return batch.exit_status();
 }
 
 int run_render(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     CommandParser parser("render", "BKFILE",
-                         "Draws BK screen files as the ORVAK viewer draws them and writes BMP "
-                         "or PNG pictures (by the output's extension; default BMP beside each "
-                         "file).");
+                         "Draws BK screen files, and the screen files on .wav tapes, as the ORVAK "
+                         "viewer draws them and writes BMP or PNG pictures (by the output's "
+                         "extension; default BMP beside each file).");
     add_render_options(parser);
     if (const auto status = parser.parse(arguments, out, err)) return *status;
     const auto settings = render_settings(parser);
@@ -240,9 +256,9 @@ int run_render(const QStringList& arguments, std::ostream& out, std::ostream& er
     Batch batch(out, err);
     for (const QString& input : parser.files()) {
         const std::string path = platform::name_from_qt(input);
-        const platform::WholeInput read = read_input(path, bk_file_read_limit);
-        if (read.failure) {
-            batch.failed(path, platform::error_message(*read.failure));
+        const platform::WholeInput read = read_input(path, read_limit_for(path));
+        if (const auto failure = input_failure(read, path)) {
+            batch.failed(path, platform::error_message(*failure));
             continue;
         }
         const Rendered rendered = render_bytes(bytes_of(read.bytes), path, *settings.value);

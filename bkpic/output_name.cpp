@@ -1,5 +1,7 @@
 #include "bkpic/output_name.h"
 
+#include <cctype>
+
 namespace bkpic {
 
 std::string output_name(std::string_view input, std::string_view folder,
@@ -12,6 +14,15 @@ std::string output_name(std::string_view input, std::string_view folder,
     std::string name(folder.empty() ? input.substr(0, input.size() - file.size()) : folder);
     if (!folder.empty() && !folder.ends_with('/')) name += '/';
     return name + std::string(stem) + std::string(extension);
+}
+
+std::string extension_of(std::string_view path) {
+    const std::string_view base = path.substr(path.rfind('/') + 1);
+    const auto dot = base.rfind('.');
+    if (dot == std::string_view::npos) return {};
+    std::string extension(base.substr(dot + 1));
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
 }
 
 }  // namespace bkpic

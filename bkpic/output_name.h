@@ -16,4 +16,8 @@ namespace bkpic {
 std::string output_name(std::string_view input, std::string_view folder,
                         std::string_view extension);
 
+// The text after the last dot of the path's last part, in lower case; empty
+// when there is none ("-" has none).
+std::string extension_of(std::string_view path);
+
 }  // namespace bkpic

@@ -1,7 +1,8 @@
 #include "bkpic/render_job.h"
 
-#include <cctype>
-
+#include "bkpic/output_name.h"
+#include "bkpic/tape_files.h"
+#include "formats/bin_file.h"
 #include "formats/m11_file.h"
 #include "platform/picture_canvas.h"
 #include "platform/qt_text.h"
@@ -15,16 +16,6 @@ namespace {
 
 namespace m11 = bk::m11;
 using viewer::WindowMode;
-
-// The text after the last dot of the name's last part, in lower case.
-std::string extension_of(const std::string& name) {
-    const std::string base = name.substr(name.rfind('/') + 1);
-    const auto dot = base.rfind('.');
-    if (dot == std::string::npos) return {};
-    std::string extension = base.substr(dot + 1);
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
 
 Rendered render_screen(std::span<const std::uint8_t> file, WindowMode mode,
                        const viewer::ColourMaps& maps) {
@@ -50,6 +41,15 @@ Rendered render_bin(std::span<const std::uint8_t> file, WindowMode mode,
     return render_screen(bin.screen, mode, maps);
 }
 
+Rendered render_tape(std::span<const std::uint8_t> file, WindowMode mode,
+                     const RenderSettings& settings) {
+    const auto taken = tape_file(file, settings.tape_file);
+    if (!taken.value) return {{}, taken.error};
+    const bk::tape::Header& h = taken.value->header;
+    return render_bin(bk::bin::file_bytes({h.address, h.length}, taken.value->data), mode,
+                      settings.maps);
+}
+
 Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer::ColourMaps& maps) {
     const m11::Reading reading = m11::read(file);
     if (reading.status != m11::ReadStatus::ok)
@@ -71,6 +71,8 @@ Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer:
 
 Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
                       const RenderSettings& settings) {
+    if (is_wav_name(name))
+        return render_tape(file, settings.as.value_or(WindowMode::color256x256), settings);
     if (viewer::is_bin_name(name))
         return render_bin(file, settings.as.value_or(WindowMode::color256x256), settings.maps);
     if (settings.as) return render_screen(file, *settings.as, settings.maps);

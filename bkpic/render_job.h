@@ -16,6 +16,7 @@ namespace bkpic {
 struct RenderSettings {
     std::optional<viewer::WindowMode> as;  // --as; otherwise by header and extension
     bool mono = false;                     // 11M files: the monochrome reading
+    int tape_file = 1;                     // .wav tapes: which file, from 1
     viewer::ColourMaps maps;
 };
 
@@ -25,7 +26,8 @@ struct Rendered {
 };
 
 // Draws the bytes of a file named `name` (only its extension counts; "-"
-// has none). With --as, as a screen in that mode. Otherwise by extension
+// has none). A .wav tape: its file `tape_file`, as a .bin of its address,
+// length and data. With --as, as a screen in that mode. Otherwise by extension
 // first, letter case aside as in the viewer's open dialogs: ".pic" as a
 // colour screen, ".bbd" as a sprite, ".11M" as an 11M file; a file of any
 // other name as an 11M file when it starts with the 11M signature, else as

@@ -16,22 +16,41 @@ int get_uint16(const std::uint8_t* in) {
     return in[0] | (in[1] << 8);
 }
 
-// "040000 (0x4000)": the BK's octal, then hex.
+std::string bytes_text(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
+}
+
+std::string declared(const Header& header) {
+    return std::to_string(header.length) + " bytes its header declares";
+}
+
+// The header and the count of bytes after it; ok unless a check fails.
+Reading read_sizes(std::span<const std::uint8_t> file) {
+    Reading reading;
+    if (file.size() < std::size_t(header_size)) return reading;
+    reading.header = {get_uint16(&file[0]), get_uint16(&file[2])};
+    reading.data_size = file.size() - header_size;
+    reading.status = ReadStatus::ok;
+    return reading;
+}
+
+void check_data_size(Reading& reading, std::span<const std::uint8_t> file) {
+    const auto declared_size = std::size_t(reading.header.length);
+    if (reading.data_size < declared_size)
+        reading.status = ReadStatus::missing_bytes;
+    else if (reading.data_size > declared_size)
+        reading.status = ReadStatus::trailing_bytes;
+    else
+        reading.data = file.subspan(header_size);
+}
+
+}  // namespace
+
 std::string address_text(int address) {
     char text[24];
     std::snprintf(text, sizeof text, "%06o (0x%04X)", unsigned(address), unsigned(address));
     return text;
 }
-
-std::string bytes_text(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
-}
-
-std::string declared() {
-    return std::to_string(screen_length) + " bytes its header declares";
-}
-
-}  // namespace
 
 std::array<std::uint8_t, header_size> header_bytes(Header header) {
     std::array<std::uint8_t, header_size> bytes{};
@@ -48,22 +67,20 @@ std::vector<std::uint8_t> file_bytes(Header header, std::span<const std::uint8_t
 }
 
 Reading read(std::span<const std::uint8_t> file) {
-    Reading reading;
-    if (file.size() < std::size_t(header_size)) return reading;
-    reading.header = {get_uint16(&file[0]), get_uint16(&file[2])};
-    reading.data_size = file.size() - header_size;
-    if (reading.header.address != screen_address) {
+    Reading reading = read_sizes(file);
+    if (reading.status != ReadStatus::ok) return reading;
+    if (reading.header.address != screen_address)
         reading.status = ReadStatus::wrong_address;
-    } else if (reading.header.length != screen_length) {
+    else if (reading.header.length != screen_length)
         reading.status = ReadStatus::wrong_length;
-    } else if (reading.data_size < std::size_t(screen_length)) {
-        reading.status = ReadStatus::missing_bytes;
-    } else if (reading.data_size > std::size_t(screen_length)) {
-        reading.status = ReadStatus::trailing_bytes;
-    } else {
-        reading.status = ReadStatus::ok;
-        reading.data = file.subspan(header_size);
-    }
+    else
+        check_data_size(reading, file);
+    return reading;
+}
+
+Reading read_any(std::span<const std::uint8_t> file) {
+    Reading reading = read_sizes(file);
+    if (reading.status == ReadStatus::ok) check_data_size(reading, file);
     return reading;
 }
 
@@ -82,9 +99,10 @@ std::string describe(const Reading& reading) {
             return "length " + std::to_string(h.length) + " bytes, not a whole screen's " +
                    std::to_string(screen_length);
         case ReadStatus::missing_bytes:
-            return "only " + std::to_string(reading.data_size) + " of the " + declared();
+            return "only " + std::to_string(reading.data_size) + " of the " + declared(h);
         case ReadStatus::trailing_bytes:
-            return bytes_text(reading.data_size - screen_length) + " more than the " + declared();
+            return bytes_text(reading.data_size - std::size_t(h.length)) + " more than the " +
+                   declared(h);
     }
     return "";
 }

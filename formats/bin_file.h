@@ -12,8 +12,9 @@
 // 00 40 00 40 and the whole file is 16388 bytes. Nothing in it tells a
 // monochrome screen from a four-colour one; the reader decides by its mode.
 //
-// The reader accepts screen files only: the screen's address and length,
-// and exactly that many bytes after the header.
+// read() accepts screen files only: the screen's address and length, and
+// exactly that many bytes after the header. read_any() accepts any address
+// and length with exactly that many bytes after the header.
 // NOTE: bytes past the declared length are refused, not ignored. The monitor
 // would not load them, and a file that says 16384 bytes but holds more is
 // not one this program wrote; showing its first part would hide that.
@@ -65,6 +66,12 @@ struct Reading {
 // Checks a whole file image in order: header present, address, length,
 // then the number of bytes after the header. `data` points into `file`.
 Reading read(std::span<const std::uint8_t> file);
+
+// The same without the address and length checks.
+Reading read_any(std::span<const std::uint8_t> file);
+
+// "040000 (0x4000)": an address in the BK's octal, then in hex.
+std::string address_text(int address);
 
 // A short English phrase for a reading, with the numbers it found:
 // addresses in octal as the BK writes them, and in hex.

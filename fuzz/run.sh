@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(m11_reader settings completeness bk_drawing)
+targets=(m11_reader settings completeness bk_drawing tape_reader)
 
 cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/fuzz -j"$(nproc)" --target "${targets[@]}"

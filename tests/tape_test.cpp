@@ -1,0 +1,381 @@
+// BK tapes: what the writer puts on tape comes back byte for byte through
+// everything a real recording does to it, and a tape that does not read
+// says what failed.
+#include "formats/tape.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <random>
+
+#include "tests/support/param_names.h"
+
+namespace {
+
+namespace tape = bk::tape;
+namespace wav = bk::wav;
+using Bytes = std::vector<std::uint8_t>;
+using Signal = std::vector<float>;
+
+constexpr double pi = 3.14159265358979323846;
+
+// Every byte value twice, then eight 0xFF: bits in every position, and a sum
+// that carries out of 16 bits.
+Bytes every_byte_value() {
+    Bytes data(520, 0xFF);
+    for (std::size_t i = 0; i < 512; ++i) data[i] = std::uint8_t(i < 256 ? i : 511 - i);
+    return data;
+}
+
+tape::Header round_trip_header() {
+    return {01000, 520, tape::name_from("ROUND TRIP")};
+}
+
+Signal written(const tape::Header& header, const Bytes& data, int checksum) {
+    Signal signal;
+    for (const std::int16_t s : tape::write_samples(header, data, checksum))
+        signal.push_back(float(s) / 32768.0f);
+    return signal;
+}
+
+// Band-limited resampling (a windowed sinc, tabulated at 1/64 of an input
+// sample): `ratio` input samples to one output sample, as a sound card
+// records or a tape plays off speed.
+Signal resample(const Signal& in, double ratio) {
+    const double cutoff = 0.45 / std::max(1.0, ratio);  // cycles per input sample
+    const int reach = int(std::ceil(4 / cutoff));
+    constexpr int steps = 64;
+    std::vector<float> kernel(std::size_t(reach * steps + 1));
+    for (std::size_t i = 0; i < kernel.size(); ++i) {
+        const double x = double(i) / steps;
+        const double window = 0.5 + 0.5 * std::cos(pi * x / reach);
+        kernel[i] =
+            float(window * (x == 0 ? 2 * cutoff : std::sin(2 * pi * cutoff * x) / (pi * x)));
+    }
+    Signal out(std::size_t(double(in.size()) / ratio));
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        const double t = double(k) * ratio;
+        const long first = std::max(0L, long(t) - reach + 1);
+        const long last = std::min(long(in.size()) - 1, long(t) + reach);
+        float sum = 0;
+        for (long j = first; j <= last; ++j)
+            sum += in[std::size_t(j)] *
+                   kernel[std::size_t(std::lround(std::abs(double(j) - t) * steps))];
+        out[k] = sum;
+    }
+    return out;
+}
+
+// Two RC stages at `hertz`: the rounded edges of a tape recorder.
+void low_pass(Signal& s, double hertz, double rate) {
+    const float a = float(1 - std::exp(-2 * pi * hertz / rate));
+    for (int stage = 0; stage < 2; ++stage) {
+        float y = 0;
+        for (float& x : s) x = y += (x - y) * a;
+    }
+}
+
+void add_noise(Signal& s, double snr_db) {
+    double power = 0;
+    for (const float x : s) power += double(x) * x;
+    std::mt19937 random(19);
+    std::normal_distribution<float> noise(
+        0, float(std::sqrt(power / s.size() / std::pow(10, snr_db / 10))));
+    for (float& x : s) x += noise(random);
+}
+
+// Half a second of silence with three clicks in it.
+void lead_in_clicks(Signal& s, int rate) {
+    Signal lead(std::size_t(rate / 2), 0.0f);
+    lead[lead.size() / 5] = 0.95f;
+    lead[lead.size() / 2] = -0.95f;
+    lead[lead.size() * 4 / 5] = 0.95f;
+    s.insert(s.begin(), lead.begin(), lead.end());
+}
+
+void put(Bytes& out, std::uint32_t value, int bytes) {
+    for (int k = 0; k < bytes; ++k) out.push_back(std::uint8_t(value >> (8 * k)));
+}
+
+// A WAV file of 8 or 16-bit samples; stereo puts the signal on the right
+// and silence on the left.
+Bytes wav_file(const Signal& s, int rate, int bits, int channels) {
+    Bytes out;
+    const int frame = channels * bits / 8;
+    out.insert(out.end(), {'R', 'I', 'F', 'F'});
+    put(out, std::uint32_t(36 + s.size() * frame), 4);
+    out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    put(out, 16, 4);
+    put(out, 1, 2);
+    put(out, channels, 2);
+    put(out, rate, 4);
+    put(out, rate * frame, 4);
+    put(out, frame, 2);
+    put(out, bits, 2);
+    out.insert(out.end(), {'d', 'a', 't', 'a'});
+    put(out, std::uint32_t(s.size() * frame), 4);
+    for (const float x : s) {
+        for (int c = 0; c < channels; ++c) {
+            const float v = std::clamp(channels == 2 && c == 0 ? 0.0f : x, -1.0f, 127.0f / 128);
+            if (bits == 8)
+                out.push_back(std::uint8_t(std::lround(v * 128 + 128)));
+            else
+                put(out, std::uint16_t(std::int16_t(std::lround(v * 32768))), 2);
+        }
+    }
+    return out;
+}
+
+struct Distortion {
+    const char* name;
+    int rate = 44100;
+    int bits = 16;
+    int channels = 1;
+    double speed = 1;     // how fast the tape plays
+    double low_pass = 0;  // hertz, 0 for none
+    bool noise = false;   // 20 dB signal to noise
+    float dc = 0;
+    bool inverted = false;
+    bool clicks = false;  // silence and clicks before the pilot
+};
+
+void PrintTo(const Distortion& d, std::ostream* os) {
+    *os << d.name;
+}
+
+Bytes distorted(const Signal& written_at_44100, const Distortion& d) {
+    Signal s = written_at_44100;
+    if (d.low_pass > 0) low_pass(s, d.low_pass, tape::write_rate);
+    const double ratio = tape::write_rate * d.speed / d.rate;
+    if (ratio != 1) s = resample(s, ratio);
+    if (d.clicks) lead_in_clicks(s, d.rate);
+    if (d.noise) add_noise(s, 20);
+    for (float& x : s) x = (d.inverted ? -x : x) + d.dc;
+    return wav_file(s, d.rate, d.bits, d.channels);
+}
+
+tape::Reading read_tape(const Bytes& file) {
+    const wav::Reading sound = wav::read(file);
+    EXPECT_EQ(sound.status, wav::ReadStatus::ok) << wav::describe(sound);
+    return tape::read(sound);
+}
+
+class TapeRoundTrip : public testing::TestWithParam<Distortion> {};
+
+TEST_P(TapeRoundTrip, GivesBackTheExactBytes) {
+    const Bytes data = every_byte_value();
+    const tape::Header header = round_trip_header();
+    const tape::Reading reading =
+        read_tape(distorted(written(header, data, tape::checksum(data)), GetParam()));
+    ASSERT_EQ(reading.status, tape::ReadStatus::ok) << tape::describe(reading);
+    ASSERT_EQ(reading.files.size(), 1u);
+    EXPECT_EQ(reading.files[0].header, header);
+    EXPECT_EQ(reading.files[0].data, data);
+    EXPECT_TRUE(reading.files[0].checksum_right());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryDistortion, TapeRoundTrip,
+    testing::Values(
+        Distortion{"clean"}, Distortion{.name = "eight_bit", .bits = 8},
+        Distortion{.name = "stereo", .channels = 2},
+        Distortion{.name = "at_11025_hz", .rate = 11025},
+        Distortion{.name = "at_22050_hz", .rate = 22050},
+        Distortion{.name = "at_48000_hz", .rate = 48000},
+        Distortion{.name = "at_96000_hz", .rate = 96000},
+        Distortion{.name = "fifteen_percent_fast", .speed = 1.15},
+        Distortion{.name = "fifteen_percent_slow", .speed = 0.85},
+        Distortion{.name = "noise_at_20_db", .noise = true},
+        Distortion{.name = "rounded_edges", .low_pass = 4000},
+        Distortion{.name = "dc_offset", .dc = 0.2f},
+        Distortion{.name = "inverted", .inverted = true},
+        Distortion{.name = "silence_and_clicks_first", .clicks = true},
+        Distortion{"everything_at_11025_hz_fast", 11025, 8, 2, 1.15, 4000, true, -0.2f, true, true},
+        Distortion{"everything_at_96000_hz_slow", 96000, 8, 2, 0.85, 4000, true, 0.2f, true, true}),
+    testing_support::printed_name);
+
+// Where the samples of data byte `k` start on the writer's tape.
+std::size_t data_byte_start(const tape::Header& header, const Bytes& data, std::size_t k) {
+    auto byte_samples = [](std::uint8_t b) {
+        std::size_t n = 0;
+        for (int bit = 0; bit < 8; ++bit) n += ((b >> bit) & 1 ? 30 : 15) + 15;
+        return n;
+    };
+    const std::size_t marker_tail = 60 + 30 + 15;
+    std::size_t at = tape::leader_pilot * 15 + marker_tail + tape::block_pilot * 15 + marker_tail;
+    const Bytes head{std::uint8_t(header.address & 0xFF), std::uint8_t(header.address >> 8),
+                     std::uint8_t(header.length & 0xFF), std::uint8_t(header.length >> 8)};
+    for (const std::uint8_t b : head) at += byte_samples(b);
+    for (const std::uint8_t b : header.name) at += byte_samples(b);
+    at += tape::block_pilot * 15 + marker_tail;
+    for (std::size_t i = 0; i < k; ++i) at += byte_samples(data[i]);
+    return at;
+}
+
+struct Refusal {
+    const char* name;
+    std::function<Bytes()> file;
+    const char* text;
+};
+
+void PrintTo(const Refusal& r, std::ostream* os) {
+    *os << r.name;
+}
+
+Bytes tape_cut_at(std::size_t samples, int extra = 40) {
+    const Bytes data = every_byte_value();
+    Signal s = written(round_trip_header(), data, tape::checksum(data));
+    s.resize(samples + std::size_t(extra));
+    return wav_file(s, tape::write_rate, 16, 1);
+}
+
+std::size_t data_byte(std::size_t k) {
+    return data_byte_start(round_trip_header(), every_byte_value(), k);
+}
+
+// What a tape that does not read says: the WAV reading's words when the
+// file is not a sound it takes, else the tape reading's.
+std::string refusal_text(const Bytes& file) {
+    const wav::Reading sound = wav::read(file);
+    if (sound.status != wav::ReadStatus::ok) return wav::describe(sound);
+    const tape::Reading reading = tape::read(sound);
+    if (reading.status != tape::ReadStatus::ok) return tape::describe(reading);
+    return tape::describe(reading.files.at(0));
+}
+
+class TapeRefusal : public testing::TestWithParam<Refusal> {};
+
+TEST_P(TapeRefusal, SaysWhatFailed) {
+    EXPECT_EQ(refusal_text(GetParam().file()), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachFailure, TapeRefusal,
+    testing::Values(
+        Refusal{"wrong_checksum",
+                [] {
+                    const Bytes data = every_byte_value();
+                    return wav_file(written(round_trip_header(), data, 0x1234), 44100, 16, 1);
+                },
+                "\"ROUND TRIP\", load address 001000 (0x0200), 520 bytes, checksum wrong (the "
+                "tape says 0x1234, the data add up to 0x06F9)"},
+        Refusal{"cut_in_the_leader", [] { return tape_cut_at(3000 * 15); },
+                "the tape ends in a pilot tone, before any file header"},
+        Refusal{"cut_in_the_header", [] { return tape_cut_at(data_byte(0) - 5000); },
+                "the tape ends in a file header, after 2 bytes of 20"},
+        Refusal{"cut_in_the_data", [] { return tape_cut_at(data_byte(100)); },
+                "the tape ends in the data of \"ROUND TRIP\", after 100 bytes of 520"},
+        Refusal{"cut_in_the_checksum", [] { return tape_cut_at(data_byte(520)); },
+                "the tape ends in the checksum of \"ROUND TRIP\", after all 520 bytes of data"},
+        Refusal{"broken_off_after_the_header",
+                [] {
+                    const Bytes data = every_byte_value();
+                    Signal s = written(round_trip_header(), data, tape::checksum(data));
+                    const auto at = s.begin() + long(data_byte(0)) - 200;
+                    s.insert(at, 2000, 0.5f);
+                    return wav_file(s, 44100, 16, 1);
+                },
+                "the signal breaks off after the header of \"ROUND TRIP\": its data never came"},
+        Refusal{"noise",
+                [] {
+                    Signal s(44100 * 3);
+                    std::mt19937 random(7);
+                    std::normal_distribution<float> noise(0, 0.3f);
+                    for (float& x : s) x = noise(random);
+                    return wav_file(s, 44100, 16, 1);
+                },
+                "not a BK tape: no steady pilot tone of 2048 cycles"},
+        Refusal{"not_a_wav", [] { return Bytes(100, 'x'); }, "not a WAV file: no RIFF WAVE header"},
+        Refusal{"four_channels",
+                [] {
+                    Bytes file = wav_file(Signal(10), 44100, 16, 1);
+                    file[22] = 4;
+                    file[32] = 8;
+                    return file;
+                },
+                "WAV file with 4 channels; only mono and stereo are read"},
+        Refusal{"compressed",
+                [] {
+                    Bytes file = wav_file(Signal(10), 44100, 16, 1);
+                    file[20] = 2;
+                    return file;
+                },
+                "WAV file in a compressed format (2), not PCM"}),
+    testing_support::printed_name);
+
+// The half-cycles of one file, in microseconds: pilot and "0" cycles of 180
+// and 160, "1" cycles `one_ratio` times as long, markers four times; every
+// 1000th high half of the leader is `dip_us` shorter than the others.
+tape::Halves file_halves(const Bytes& data, double one_ratio, float dip_us) {
+    tape::Halves h;
+    auto cycle = [&](double ratio) {
+        h.lengths_us.push_back(float(180 * ratio));
+        h.lengths_us.push_back(float(160 * ratio));
+    };
+    auto marker = [&](int pilot) {
+        for (int k = 0; k < pilot; ++k) cycle(1);
+        cycle(4);
+        cycle(one_ratio);
+        cycle(1);
+    };
+    auto bytes = [&](const Bytes& values) {
+        for (const std::uint8_t b : values) {
+            for (int bit = 0; bit < 8; ++bit) {
+                cycle((b >> bit) & 1 ? one_ratio : 1);
+                cycle(1);
+            }
+        }
+    };
+    marker(tape::leader_pilot);
+    for (std::size_t k = 1000; k < tape::leader_pilot; k += 1000) h.lengths_us[2 * k] -= dip_us;
+    marker(tape::block_pilot);
+    const tape::Name name = tape::name_from("RULES");
+    Bytes head{0x00, 0x02, std::uint8_t(data.size()), 0x00};
+    head.insert(head.end(), name.begin(), name.end());
+    bytes(head);
+    marker(tape::block_pilot);
+    bytes(data);
+    const int sum = tape::checksum(data);
+    bytes({std::uint8_t(sum & 0xFF), std::uint8_t(sum >> 8)});
+    marker(tape::trailer_pilot);
+    return h;
+}
+
+struct Rule {
+    const char* name;
+    double one_ratio;
+    float dip_us;
+    const char* outcome;
+};
+
+void PrintTo(const Rule& r, std::ostream* os) {
+    *os << r.name;
+}
+
+class TapeRule : public testing::TestWithParam<Rule> {};
+
+// The monitor's own rules decide: a 1 is a cycle longer than 1.5 pilot
+// cycles, and a pilot half may be shorter than the one before by about two
+// of the ROM's counting steps at most, else the count of 2048 starts anew.
+TEST_P(TapeRule, DecidesAsTheMonitorDoes) {
+    const Bytes data{0xFF, 0x81, 0x7E};
+    const tape::Reading reading =
+        tape::read(file_halves(data, GetParam().one_ratio, GetParam().dip_us));
+    std::string outcome = tape::describe(reading);
+    if (!reading.files.empty())
+        outcome += reading.files[0].data == data ? ", same bytes" : ", other bytes";
+    EXPECT_EQ(outcome, GetParam().outcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtTheEdges, TapeRule,
+    testing::Values(Rule{"ones_just_over_the_threshold", 1.55, 0, "BK tape, 1 file, same bytes"},
+                    Rule{"ones_just_under_the_threshold", 1.45, 0, "BK tape, 1 file, other bytes"},
+                    Rule{"a_pilot_step_down_within_the_tolerance", 2, 35,
+                         "BK tape, 1 file, same bytes"},
+                    Rule{"a_pilot_step_down_past_the_tolerance", 2, 45,
+                         "not a BK tape: no steady pilot tone of 2048 cycles"}),
+    testing_support::printed_name);
+
+}  // namespace
