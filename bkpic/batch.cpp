@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <ostream>
 
 #include "bkpic/output_name.h"
@@ -17,11 +18,15 @@ std::string output_path(const std::string& input, const std::string& extension,
 
 std::optional<std::string> write_output(const std::string& path,
                                         std::span<const std::uint8_t> bytes, bool force) {
+    const std::string exists = path + " exists; use --force to replace it";
     struct stat info {};
-    if (!force && lstat(path.c_str(), &info) == 0)
-        return path + " exists; use --force to replace it";
-    if (const auto failure = platform::write_file_atomically(path, bytes))
-        return "cannot write " + path + ": " + platform::error_message(*failure);
+    if (!force && lstat(path.c_str(), &info) == 0) return exists;
+    // A file made there since is not replaced either.
+    const auto if_exists = force ? platform::IfExists::replace : platform::IfExists::refuse;
+    if (const auto failure = platform::write_file_atomically(path, bytes, if_exists))
+        return !force && failure->number == EEXIST
+                   ? exists
+                   : "cannot write " + path + ": " + platform::error_message(*failure);
     return std::nullopt;
 }
 
