@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <ostream>
 
 #include "bkpic/bin_output.h"
@@ -16,8 +17,8 @@
 #include "platform/picture_canvas.h"
 #include "platform/picture_file.h"
 #include "platform/qt_text.h"
-#include "viewer/bin_screen.h"
 #include "platform/whole_input.h"
+#include "viewer/bin_screen.h"
 #include "viewer/bmp_file.h"
 
 namespace bkpic {
@@ -33,16 +34,32 @@ platform::WholeInput read_input(const std::string& name, std::size_t limit) {
     return platform::read_whole_input(name, limit);
 }
 
+// The picture format an output's extension names, in lower case: one that
+// Qt writes, or nothing.
+QByteArray picture_format(const std::string& path) {
+    const QByteArray suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower().toLatin1();
+    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
+}
+
+// Why a picture cannot be written under that name: its extension names no
+// format that is written.
+std::optional<std::string> picture_name_refusal(const std::string& path) {
+    if (!picture_format(path).isEmpty()) return std::nullopt;
+    return path + ": the extension names no picture format that bkpic writes (" +
+           QImageWriter::supportedImageFormats().join(", ").toStdString() + ")";
+}
+
 // BMP files through the viewer's own writer, so that they are the files its
-// Save writes; PNG through Qt.
+// Save writes; the other formats through Qt.
 std::optional<std::string> write_picture(const QImage& image, const std::string& path, bool force) {
-    const QString suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower();
-    if (suffix == "bmp")
+    const QByteArray format = picture_format(path);
+    if (format == "bmp")
         return write_output(path, viewer::encode_bmp(platform::PictureCanvas(image)), force);
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return "cannot encode the picture for " + path;
+    if (format.isEmpty() || !image.save(&buffer, format.constData()))
+        return "cannot encode the picture for " + path;
     return write_output(
         path,
         {reinterpret_cast<const std::uint8_t*>(encoded.constData()), std::size_t(encoded.size())},
@@ -120,7 +137,9 @@ void add_convert_options(CommandParser& p) {
            "none (default: the converter's level rules, pixel by pixel), floyd-steinberg, "
            "atkinson or ordered; --fit then scales by area averaging.",
            "METHOD"});
-    p.add({"preview", "Also write the converted area as a PNG picture (one input only).",
+    p.add({"preview",
+           "Also write the converted area as a picture, in the format its extension names "
+           "(one input only).",
            "FILE.png"});
     p.add_output_options();
 }
@@ -147,7 +166,8 @@ void add_render_options(CommandParser& p) {
     p.add({"as",
            "Read .pic and .bbd files as mono (512x256), color (256x256) or sprite "
            "(64x64); default: sprite for .bbd, color otherwise. .bin screens take mono or "
-           "color (default color). 11M files are known by their header.",
+           "color (default color). 11M files, named .11M or known by their header, are "
+           "drawn as 11M files.",
            "MODE"});
     p.add({"mono", "Draw 11M files monochrome (8 pixels a byte)."});
     p.add({"colors",
@@ -200,6 +220,9 @@ int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& e
     const std::string preview = parser.value("preview");
     if (!preview.empty() && parser.files().size() > 1)
         return parser.usage("--preview names one picture; give one input", err);
+    if (!preview.empty())
+        if (const auto why = picture_name_refusal(preview))
+            return parser.usage("--preview " + *why, err);
     Batch batch(out, err);
     for (const QString& input : parser.files())
         convert_one(platform::name_from_qt(input), *settings.value, *outputs.value, preview,
@@ -218,25 +241,31 @@ int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err)
             batch.failed(path, platform::error_message(*read.failure));
             continue;
         }
+        // A file longer than is read is told by its length on disk; an input
+        // that goes on unmeasured as more than was read.
         const auto bytes = bytes_of(read.bytes);
-        batch.said(path + ": " + (viewer::is_bin_name(path)
-                                      ? describe_bin_file(read.bytes.size(), bytes)
-                                      : describe_bk_file(read.bytes.size(), bytes, !read.ended)));
+        const std::uint64_t size = read.size.value_or(read.bytes.size());
+        batch.said(path + ": " +
+                   (viewer::is_bin_name(path) ? describe_bin_file(size, bytes, !read.size)
+                                              : describe_bk_file(size, bytes, !read.size)));
     }
     return batch.exit_status();
 }
 
 int run_render(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     CommandParser parser("render", "BKFILE",
-                         "Draws BK screen files as the ORVAK viewer draws them and writes BMP "
-                         "or PNG pictures (by the output's extension; default BMP beside each "
-                         "file).");
+                         "Draws BK screen files as the ORVAK viewer draws them and writes "
+                         "pictures in the format the output's extension names: BMP, PNG, JPEG "
+                         "or another that Qt writes (default BMP beside each file).");
     add_render_options(parser);
     if (const auto status = parser.parse(arguments, out, err)) return *status;
     const auto settings = render_settings(parser);
     if (!settings.value) return parser.usage(settings.error, err);
     const auto outputs = parser.output_options();
     if (!outputs.value) return parser.usage(outputs.error, err);
+    if (!outputs.value->file.empty())
+        if (const auto why = picture_name_refusal(outputs.value->file))
+            return parser.usage("-o " + *why, err);
     Batch batch(out, err);
     for (const QString& input : parser.files()) {
         const std::string path = platform::name_from_qt(input);

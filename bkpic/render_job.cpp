@@ -73,12 +73,12 @@ Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& nam
                       const RenderSettings& settings) {
     if (viewer::is_bin_name(name))
         return render_bin(file, settings.as.value_or(WindowMode::color256x256), settings.maps);
-    if (settings.as) return render_screen(file, *settings.as, settings.maps);
     const std::string extension = extension_of(name);
-    if (extension == "bbd") return render_screen(file, WindowMode::color64x64, settings.maps);
-    if (extension == "pic") return render_screen(file, WindowMode::color256x256, settings.maps);
-    if (extension == "11m" || m11::read(file).status != m11::ReadStatus::not_11m)
+    const bool screen_name = extension == "bbd" || extension == "pic";
+    if (extension == "11m" || (!screen_name && m11::read(file).status != m11::ReadStatus::not_11m))
         return render_11m(file, settings.mono, settings.maps);
+    if (settings.as) return render_screen(file, *settings.as, settings.maps);
+    if (extension == "bbd") return render_screen(file, WindowMode::color64x64, settings.maps);
     return render_screen(file, WindowMode::color256x256, settings.maps);
 }
 

@@ -25,11 +25,11 @@ struct Rendered {
 };
 
 // Draws the bytes of a file named `name` (only its extension counts; "-"
-// has none). With --as, as a screen in that mode. Otherwise by extension
-// first, letter case aside as in the viewer's open dialogs: ".pic" as a
-// colour screen, ".bbd" as a sprite, ".11M" as an 11M file; a file of any
-// other name as an 11M file when it starts with the 11M signature, else as
-// a colour screen.
+// has none). An 11M file first, as the viewer opens one only in its 11M
+// window: one named ".11M", letter case aside as in the viewer's open
+// dialogs, or one of a name other than ".pic" or ".bbd" that starts with
+// the 11M signature. Any other file with --as as a screen in that mode,
+// else by extension: ".bbd" as a sprite, anything else as a colour screen.
 Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
                       const RenderSettings& settings);
 

@@ -217,7 +217,10 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{{"convert", "PIC", "--to", "color", "--bin", "-o", "x.pic"}, "use --bin-only"},
         Usage{{"convert", "PIC", "--to", "mono", "--bogus"}, "Unknown option 'bogus'"},
         Usage{{"render", "-", "--outdir", "/tmp"},
-              "- reads standard input; name the output with -o"}),
+              "- reads standard input; name the output with -o"},
+        Usage{{"render", "PIC", "-o", "r.xyz"},
+              "-o r.xyz: the extension names no picture format that bkpic writes (bmp,"},
+        Usage{{"convert", "PIC", "--to", "mono", "--preview", "look"}, "--preview look: the"}),
     testing_support::printed_name);
 
 TEST(BkpicInfo, DescribesEachFileAndFailsForMissingOnes) {

@@ -72,14 +72,21 @@ TEST(BkpicBin, RenderDrawsTheBinAsItsPicAndInfoReadsTheHeader) {
                                ": Not a BK screen file: length 1024 bytes, not a whole "
                                "screen's 16384.\n");
 
-    const Outcome info = bkpic_run({"info", q(folder / "s.bin"), q(folder / "bad.bin")});
+    Bytes long_bin = bin;
+    long_bin.resize(100000);  // more than info reads: told by its length on disk
+    write_text(folder / "long.bin", std::string(long_bin.begin(), long_bin.end()));
+    const Outcome info =
+        bkpic_run({"info", q(folder / "s.bin"), q(folder / "bad.bin"), q(folder / "long.bin")});
     EXPECT_EQ(info.out,
               folder / "s.bin" +
                   ": 16388 bytes: BIN file, BK screen, load address 040000 (0x4000), 16384 "
                   "bytes: 512x256 monochrome or 256x256 four-colour\n" +
                   folder / "bad.bin" +
                   ": 16388 bytes: BIN file, refused: length 1024 bytes, not a whole screen's "
-                  "16384\n");
+                  "16384\n" +
+                  folder / "long.bin" +
+                  ": 100000 bytes: BIN file, refused: 83612 bytes more than the 16384 bytes its "
+                  "header declares\n");
 }
 
 }  // namespace
