@@ -10,8 +10,6 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/whole_input.h"
-
 namespace platform {
 namespace {
 
@@ -139,11 +137,6 @@ std::optional<Failure> write_file_atomically(const std::string& path, std::strin
                                              IfExists if_exists) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
     return write_file_atomically(path, std::span<const std::uint8_t>(data, text.size()), if_exists);
-}
-
-ReadResult read_file(const std::string& path, std::size_t limit) {
-    WholeInput whole = read_whole_input(path, limit);
-    return {std::move(whole.bytes), std::move(whole.failure)};
 }
 
 }  // namespace platform

@@ -29,12 +29,4 @@ std::optional<Failure> write_file_atomically(const std::string& path,
 std::optional<Failure> write_file_atomically(const std::string& path, std::string_view text,
                                              IfExists if_exists = IfExists::replace);
 
-// Reads at most `limit` bytes of whatever the name opens, waiting for a
-// pipe's writer as for any other input (read_whole_input).
-struct ReadResult {
-    std::string bytes;
-    std::optional<Failure> failure;
-};
-ReadResult read_file(const std::string& path, std::size_t limit);
-
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <csignal>
 
+#include "platform/whole_input.h"
 #include "tests/support/temp_folder.h"
 
 // Every call of umask() in this program, the test's own among them.
@@ -140,18 +141,23 @@ TEST(AtomicFile, ReplacesOnlyTheEntryAndOnlyWhatMayBeReplaced) {
               (Names{"folder.pic", "link.pic", longest, "pipe.pic", "real"}));
 }
 
-TEST(ReadFile, HonoursTheLimit) {
+// Up to the limit, ended only when nothing is left, and a regular file's
+// length known either way.
+TEST(WholeInput, HonoursTheLimitAndTellsTheLength) {
     TempFolder temp;
     std::string text(20000, '\0');
     for (std::size_t i = 0; i < text.size(); ++i) text[i] = char(i % 251);
     write_text(temp / "in", text);
     for (const std::size_t limit : {0ul, 10ul, 8192ul, 10000ul, 20000ul, 1ul << 20}) {
-        const auto result = platform::read_file(temp / "in", limit);
+        const auto result = platform::read_whole_input(temp / "in", limit);
         EXPECT_EQ(message_of(result.failure), "no failure");
         EXPECT_EQ(result.bytes, text.substr(0, limit)) << limit;
+        EXPECT_EQ(result.ended, limit >= text.size()) << limit;
+        EXPECT_EQ(result.size, text.size()) << limit;
     }
-    EXPECT_EQ(message_of(platform::read_file(temp / "missing", 100).failure),
+    EXPECT_EQ(message_of(platform::read_whole_input(temp / "missing", 100).failure),
               "Error 2: No such file or directory");
+    EXPECT_EQ(platform::read_whole_input("/dev/zero", 100).size, std::nullopt);
 }
 
 }  // namespace
