@@ -274,7 +274,8 @@ int run_render(const QStringList& arguments, std::ostream& out, std::ostream& er
             batch.failed(path, platform::error_message(*read.failure));
             continue;
         }
-        const Rendered rendered = render_bytes(bytes_of(read.bytes), path, *settings.value);
+        const Rendered rendered = render_bytes(bytes_of(read.bytes), path, *settings.value,
+                                               read.size.value_or(read.bytes.size() + 1));
         if (!rendered.error.empty()) {
             batch.failed(path, rendered.error);
             continue;

@@ -43,9 +43,9 @@ Rendered render_screen(std::span<const std::uint8_t> file, WindowMode mode,
 
 // A .bin screen is drawn as a .pic of its 16384 bytes, or refused as the
 // viewer refuses it.
-Rendered render_bin(std::span<const std::uint8_t> file, WindowMode mode,
+Rendered render_bin(std::span<const std::uint8_t> file, std::uint64_t length, WindowMode mode,
                     const viewer::ColourMaps& maps) {
-    const viewer::BinScreen bin = viewer::accept_bin_screen(file, mode);
+    const viewer::BinScreen bin = viewer::accept_bin_screen(file, mode, length);
     if (!bin.refusal.empty()) return {{}, bin.refusal};
     return render_screen(bin.screen, mode, maps);
 }
@@ -70,9 +70,10 @@ Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer:
 }  // namespace
 
 Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
-                      const RenderSettings& settings) {
+                      const RenderSettings& settings, std::uint64_t length) {
     if (viewer::is_bin_name(name))
-        return render_bin(file, settings.as.value_or(WindowMode::color256x256), settings.maps);
+        return render_bin(file, length, settings.as.value_or(WindowMode::color256x256),
+                          settings.maps);
     const std::string extension = extension_of(name);
     const bool screen_name = extension == "bbd" || extension == "pic";
     if (extension == "11m" || (!screen_name && m11::read(file).status != m11::ReadStatus::not_11m))

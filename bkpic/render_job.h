@@ -30,7 +30,8 @@ struct Rendered {
 // dialogs, or one of a name other than ".pic" or ".bbd" that starts with
 // the 11M signature. Any other file with --as as a screen in that mode,
 // else by extension: ".bbd" as a sprite, anything else as a colour screen.
+// `length` is the file's whole length, when `file` holds only its first bytes.
 Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
-                      const RenderSettings& settings);
+                      const RenderSettings& settings, std::uint64_t length = 0);
 
 }  // namespace bkpic
