@@ -12,6 +12,7 @@
 #include "bkpic/command_parser.h"
 #include "bkpic/convert_job.h"
 #include "bkpic/info.h"
+#include "bkpic/quiet_decoders.h"
 #include "bkpic/render_job.h"
 #include "platform/atomic_file.h"
 #include "platform/picture_canvas.h"
@@ -150,8 +151,10 @@ void convert_one(const std::string& input, const ConvertSettings& settings,
     const platform::WholeInput read = read_input(input, platform::picture_file_limit);
     if (const auto failure = read.whole_or_failure())
         return batch.failed(input, platform::error_message(*failure));
-    const platform::DecodedPicture decoded =
-        platform::decode_picture_bytes(read.bytes, platform::name_to_qt(input));
+    const platform::DecodedPicture decoded = [&] {
+        const SilencedStandardError quiet;  // libpng's own "libpng error: ..."
+        return platform::decode_picture_bytes(read.bytes, platform::name_to_qt(input));
+    }();
     if (decoded.failure) return batch.failed(input, platform::error_message(*decoded.failure));
     const Converted converted = convert_picture(decoded.image, settings);
     if (!converted.error.empty()) return batch.failed(input, converted.error);

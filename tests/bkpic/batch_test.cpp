@@ -2,6 +2,7 @@
 // one per failure, and exit statuses 0, 1 and 2.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "bkpic/command_line.h"
 #include "platform/qt_text.h"
+#include "tests/bkpic/bkpic_process.h"
 #include "tests/bkpic/bkpic_run.h"
 #include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"
@@ -146,6 +148,28 @@ INSTANTIATE_TEST_SUITE_P(Folders, BkpicOutdir,
                          testing::Values("sprites/", "sprites", "./sprites//", "@/sprites",
                                          "@/sprites/"),
                          [](const auto& info) { return "Form" + std::to_string(info.index); });
+
+// One line per failed input, bkpic's own: nothing from the JPEG reader
+// ("Not a JPEG file") or from libpng ("libpng error: Read Error").
+TEST(BkpicErrors, OneLineForEachFailedPictureAndNoDecoderChatter) {
+    Pictures p;
+    write_text(p.folder / "text.jpg", "not a picture\n");
+    const QByteArray png = [] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(q(sample("testcard.bmp"))).save(&buffer, "PNG");
+        return bytes;
+    }();
+    write_text(p.folder / "cut.png", png.left(png.size() / 2).toStdString());
+    const bkpic_testing::ProcessRun run =
+        bkpic_testing::run_bkpic({"convert", q(p.folder / "text.jpg"), q(p.folder / "cut.png"),
+                                  "--to", "sprite", "--outdir", q(p.folder.path())});
+    EXPECT_EQ(run.status, bkpic::some_failed);
+    EXPECT_EQ(run.err,
+              "bkpic: " + p.folder / "text.jpg" + ": Error 4: Unable to read image data\n" +
+                  "bkpic: " + p.folder / "cut.png" + ": Error 4: Unable to read image data\n");
+}
 
 // Every command reports the platform's error for what failed, and a file
 // that never ends is too large for all of them.
