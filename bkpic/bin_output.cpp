@@ -20,7 +20,7 @@ namespace {
 bool write_one(const std::string& input, std::span<const std::uint8_t> bytes,
                const std::string& extension, const OutputOptions& outputs, Batch& batch) {
     const std::string output = output_path(input, extension, outputs);
-    if (const auto why = write_output(output, bytes, outputs.force)) {
+    if (const auto why = write_output(output, bytes, outputs)) {
         batch.failed(input, *why);
         return false;
     }

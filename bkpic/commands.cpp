@@ -52,10 +52,11 @@ std::optional<std::string> picture_name_refusal(const std::string& path) {
 
 // BMP files through the viewer's own writer, so that they are the files its
 // Save writes; the other formats through Qt.
-std::optional<std::string> write_picture(const QImage& image, const std::string& path, bool force) {
+std::optional<std::string> write_picture(const QImage& image, const std::string& path,
+                                         const OutputOptions& outputs) {
     const QByteArray format = picture_format(path);
     if (format == "bmp")
-        return write_output(path, viewer::encode_bmp(platform::PictureCanvas(image)), force);
+        return write_output(path, viewer::encode_bmp(platform::PictureCanvas(image)), outputs);
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
@@ -64,7 +65,7 @@ std::optional<std::string> write_picture(const QImage& image, const std::string&
     return write_output(
         path,
         {reinterpret_cast<const std::uint8_t*>(encoded.constData()), std::size_t(encoded.size())},
-        force);
+        outputs);
 }
 
 // Reads the convert options into settings; a usage error gives its reason.
@@ -160,7 +161,7 @@ void convert_one(const std::string& input, const ConvertSettings& settings,
     if (!converted.error.empty()) return batch.failed(input, converted.error);
     if (!write_screen_files(input, converted.file, settings.target, files, outputs, batch)) return;
     if (preview.empty()) return;
-    if (const auto why = write_picture(converted.preview, preview, outputs.force))
+    if (const auto why = write_picture(converted.preview, preview, outputs))
         return batch.failed(input, *why);
     batch.wrote(input, preview);
 }
@@ -284,7 +285,7 @@ int run_render(const QStringList& arguments, std::ostream& out, std::ostream& er
             continue;
         }
         const std::string output = output_path(path, ".bmp", *outputs.value);
-        if (const auto why = write_picture(rendered.picture, output, outputs.value->force))
+        if (const auto why = write_picture(rendered.picture, output, *outputs.value))
             batch.failed(path, *why);
         else
             batch.wrote(path, output);

@@ -52,6 +52,26 @@ TEST(BkpicBatch, BrokenPictureFailsAloneAndTheOthersAreWritten) {
     EXPECT_EQ(read_bytes(out / "gradient.bbd").size(), 1024u);
 }
 
+// A missing --outdir is made with the folders above it; one that cannot be
+// made fails each input.
+TEST(BkpicBatch, MissingOutputFolderIsMade) {
+    Pictures p;
+    const QStringList inputs{q(p.folder / "quadrants.gif"), q(p.folder / "testcard.bmp")};
+    const Outcome made = bkpic_run(QStringList{"convert"} + inputs +
+                                   QStringList{"--to", "sprite", "--outdir", q(p.folder / "a/b/")});
+    EXPECT_EQ(made.status, bkpic::all_done) << made.err;
+    EXPECT_EQ(folder_names(p.folder / "a/b"),
+              (std::vector<std::string>{"quadrants.bbd", "testcard.bbd"}));
+    const std::string under_a_file = p.folder / "gradient.jpg/b";
+    const Outcome refused = bkpic_run(QStringList{"convert"} + inputs +
+                                      QStringList{"--to", "sprite", "--outdir", q(under_a_file)});
+    EXPECT_EQ(refused.status, bkpic::some_failed);
+    const std::string why =
+        ": cannot make the folder " + under_a_file + ": Error 20: Not a directory\n";
+    EXPECT_EQ(refused.err, "bkpic: " + p.folder / "quadrants.gif" + why +
+                               "bkpic: " + p.folder / "testcard.bmp" + why);
+}
+
 // Any picture Qt reads converts; the output takes the place of the whole
 // extension, whatever its length or case.
 TEST(BkpicBatch, PngAndJpegPicturesAreNamedWithoutTheirExtension) {
