@@ -24,10 +24,13 @@ inline constexpr const char* standard_input_name = "-";
 std::string output_path(const std::string& input, const std::string& extension,
                         const OutputOptions& options);
 
-// Writes the whole file atomically. Gives the reason when it was not
-// written: an existing file without --force, or the failure of the write.
+// Writes the whole file atomically, first making the output folder, with
+// the folders above it, when it is missing. Gives the reason when it was not
+// written: a folder that could not be made, an existing file without
+// --force, or the failure of the write.
 std::optional<std::string> write_output(const std::string& path,
-                                        std::span<const std::uint8_t> bytes, bool force);
+                                        std::span<const std::uint8_t> bytes,
+                                        const OutputOptions& options);
 
 // Counts and reports the inputs of one run.
 class Batch {

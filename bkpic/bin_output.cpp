@@ -29,7 +29,7 @@ namespace {
 bool write_one(const std::string& input, std::span<const std::uint8_t> bytes,
                const std::string& output, const OutputOptions& outputs, Batch& batch,
                const std::string& note = {}) {
-    if (const auto why = write_output(output, bytes, outputs.force)) {
+    if (const auto why = write_output(output, bytes, outputs)) {
         batch.failed(input, *why);
         return false;
     }

@@ -19,7 +19,7 @@ CommandParser::CommandParser(const QString& command, const QString& files,
 
 void CommandParser::add_output_options() {
     add({{"o", "output"}, "Write to FILE (one input only).", "FILE"});
-    add({"outdir", "Write into FOLDER (default: beside each input).", "FOLDER"});
+    add({"outdir", "Write into FOLDER, made if missing (default: beside each input).", "FOLDER"});
     add({"force", "Replace existing output files."});
 }
 
@@ -46,8 +46,12 @@ Parsed<OutputOptions> CommandParser::output_options() const {
         return Parsed<OutputOptions>::fail("give either -o or --outdir, not both");
     if (options.file.empty() && files().contains(standard_input_name))
         return Parsed<OutputOptions>::fail("- reads standard input; name the output with -o");
-    std::error_code error;  // by the name's bytes; an error means no folder
-    if (!options.folder.empty() && !std::filesystem::is_directory(options.folder, error))
+    // A missing folder is made at the first write; something else of that
+    // name is refused. By the name's bytes.
+    std::error_code error;
+    const auto status = std::filesystem::status(options.folder, error);
+    if (!options.folder.empty() && std::filesystem::exists(status) &&
+        !std::filesystem::is_directory(status))
         return Parsed<OutputOptions>::fail("--outdir " + options.folder + " is not a folder");
     return {options, {}};
 }

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <ostream>
 
 #include "bkpic/bin_output.h"
@@ -10,6 +11,7 @@
 #include "bkpic/command_parser.h"
 #include "bkpic/convert_job.h"
 #include "bkpic/info.h"
+#include "bkpic/quiet_decoders.h"
 #include "bkpic/render_job.h"
 #include "bkpic/tape_files.h"
 #include "platform/atomic_file.h"
@@ -23,20 +25,37 @@
 namespace bkpic {
 namespace {
 
+// The picture format an output's extension names, in lower case: one that
+// Qt writes, or nothing.
+QByteArray picture_format(const std::string& path) {
+    const QByteArray suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower().toLatin1();
+    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
+}
+
+// Why a picture cannot be written under that name: its extension names no
+// format that is written.
+std::optional<std::string> picture_name_refusal(const std::string& path) {
+    if (!picture_format(path).isEmpty()) return std::nullopt;
+    return path + ": the extension names no picture format that bkpic writes (" +
+           QImageWriter::supportedImageFormats().join(", ").toStdString() + ")";
+}
+
 // BMP files through the viewer's own writer, so that they are the files its
-// Save writes; PNG through Qt.
-std::optional<std::string> write_picture(const QImage& image, const std::string& path, bool force) {
-    const QString suffix = QFileInfo(platform::name_to_qt(path)).suffix().toLower();
-    if (suffix == "bmp")
-        return write_output(path, viewer::encode_bmp(platform::PictureCanvas(image)), force);
+// Save writes; the other formats through Qt.
+std::optional<std::string> write_picture(const QImage& image, const std::string& path,
+                                         const OutputOptions& outputs) {
+    const QByteArray format = picture_format(path);
+    if (format == "bmp")
+        return write_output(path, viewer::encode_bmp(platform::PictureCanvas(image)), outputs);
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return "cannot encode the picture for " + path;
+    if (format.isEmpty() || !image.save(&buffer, format.constData()))
+        return "cannot encode the picture for " + path;
     return write_output(
         path,
         {reinterpret_cast<const std::uint8_t*>(encoded.constData()), std::size_t(encoded.size())},
-        force);
+        outputs);
 }
 
 // Reads the convert options into settings; a usage error gives its reason.
@@ -114,7 +133,9 @@ void add_convert_options(CommandParser& p) {
            "none (default: the converter's level rules, pixel by pixel), floyd-steinberg, "
            "atkinson or ordered; --fit then scales by area averaging.",
            "METHOD"});
-    p.add({"preview", "Also write the converted area as a PNG picture (one input only).",
+    p.add({"preview",
+           "Also write the converted area as a picture, in the format its extension names "
+           "(one input only).",
            "FILE.png"});
     p.add_output_options();
 }
@@ -125,14 +146,16 @@ void convert_one(const std::string& input, const ConvertSettings& settings,
     const platform::WholeInput read = read_input(input, platform::picture_file_limit);
     if (const auto failure = read.whole_or_failure())
         return batch.failed(input, platform::error_message(*failure));
-    const platform::DecodedPicture decoded =
-        platform::decode_picture_bytes(read.bytes, platform::name_to_qt(input));
+    const platform::DecodedPicture decoded = [&] {
+        const SilencedStandardError quiet;  // libpng's own "libpng error: ..."
+        return platform::decode_picture_bytes(read.bytes, platform::name_to_qt(input));
+    }();
     if (decoded.failure) return batch.failed(input, platform::error_message(*decoded.failure));
     const Converted converted = convert_picture(decoded.image, settings);
     if (!converted.error.empty()) return batch.failed(input, converted.error);
     if (!write_screen_files(input, converted.file, settings.target, files, outputs, batch)) return;
     if (preview.empty()) return;
-    if (const auto why = write_picture(converted.preview, preview, outputs.force))
+    if (const auto why = write_picture(converted.preview, preview, outputs))
         return batch.failed(input, *why);
     batch.wrote(input, preview);
 }
@@ -141,7 +164,8 @@ void add_render_options(CommandParser& p) {
     p.add({"as",
            "Read .pic and .bbd files as mono (512x256), color (256x256) or sprite "
            "(64x64); default: sprite for .bbd, color otherwise. .bin screens take mono or "
-           "color (default color). 11M files are known by their header.",
+           "color (default color). 11M files, named .11M or known by their header, are "
+           "drawn as 11M files.",
            "MODE"});
     p.add({"mono", "Draw 11M files monochrome (8 pixels a byte)."});
     p.add({"file",
@@ -204,6 +228,9 @@ int run_convert(const QStringList& arguments, std::ostream& out, std::ostream& e
     const std::string preview = parser.value("preview");
     if (!preview.empty() && parser.files().size() > 1)
         return parser.usage("--preview names one picture; give one input", err);
+    if (!preview.empty())
+        if (const auto why = picture_name_refusal(preview))
+            return parser.usage("--preview " + *why, err);
     Batch batch(out, err);
     for (const QString& input : parser.files())
         convert_one(platform::name_from_qt(input), *settings.value, *outputs.value, preview,
@@ -224,10 +251,11 @@ void info_one(const std::string& path, Batch& batch) {
         if (!listing.error.empty()) batch.failed(path, listing.error);
         return;
     }
-    batch.said(path + ": " +
-               (viewer::is_bin_name(path)
-                    ? describe_bin_file(read.bytes.size(), bytes)
-                    : describe_bk_file(read.bytes.size(), bytes, !read.ended)));
+    // A file longer than is read is told by its length on disk; an input
+    // that goes on unmeasured as more than was read.
+    const std::uint64_t size = read.size.value_or(read.bytes.size());
+    batch.said(path + ": " + (viewer::is_bin_name(path) ? describe_bin_file(size, bytes, !read.size)
+                                                        : describe_bk_file(size, bytes, !read.size)));
 }
 
 }  // namespace
@@ -245,14 +273,18 @@ int run_info(const QStringList& arguments, std::ostream& out, std::ostream& err)
 int run_render(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     CommandParser parser("render", "BKFILE",
                          "Draws BK screen files, and the screen files on .wav tapes, as the ORVAK "
-                         "viewer draws them and writes BMP or PNG pictures (by the output's "
-                         "extension; default BMP beside each file).");
+                         "viewer draws them and writes pictures in the format the output's "
+                         "extension names: BMP, PNG, JPEG or another that Qt writes (default BMP "
+                         "beside each file).");
     add_render_options(parser);
     if (const auto status = parser.parse(arguments, out, err)) return *status;
     const auto settings = render_settings(parser);
     if (!settings.value) return parser.usage(settings.error, err);
     const auto outputs = parser.output_options();
     if (!outputs.value) return parser.usage(outputs.error, err);
+    if (!outputs.value->file.empty())
+        if (const auto why = picture_name_refusal(outputs.value->file))
+            return parser.usage("-o " + *why, err);
     Batch batch(out, err);
     for (const QString& input : parser.files()) {
         const std::string path = platform::name_from_qt(input);
@@ -261,13 +293,14 @@ int run_render(const QStringList& arguments, std::ostream& out, std::ostream& er
             batch.failed(path, platform::error_message(*failure));
             continue;
         }
-        const Rendered rendered = render_bytes(bytes_of(read.bytes), path, *settings.value);
+        const Rendered rendered = render_bytes(bytes_of(read.bytes), path, *settings.value,
+                                               read.size.value_or(read.bytes.size() + 1));
         if (!rendered.error.empty()) {
             batch.failed(path, rendered.error);
             continue;
         }
         const std::string output = output_path(path, ".bmp", *outputs.value);
-        if (const auto why = write_picture(rendered.picture, output, outputs.value->force))
+        if (const auto why = write_picture(rendered.picture, output, *outputs.value))
             batch.failed(path, *why);
         else
             batch.wrote(path, output);

@@ -45,12 +45,15 @@ std::string describe_11m(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-std::string describe_bin_file(std::uint64_t size, std::span<const std::uint8_t> bytes) {
+std::string describe_bin_file(std::uint64_t size, std::span<const std::uint8_t> bytes,
+                              bool longer) {
     namespace bin = bk::bin;
-    std::string text = std::to_string(size) + " bytes: BIN file";
+    std::string text = (longer ? "more than " : "") + std::to_string(size) + " bytes: BIN file";
     bin::Reading reading = bin::read(bytes);
     if (reading.status == bin::ReadStatus::no_header)
         return text + ", refused: " + bin::describe(reading);
+    if (longer && reading.status == bin::ReadStatus::trailing_bytes)
+        return text + ", refused: too large for a screen file";
     reading.data_size = size - bin::header_size;  // `bytes` may stop short of a long file
     if (reading.status == bin::ReadStatus::ok)
         return text + ", " + bin::describe(reading) + ": " +

@@ -19,6 +19,7 @@ std::string describe_bk_file(std::uint64_t size, std::span<const std::uint8_t> b
 
 // The same for a .bin file, told by its header: load address and length,
 // and whether the viewer takes it as a screen.
-std::string describe_bin_file(std::uint64_t size, std::span<const std::uint8_t> bytes);
+std::string describe_bin_file(std::uint64_t size, std::span<const std::uint8_t> bytes,
+                              bool longer = false);
 
 }  // namespace bkpic

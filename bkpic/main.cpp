@@ -4,12 +4,14 @@
 #include <iostream>
 
 #include "bkpic/command_line.h"
+#include "bkpic/quiet_decoders.h"
 #include "platform/qt_text.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("bkpic");
     QCoreApplication::setApplicationVersion(KVARO_VERSION);
+    bkpic::drop_image_io_messages();
     // Not QCoreApplication::arguments(): it loses the bytes of a file name
     // that is not UTF-8.
     QStringList arguments;

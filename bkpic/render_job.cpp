@@ -34,9 +34,9 @@ Rendered render_screen(std::span<const std::uint8_t> file, WindowMode mode,
 
 // A .bin screen is drawn as a .pic of its 16384 bytes, or refused as the
 // viewer refuses it.
-Rendered render_bin(std::span<const std::uint8_t> file, WindowMode mode,
+Rendered render_bin(std::span<const std::uint8_t> file, std::uint64_t length, WindowMode mode,
                     const viewer::ColourMaps& maps) {
-    const viewer::BinScreen bin = viewer::accept_bin_screen(file, mode);
+    const viewer::BinScreen bin = viewer::accept_bin_screen(file, mode, length);
     if (!bin.refusal.empty()) return {{}, bin.refusal};
     return render_screen(bin.screen, mode, maps);
 }
@@ -46,7 +46,7 @@ Rendered render_tape(std::span<const std::uint8_t> file, WindowMode mode,
     const auto taken = tape_file(file, settings.tape_file);
     if (!taken.value) return {{}, taken.error};
     const bk::tape::Header& h = taken.value->header;
-    return render_bin(bk::bin::file_bytes({h.address, h.length}, taken.value->data), mode,
+    return render_bin(bk::bin::file_bytes({h.address, h.length}, taken.value->data), 0, mode,
                       settings.maps);
 }
 
@@ -70,17 +70,18 @@ Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer:
 }  // namespace
 
 Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
-                      const RenderSettings& settings) {
+                      const RenderSettings& settings, std::uint64_t length) {
     if (is_wav_name(name))
         return render_tape(file, settings.as.value_or(WindowMode::color256x256), settings);
     if (viewer::is_bin_name(name))
-        return render_bin(file, settings.as.value_or(WindowMode::color256x256), settings.maps);
-    if (settings.as) return render_screen(file, *settings.as, settings.maps);
+        return render_bin(file, length, settings.as.value_or(WindowMode::color256x256),
+                          settings.maps);
     const std::string extension = extension_of(name);
-    if (extension == "bbd") return render_screen(file, WindowMode::color64x64, settings.maps);
-    if (extension == "pic") return render_screen(file, WindowMode::color256x256, settings.maps);
-    if (extension == "11m" || m11::read(file).status != m11::ReadStatus::not_11m)
+    const bool screen_name = extension == "bbd" || extension == "pic";
+    if (extension == "11m" || (!screen_name && m11::read(file).status != m11::ReadStatus::not_11m))
         return render_11m(file, settings.mono, settings.maps);
+    if (settings.as) return render_screen(file, *settings.as, settings.maps);
+    if (extension == "bbd") return render_screen(file, WindowMode::color64x64, settings.maps);
     return render_screen(file, WindowMode::color256x256, settings.maps);
 }
 

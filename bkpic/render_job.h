@@ -27,12 +27,13 @@ struct Rendered {
 
 // Draws the bytes of a file named `name` (only its extension counts; "-"
 // has none). A .wav tape: its file `tape_file`, as a .bin of its address,
-// length and data. With --as, as a screen in that mode. Otherwise by extension
-// first, letter case aside as in the viewer's open dialogs: ".pic" as a
-// colour screen, ".bbd" as a sprite, ".11M" as an 11M file; a file of any
-// other name as an 11M file when it starts with the 11M signature, else as
-// a colour screen.
+// length and data. An 11M file next, as the viewer opens one only in its 11M
+// window: one named ".11M", letter case aside as in the viewer's open
+// dialogs, or one of a name other than ".pic" or ".bbd" that starts with
+// the 11M signature. Any other file with --as as a screen in that mode,
+// else by extension: ".bbd" as a sprite, anything else as a colour screen.
+// `length` is the file's whole length, when `file` holds only its first bytes.
 Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
-                      const RenderSettings& settings);
+                      const RenderSettings& settings, std::uint64_t length = 0);
 
 }  // namespace bkpic

@@ -26,7 +26,7 @@ void tape_one(const std::string& path, const OutputOptions& outputs, Batch& batc
     tape::Header header = source.value->header;
     header.name = tape_name_for(output);
     if (const auto why =
-            write_output(output, tape::wav_bytes(header, source.value->data), outputs.force))
+            write_output(output, tape::wav_bytes(header, source.value->data), outputs))
         return batch.failed(path, *why);
     batch.wrote(path, output, tape_name_note(header));
 }
@@ -40,7 +40,7 @@ void extract_one(const std::string& path, int number, const OutputOptions& outpu
     const tape::Header& h = file.value->header;
     const std::string output = output_path(path, std::string(bk::bin::extension), outputs);
     if (const auto why = write_output(
-            output, bk::bin::file_bytes({h.address, h.length}, file.value->data), outputs.force))
+            output, bk::bin::file_bytes({h.address, h.length}, file.value->data), outputs))
         return batch.failed(path, *why);
     batch.wrote(path, output, tape::describe(*file.value));
 }

@@ -54,8 +54,10 @@ std::string ensure_catalog(const std::string& catalog, platform::Modal& modal,
 int ask_rewrite(const std::string& path, platform::Modal& modal, std::string_view program_name) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) return no_such_file;
-    const auto answer = modal.message_box("File exist. Rewrite?", program_name,
-                                          platform::Buttons::yes_no, platform::Icon::question);
+    // No is the default button: Enter pressed by habit keeps the file.
+    const auto answer =
+        modal.message_box("File exist. Rewrite?", program_name,
+                          platform::Buttons::yes_no_default_no, platform::Icon::question);
     return answer == platform::Answer::yes ? rewrite_allowed : rewrite_refused;
 }
 

@@ -31,7 +31,7 @@ inline constexpr int rewrite_allowed = 1;
 inline constexpr int rewrite_refused = 2;
 
 // 0 when nothing of that name exists; otherwise asks "File exist. Rewrite?"
-// and gives 1 for Yes, 2 for anything else.
+// (No the default button) and gives 1 for Yes, 2 for anything else.
 int ask_rewrite(const std::string& path, platform::Modal& modal, std::string_view program_name);
 
 // ensure_catalog, then the output name: nothing when the catalog could not

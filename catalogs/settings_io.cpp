@@ -5,11 +5,13 @@
 #include "catalogs/first_start.h"
 #include "platform/atomic_file.h"
 #include "platform/program_folders.h"
+#include "platform/whole_input.h"
 
 namespace catalogs {
 namespace {
 
-// No settings file is this long; reading stops here however large it is.
+// No settings file is this long; a longer one is refused as too large
+// without being read further.
 constexpr std::size_t settings_read_limit = 1 << 20;
 
 void show_failure(platform::Modal& modal, const Catalogs& catalogs, const platform::Failure& f,
@@ -21,9 +23,9 @@ void show_failure(platform::Modal& modal, const Catalogs& catalogs, const platfo
 }  // namespace
 
 int load_settings(const std::string& path, Catalogs& catalogs, platform::Modal& modal) {
-    const auto file = platform::read_file(path, settings_read_limit);
-    if (file.failure) {
-        show_failure(modal, catalogs, *file.failure, "Load ini-file");
+    const platform::WholeInput file = platform::read_whole_input(path, settings_read_limit);
+    if (const auto failure = file.whole_or_failure()) {
+        show_failure(modal, catalogs, *failure, "Load ini-file");
         return settings_failed;
     }
     switch (catalogs.parse_settings(file.bytes)) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <mutex>
 
 #include "engine/colour_input.h"
 #include "engine/diffusion.h"
@@ -97,6 +99,16 @@ class MonoTone {
     std::array<float, steps> table_{};
 };
 
+// The tone table of a BW level, built at the level's first use and kept:
+// every level below 1 bends alike, and so does every level from 255 on.
+const MonoTone& mono_tone(int bw_level) {
+    const int level = std::clamp(bw_level, 0, 255);
+    static std::array<std::once_flag, 256> built;
+    static std::array<std::unique_ptr<const MonoTone>, 256> tones;
+    std::call_once(built[level], [level] { tones[level] = std::make_unique<MonoTone>(level); });
+    return *tones[level];
+}
+
 }  // namespace
 
 std::optional<Dither> dither_named(std::string_view name) {
@@ -112,7 +124,7 @@ void dither_mono(std::span<const std::int32_t> pixels, int width, Dither dither,
         for (std::size_t i = 0; i < pixels.size(); ++i) out[i] = mono_bit(pixels[i], threshold);
         return;
     }
-    const MonoTone tone(bw_level);
+    const MonoTone& tone = mono_tone(bw_level);
     if (dither == Dither::ordered) {
         each_pixel(
             width,
@@ -171,7 +183,7 @@ void dither_colour(std::span<const std::int32_t> pixels, int width, Dither dithe
     }
     with_taps(dither, [&](const auto& taps) {
         const AreaDimming dimming = input.area_dimming(pixels, width);
-        const NearestBkColour nearest;
+        const NearestBkColour& nearest = NearestBkColour::shared();
         diffuse<3>(
             width, taps,
             [&](int x, int y, std::size_t at, float* lms) {

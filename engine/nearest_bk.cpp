@@ -45,4 +45,9 @@ NearestBkColour::NearestBkColour() {
     }
 }
 
+const NearestBkColour& NearestBkColour::shared() {
+    static const NearestBkColour nearest;
+    return nearest;
+}
+
 }  // namespace converter

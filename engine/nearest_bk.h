@@ -26,6 +26,10 @@ class NearestBkColour {
 
     NearestBkColour();
 
+    // The one every dithering call uses, built at its first use (its cube
+    // root table alone takes 7,936 roots).
+    static const NearestBkColour& shared();
+
     static void cones_of(const float* rgb, float* lms) {
         for (int k = 0; k < 3; ++k)
             lms[k] = light::lms_of_rgb[k][0] * rgb[0] + light::lms_of_rgb[k][1] * rgb[1] +

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "platform/linear_light.h"
+#include "platform/two_halves.h"
 
 namespace platform {
 namespace {
@@ -89,6 +88,7 @@ QImage scale_by_area(const QImage& picture, QSize size) {
     const auto across = covers(source.width(), size.width());
     const auto down = covers(source.height(), size.height());
     QImage result(size, QImage::Format_RGB32);
+    if (source.isNull() || result.isNull()) return {};  // no memory for them
     uchar* const pixels = result.bits();
     const qsizetype line = result.bytesPerLine();
     const int height = size.height();
@@ -96,15 +96,9 @@ QImage scale_by_area(const QImage& picture, QSize size) {
         scale_rows(source, across, down, 0, height, pixels, line);
         return result;
     }
-    std::thread lower;
-    try {
-        lower = std::thread(
-            [&] { scale_rows(source, across, down, height / 2, height, pixels, line); });
-    } catch (const std::system_error&) {
-        scale_rows(source, across, down, height / 2, height, pixels, line);  // no thread to spare
-    }
-    scale_rows(source, across, down, 0, height / 2, pixels, line);
-    if (lower.joinable()) lower.join();
+    in_two_halves(height, [&](int first, int end) {
+        scale_rows(source, across, down, first, end, pixels, line);
+    });
     return result;
 }
 

@@ -8,7 +8,8 @@
 namespace platform {
 
 // `picture` opaque (RGB32); the result is RGB32 of `size`, empty when
-// either is empty.
+// either is empty or there is no memory for it. Large pictures are scaled
+// on two threads (in_two_halves); an exception on either reaches the caller.
 QImage scale_by_area(const QImage& picture, QSize size);
 
 }  // namespace platform

@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <vector>
-
-#include "platform/whole_input.h"
 
 namespace platform {
 namespace {
@@ -53,28 +53,66 @@ std::string folder_of(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// Refuses what a new file must not replace: a folder, or a special file
-// (pipe, device, socket), which is never opened for writing, since opening
-// a pipe waits for a reader and a device takes the bytes as its own.
-std::optional<Failure> refusal_of(const std::string& path) {
+// What a new file finds at its name: a refusal for what it must not
+// replace, a folder or a special file (pipe, device, socket), which is never
+// opened for writing, since opening a pipe waits for a reader and a device
+// takes the bytes as its own; and the permission bits of a regular file that
+// it replaces, which it keeps.
+struct Existing {
+    std::optional<Failure> refusal;
+    std::optional<mode_t> mode;
+};
+
+Existing existing_at(const std::string& path) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) return std::nullopt;
-    if (S_ISDIR(info.st_mode)) return failure_from_errno(EISDIR);
-    if (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)) return std::nullopt;
-    return failure_from_errno(EEXIST);
+    if (::lstat(path.c_str(), &info) != 0) return {};
+    if (S_ISDIR(info.st_mode)) return {failure_from_errno(EISDIR), {}};
+    if (S_ISREG(info.st_mode)) return {{}, info.st_mode & 0777};
+    if (S_ISLNK(info.st_mode)) return {};
+    return {failure_from_errno(EEXIST), {}};
 }
 
-mode_t new_file_mode() {
+// The file mode creation mask as the process starts, before it has threads:
+// umask() only reads it by setting it, and a thread creating a file in
+// between would get that file without the mask.
+const mode_t umask_at_start = [] {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return mask;
+}();
+
+// The process's mask now, read without changing it (Linux 4.7 on shows it in
+// /proc/self/status); the mask at start where that cannot be read.
+mode_t current_umask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0) return mode_t(std::strtoul(line.c_str() + 6, nullptr, 8));
+    return umask_at_start;
+}
+
+// rename(), except that a file at `to` is never replaced: EEXIST. A file
+// system that cannot rename so gets a hard link, which never replaces either.
+int rename_without_replacing(const char* from, const char* to) {
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    if (::link(from, to) != 0) return errno;
+    ::unlink(from);
+    return 0;
+}
+
+int move_into_place(const std::string& temp, const std::string& path, IfExists if_exists) {
+    if (if_exists == IfExists::refuse) return rename_without_replacing(temp.c_str(), path.c_str());
+    return ::rename(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
 }
 
 }  // namespace
 
 std::optional<Failure> write_file_atomically(const std::string& path,
-                                             std::span<const std::uint8_t> bytes) {
-    if (auto refusal = refusal_of(path)) return refusal;
+                                             std::span<const std::uint8_t> bytes,
+                                             IfExists if_exists) {
+    const Existing existing = existing_at(path);
+    if (existing.refusal) return existing.refusal;
     // A short name, so that it fits beside a target of any legal length.
     std::string temp = folder_of(path) + "/.kvaro-XXXXXX";
     std::vector<char> name(temp.begin(), temp.end());
@@ -84,22 +122,21 @@ std::optional<Failure> write_file_atomically(const std::string& path,
     temp.assign(name.data());
 
     auto failure = write_all(fd.get(), bytes);
-    if (!failure && ::fchmod(fd.get(), new_file_mode()) != 0) failure = failure_from_errno(errno);
+    const mode_t mode = existing.mode.value_or(0666 & ~current_umask());
+    if (!failure && ::fchmod(fd.get(), mode) != 0) failure = failure_from_errno(errno);
     if (!failure && ::fsync(fd.get()) != 0) failure = failure_from_errno(errno);
     if (!failure && fd.close() != 0) failure = failure_from_errno(errno);
-    if (!failure && ::rename(temp.c_str(), path.c_str()) != 0) failure = failure_from_errno(errno);
+    if (!failure)
+        if (const int error = move_into_place(temp, path, if_exists))
+            failure = failure_from_errno(error);
     if (failure) ::unlink(temp.c_str());
     return failure;
 }
 
-std::optional<Failure> write_file_atomically(const std::string& path, std::string_view text) {
+std::optional<Failure> write_file_atomically(const std::string& path, std::string_view text,
+                                             IfExists if_exists) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
-    return write_file_atomically(path, std::span<const std::uint8_t>(data, text.size()));
-}
-
-ReadResult read_file(const std::string& path, std::size_t limit) {
-    WholeInput whole = read_whole_input(path, limit);
-    return {std::move(whole.bytes), std::move(whole.failure)};
+    return write_file_atomically(path, std::span<const std::uint8_t>(data, text.size()), if_exists);
 }
 
 }  // namespace platform

@@ -4,35 +4,40 @@
 
 #include <QImageReader>
 #include <cstdint>
-#include <system_error>
-#include <thread>
+#include <memory>
 
 namespace platform {
 namespace {
 
 constexpr std::size_t large_page = std::size_t(2) << 20;
 
-struct Mapping {
-    void* start;
-    std::size_t length;
-    std::thread mapper;
+// Anonymous memory mapped for one image, given back when it goes.
+class Mapping {
+  public:
+    explicit Mapping(std::size_t length)
+        : length_(length),
+          start_(
+              mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)) {}
+    Mapping(const Mapping&) = delete;
+    Mapping& operator=(const Mapping&) = delete;
+    ~Mapping() {
+        if (mapped()) munmap(start_, length_);
+    }
+    bool mapped() const { return start_ != MAP_FAILED; }
+    // The first large-page boundary inside the mapping.
+    uchar* aligned() const {
+        const auto at =
+            (reinterpret_cast<std::uintptr_t>(start_) + large_page - 1) & ~(large_page - 1);
+        return reinterpret_cast<uchar*>(at);
+    }
+
+  private:
+    std::size_t length_;
+    void* start_;
 };
 
-void unmap(void* info) {
-    auto* mapping = static_cast<Mapping*>(info);
-    if (mapping->mapper.joinable()) mapping->mapper.join();
-    munmap(mapping->start, mapping->length);
-    delete mapping;
-}
-
-// Maps the pixels' memory from the last large page back: a decoder fills it
-// from the first, so that each maps about half, on its own processor.
-void map_from_the_end(uchar* pixels, std::size_t bytes) {
-    for (std::size_t end = bytes; end > 0;) {
-        const std::size_t start = end > large_page ? end - large_page : 0;
-        madvise(pixels + start, end - start, MADV_POPULATE_WRITE);
-        end = start;
-    }
+void release(void* mapping) {
+    delete static_cast<Mapping*>(mapping);
 }
 
 bool has_colour_table(QImage::Format format) {
@@ -57,20 +62,15 @@ QImage blank_large_image(QSize size, QImage::Format format) {
     if (over_allocation_limit(bytes)) return {};  // for the decoder to refuse, as it would
     if (bytes < large_page || has_colour_table(format)) return QImage(size, format);
     // Mapped a page longer, so that the pixels can start on a large page.
-    const std::size_t length = bytes + large_page;
-    void* start = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (start == MAP_FAILED) return QImage(size, format);
-    const auto aligned =
-        (reinterpret_cast<std::uintptr_t>(start) + large_page - 1) & ~(large_page - 1);
-    auto* pixels = reinterpret_cast<uchar*>(aligned);
+    auto mapping = std::make_unique<Mapping>(bytes + large_page);
+    if (!mapping->mapped()) return QImage(size, format);
+    uchar* const pixels = mapping->aligned();
+    // Only advice: where the system keeps no large pages, small ones serve.
     madvise(pixels, bytes, MADV_HUGEPAGE);
-    auto* mapping = new Mapping{start, length, {}};
-    try {
-        mapping->mapper = std::thread(map_from_the_end, pixels, bytes);
-    } catch (const std::system_error&) {
-        // No thread to spare: the decoder maps the memory as it fills it.
-    }
-    return QImage(pixels, size.width(), size.height(), line, format, unmap, mapping);
+    QImage image(pixels, size.width(), size.height(), line, format, release, mapping.get());
+    // A null image never calls `release`; the mapping then goes here.
+    if (!image.isNull()) mapping.release();
+    return image;
 }
 
 }  // namespace platform

@@ -7,7 +7,9 @@
 
 namespace platform {
 
-enum class Buttons { ok, yes_no };
+// Yes/No boxes take Enter as Yes, except yes_no_default_no: a question
+// whose Yes loses data (replacing a file) takes Enter as No.
+enum class Buttons { ok, yes_no, yes_no_default_no };
 enum class Icon { none, exclamation, question, critical };
 enum class Answer { ok, yes, no };
 

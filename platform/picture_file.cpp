@@ -55,6 +55,11 @@ DecodedPicture decode_picture_bytes(std::string_view bytes, const QString& name)
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, format_of(device, name));
     reader.setAutoTransform(true);
+    const Failure cut_short{truncated_picture, "The picture file is cut short"};
+    const bool complete = is_complete(reader.format(), bytes);
+    // A file cut short whose header tells a size is not decoded at all: it
+    // may claim a picture of hundreds of megabytes.
+    if (!complete && reader.size().isValid()) return {{}, cut_short};
     QImage image = blank_large_image(reader.size(), reader.imageFormat());
     if (!reader.read(&image)) image = QImage();
     if (image.isNull()) {
@@ -62,10 +67,7 @@ DecodedPicture decode_picture_bytes(std::string_view bytes, const QString& name)
             Failure{static_cast<int>(reader.error()), reader.errorString().toStdString()};
         return result;
     }
-    if (!is_complete(reader.format(), bytes)) {
-        result.failure = Failure{truncated_picture, "The picture file is cut short"};
-        return result;
-    }
+    if (!complete) return {{}, cut_short};
     result.image = std::move(image);
     return result;
 }

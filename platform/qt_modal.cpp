@@ -27,12 +27,12 @@ QMessageBox::Icon qt_icon(Icon icon) {
 
 Answer QtModal::message_box(std::string_view text, std::string_view title, Buttons buttons,
                             Icon icon) {
-    const auto qt_buttons = buttons == Buttons::yes_no
-                                ? QMessageBox::Yes | QMessageBox::No
-                                : QMessageBox::StandardButtons(QMessageBox::Ok);
+    const auto qt_buttons = buttons == Buttons::ok ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                                                   : QMessageBox::Yes | QMessageBox::No;
     QMessageBox box(qt_icon(icon), to_qt(title), to_qt(text), qt_buttons,
                     QApplication::activeWindow());
     box.setObjectName("MessageBox");
+    if (buttons == Buttons::yes_no_default_no) box.setDefaultButton(QMessageBox::No);
     const int answer = box.exec();
     if (buttons == Buttons::ok) return Answer::ok;
     return answer == QMessageBox::Yes ? Answer::yes : Answer::no;

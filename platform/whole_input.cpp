@@ -42,7 +42,8 @@ std::optional<Failure> WholeInput::whole_or_failure() const {
 WholeInput read_whole_descriptor(int fd, std::size_t limit) {
     WholeInput result;
     struct stat status {};
-    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && std::size_t(status.st_size) < limit)
+    const bool regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    if (regular && std::size_t(status.st_size) < limit)
         reserve_mapped(result.bytes, std::size_t(status.st_size) + 1);
     char buffer[65536];
     while (result.bytes.size() < limit) {
@@ -54,6 +55,7 @@ WholeInput read_whole_descriptor(int fd, std::size_t limit) {
         }
         if (n == 0) {
             result.ended = true;
+            result.size = result.bytes.size();
             return result;
         }
         result.bytes.append(buffer, static_cast<std::size_t>(n));
@@ -62,6 +64,10 @@ WholeInput read_whole_descriptor(int fd, std::size_t limit) {
     const ssize_t n = read_some(fd, &probe, 1);
     if (n < 0) result.failure = failure_from_errno(errno);
     result.ended = n == 0;
+    if (result.ended)
+        result.size = result.bytes.size();
+    else if (regular && std::uint64_t(status.st_size) > result.bytes.size())
+        result.size = std::uint64_t(status.st_size);  // a file in /proc tells no length
     return result;
 }
 

@@ -3,6 +3,7 @@
 // terminal, a device) or standard input, with blocking reads until its end,
 // so that a pipe's writer is waited for and never taken for an empty file.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,9 @@ struct WholeInput {
     std::string bytes;               // what was read, at most the limit
     bool ended = false;              // the input's end was reached: `bytes` is all of it
     std::optional<Failure> failure;  // the failed open or read; `bytes` then means nothing
+    // The input's whole length: that of `bytes` when it ended, else a regular
+    // file's length on disk; nothing for an input that goes on unmeasured.
+    std::optional<std::uint64_t> size;
 
     // The failure, or "File too large" (EFBIG) for an input that did not end
     // within the limit; nothing when `bytes` holds the whole input.

@@ -3,12 +3,23 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 
+#include "platform/whole_input.h"
 #include "tests/support/temp_folder.h"
+
+// Every call of umask() in this program, the test's own among them.
+std::atomic<int> umask_calls{0};
+
+extern "C" mode_t umask(mode_t mask) noexcept {
+    ++umask_calls;
+    return mode_t(::syscall(SYS_umask, mask));
+}
 
 namespace {
 
@@ -28,20 +39,46 @@ TEST(Failure, MessageFormat) {
               "Error 13: Permission denied");
 }
 
+mode_t mode_of(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// A new file gets 0666 less the umask, read without ever setting the umask:
+// set to 0 for a moment, another thread's new files would be world-writable.
+// A replaced file keeps its own permissions.
 TEST(AtomicFile, WritesBytesExactlyWithUsualPermissions) {
     TempFolder temp;
     std::string bytes(300, '\0');
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = char(i * 13);
     write_text(temp / "out.pic", std::string(40000, 'o'));
-    const mode_t old_mask = ::umask(022);
+    ::chmod((temp / "out.pic").c_str(), 0604);
+    const mode_t old_mask = ::umask(027);
+    umask_calls = 0;
     EXPECT_EQ(message_of(platform::write_file_atomically(temp / "out.pic", bytes)), "no failure");
     EXPECT_EQ(message_of(platform::write_file_atomically(temp / "new.pic", "\r\n")), "no failure");
+    EXPECT_EQ(umask_calls, 0);
     ::umask(old_mask);
     EXPECT_EQ(read_text(temp / "out.pic"), bytes);
     EXPECT_EQ(read_text(temp / "new.pic"), "\r\n");
-    struct stat info {};
-    ASSERT_EQ(::stat((temp / "new.pic").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0644u);
+    EXPECT_EQ(mode_of(temp / "new.pic"), 0640u);
+    EXPECT_EQ(mode_of(temp / "out.pic"), 0604u);
+    EXPECT_EQ(folder_names(temp.path()), (Names{"new.pic", "out.pic"}));
+}
+
+// Without replacing, the check is the step that puts the file in place: a
+// file that appeared since any earlier look is kept.
+TEST(AtomicFile, RefusingToReplaceKeepsAnEarlierFile) {
+    TempFolder temp;
+    write_text(temp / "out.pic", "old");
+    EXPECT_EQ(message_of(platform::write_file_atomically(temp / "out.pic", "new",
+                                                         platform::IfExists::refuse)),
+              "Error 17: File exists");
+    EXPECT_EQ(message_of(platform::write_file_atomically(temp / "new.pic", "new",
+                                                         platform::IfExists::refuse)),
+              "no failure");
+    EXPECT_EQ(read_text(temp / "out.pic"), "old");
+    EXPECT_EQ(read_text(temp / "new.pic"), "new");
     EXPECT_EQ(folder_names(temp.path()), (Names{"new.pic", "out.pic"}));
 }
 
@@ -104,18 +141,23 @@ TEST(AtomicFile, ReplacesOnlyTheEntryAndOnlyWhatMayBeReplaced) {
               (Names{"folder.pic", "link.pic", longest, "pipe.pic", "real"}));
 }
 
-TEST(ReadFile, HonoursTheLimit) {
+// Up to the limit, ended only when nothing is left, and a regular file's
+// length known either way.
+TEST(WholeInput, HonoursTheLimitAndTellsTheLength) {
     TempFolder temp;
     std::string text(20000, '\0');
     for (std::size_t i = 0; i < text.size(); ++i) text[i] = char(i % 251);
     write_text(temp / "in", text);
     for (const std::size_t limit : {0ul, 10ul, 8192ul, 10000ul, 20000ul, 1ul << 20}) {
-        const auto result = platform::read_file(temp / "in", limit);
+        const auto result = platform::read_whole_input(temp / "in", limit);
         EXPECT_EQ(message_of(result.failure), "no failure");
         EXPECT_EQ(result.bytes, text.substr(0, limit)) << limit;
+        EXPECT_EQ(result.ended, limit >= text.size()) << limit;
+        EXPECT_EQ(result.size, text.size()) << limit;
     }
-    EXPECT_EQ(message_of(platform::read_file(temp / "missing", 100).failure),
+    EXPECT_EQ(message_of(platform::read_whole_input(temp / "missing", 100).failure),
               "Error 2: No such file or directory");
+    EXPECT_EQ(platform::read_whole_input("/dev/zero", 100).size, std::nullopt);
 }
 
 }  // namespace

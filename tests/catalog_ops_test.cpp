@@ -77,7 +77,7 @@ TEST(AskRewrite, AsksOnlyAboutAnExistingFile) {
     EXPECT_EQ(catalogs::ask_rewrite(temp / "cat.pic", modal, "KVARO"), 1);
     EXPECT_EQ(catalogs::ask_rewrite(temp / "cat.pic", modal, "KVARO"), 2);
     EXPECT_EQ(shown(modal), (std::vector<Shown>(2, {"File exist. Rewrite?", "KVARO",
-                                                    Buttons::yes_no, Icon::question})));
+                                                    Buttons::yes_no_default_no, Icon::question})));
     EXPECT_EQ(testing_support::read_text(temp / "cat.pic"), "old");
 }
 

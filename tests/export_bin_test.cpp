@@ -63,9 +63,10 @@ TEST_P(ExportBinWrites, TheConvertedScreenBehindItsHeader) {
     rig.modal.messages.clear();
     rig.modal.answers = {Answer::yes};
     rig.choose("exportbin_mnu");
-    EXPECT_EQ(shown(rig.modal.messages),
-              (std::vector<Shown>{
-                  {"File exist. Rewrite?", "KVARO", Buttons::yes_no, Icon::question}, saved}));
+    EXPECT_EQ(
+        shown(rig.modal.messages),
+        (std::vector<Shown>{
+            {"File exist. Rewrite?", "KVARO", Buttons::yes_no_default_no, Icon::question}, saved}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ExportBinWrites,

@@ -134,7 +134,8 @@ TEST(ConvertMono, ExistingFileIsReplacedOnlyOnYes) {
     rig.state.catalogs.set(catalogs::pic_catalog, rig.out.path());
     const std::string path = rig.out / "testcard.pic";
     write_text(path, "old");
-    const Shown question{"File exist. Rewrite?", "KVARO", Buttons::yes_no, Icon::question};
+    const Shown question{"File exist. Rewrite?", "KVARO", Buttons::yes_no_default_no,
+                         Icon::question};
 
     rig.modal.answers = {platform::Answer::no};
     rig.choose("convbw_mnu");

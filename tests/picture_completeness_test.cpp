@@ -84,6 +84,60 @@ TEST(PictureCompleteness, JpegEndMarkerMustFollowTheLastScan) {
     EXPECT_TRUE(platform::jpeg_is_complete(file));
 }
 
+// A grey JPEG whose one progressive scan codes only the DC values, each in
+// the one-bit code of a Huffman table with a single code: one bit a block,
+// the least data a whole Huffman-coded picture holds. All bits 0: a flat
+// grey. `frame` is the start-of-frame code.
+Bytes dc_only_jpeg(int width, int height, std::size_t scan_bytes, std::uint8_t frame = 0xC2) {
+    Bytes file{0xFF, 0xD8};
+    auto segment = [&file](std::uint8_t code, Bytes body) {
+        file.insert(file.end(), {0xFF, code, std::uint8_t((body.size() + 2) >> 8),
+                                 std::uint8_t(body.size() + 2)});
+        file.insert(file.end(), body.begin(), body.end());
+    };
+    Bytes quantisation(65, 1);
+    quantisation[0] = 0;
+    segment(0xDB, quantisation);
+    segment(frame, {8, std::uint8_t(height >> 8), std::uint8_t(height), std::uint8_t(width >> 8),
+                    std::uint8_t(width), 1, 1, 0x11, 0});
+    Bytes dc_table(18, 0);  // class 0, table 0; one code of length 1; symbol 0
+    dc_table[1] = 1;
+    segment(0xC4, dc_table);
+    segment(0xDA, {1, 1, 0x00, 0, 0, 0});
+    file.resize(file.size() + scan_bytes, 0);
+    file.insert(file.end(), {0xFF, 0xD9});
+    return file;
+}
+
+// A GIF of a 4-colour table whose image data is a clear code, one pixel and
+// the end code: 2 bytes.
+Bytes two_byte_gif(std::uint16_t width, std::uint16_t height) {
+    const std::uint8_t w0 = std::uint8_t(width), w1 = std::uint8_t(width >> 8);
+    const std::uint8_t h0 = std::uint8_t(height), h1 = std::uint8_t(height >> 8);
+    return {'G', 'I', 'F', '8', '9', 'a', w0, w1,  h0, h1,   0x81, 0,    0,   255,
+            0,   0,   0,   255, 0,   0,   0,  255, 0,  0,    0,    0x2C, 0,   0,
+            0,   0,   w0,  w1,  h0,  h1,  0,  2,   2,  0x44, 0x01, 0,    0x3B};
+}
+
+// Data far too short for the size a file declares: a picture of decoder
+// fill. Whole pictures of a flat colour, as small as they come, pass.
+TEST(PictureCompleteness, DataFarTooShortForTheDeclaredSizeIsIncomplete) {
+    const std::size_t one_bit_a_block = 2048 * 2048 / 64 / 8;
+    const Bytes flat_gif =
+        testing_support::read_bytes(testing_support::test_data("pictures/flat.gif"));
+    const std::tuple<const char*, Bytes, bool> cases[] = {
+        {"1 bit a block", dc_only_jpeg(2048, 2048, one_bit_a_block), true},
+        {"a byte less", dc_only_jpeg(2048, 2048, one_bit_a_block - 1), false},
+        {"5000 x 5000 in 128 bytes", dc_only_jpeg(5000, 5000, 128), false},
+        {"arithmetic-coded", dc_only_jpeg(5000, 5000, 128, 0xCA), true},
+        {"flat 2000 x 2000 GIF", flat_gif, true},
+        {"2 bytes for 8 x 8", two_byte_gif(8, 8), true},
+        {"2 bytes for 5000 x 5000", two_byte_gif(5000, 5000), false}};
+    for (const auto& [name, file, complete] : cases)
+        EXPECT_EQ(platform::jpeg_is_complete(file) || platform::gif_is_complete(file), complete)
+            << name;
+}
+
 Bytes bmp_header(std::int32_t width, std::int32_t height, std::uint16_t bits) {
     Bytes h(54, 0);
     auto put = [&h](std::size_t at, std::uint32_t value, int size) {

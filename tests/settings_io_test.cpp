@@ -37,13 +37,19 @@ class SettingsIo : public testing::Test {
     platform::ScriptedModal modal;
 };
 
+// Missing, ended early, or too long to be read whole (not parsed as far as
+// it was read).
 TEST_F(SettingsIo, LoadFailuresAreShownAsCritical) {
     EXPECT_EQ(catalogs::load_settings(ini, kvaro, modal), -2);
     write_text(ini, "*******KVARO_Ini*******\r\nBBD catalog>\r\n/b\r\n");
     EXPECT_EQ(catalogs::load_settings(ini, kvaro, modal), -2);
+    write_text(ini, "*******KVARO_Ini*******\r\nBBD catalog>\r\n/" + std::string(2 << 20, 'c') +
+                        kvaro_text.substr(kvaro_text.find("\r\nPIC")));
+    EXPECT_EQ(catalogs::load_settings(ini, kvaro, modal), -2);
     EXPECT_EQ(shown(), (std::vector<Shown>{
                            critical("Error 2: No such file or directory", "KVARO: Load ini-file"),
-                           critical("Error 61: No data available", "KVARO: Load ini-file")}));
+                           critical("Error 61: No data available", "KVARO: Load ini-file"),
+                           critical("Error 27: File too large", "KVARO: Load ini-file")}));
     EXPECT_EQ(kvaro.value(catalogs::bbd_catalog), "/b");
 }
 

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "formats/bin_file.h"
-#include "platform/atomic_file.h"
+#include "platform/whole_input.h"
 
 namespace viewer {
 
@@ -17,8 +17,14 @@ bool is_bin_name(const std::string& path) {
                       [](char wanted, char c) { return std::tolower((unsigned char)c) == wanted; });
 }
 
-BinScreen accept_bin_screen(std::span<const std::uint8_t> file, WindowMode mode) {
-    const bin::Reading reading = bin::read(file);
+BinScreen accept_bin_screen(std::span<const std::uint8_t> file, WindowMode mode,
+                            std::uint64_t length) {
+    bin::Reading reading = bin::read(file);
+    if (length > file.size() && (reading.status == bin::ReadStatus::ok ||
+                                 reading.status == bin::ReadStatus::trailing_bytes)) {
+        reading.status = bin::ReadStatus::trailing_bytes;
+        reading.data_size = length - bin::header_size;
+    }
     if (reading.status != bin::ReadStatus::ok)
         return {{}, "Not a BK screen file: " + bin::describe(reading) + "."};
     if (mode == WindowMode::color64x64)
@@ -30,14 +36,16 @@ namespace {
 
 BkFileRead read_bin_screen(const std::string& path, WindowMode mode, FileBuffer& buffer) {
     BkFileRead result;
-    // One byte past a screen file tells trailing bytes.
-    const platform::ReadResult file = platform::read_file(path, bin::screen_file_size + 1);
+    const auto file = platform::read_whole_input(path, bin::screen_file_size);
     if (file.failure) {
         result.failure = file.failure;
         return result;
     }
+    // A longer file by its length on disk; one of unknown length (a pipe)
+    // by at least one byte more than was read.
+    const std::uint64_t length = file.size.value_or(file.bytes.size() + 1);
     const auto* first = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
-    const BinScreen accepted = accept_bin_screen({first, file.bytes.size()}, mode);
+    const BinScreen accepted = accept_bin_screen({first, file.bytes.size()}, mode, length);
     if (!accepted.refusal.empty()) {
         result.outcome = BkFileRead::Outcome::refused;
         result.refusal = accepted.refusal;

@@ -26,7 +26,9 @@ struct BinScreen {
 };
 
 // Checks a .bin file image for the mode. `screen` points into `file`.
-BinScreen accept_bin_screen(std::span<const std::uint8_t> file, WindowMode mode);
+// `length` is the file's whole length, when `file` holds only its first bytes.
+BinScreen accept_bin_screen(std::span<const std::uint8_t> file, WindowMode mode,
+                            std::uint64_t length = 0);
 
 // What Open reads: a .bin file through accept_bin_screen, any other file as
 // a .pic or .bbd file within the mode's size limit (read_bk_file).

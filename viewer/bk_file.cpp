@@ -2,20 +2,18 @@
 
 #include <algorithm>
 
-#include "platform/atomic_file.h"
+#include "platform/whole_input.h"
 
 namespace viewer {
 
 BkFileRead read_bk_file(const std::string& path, std::size_t size_limit, FileBuffer& buffer) {
     BkFileRead result;
-    const std::size_t limit = std::min(size_limit, screen_bytes);
-    // One byte past the limit tells a file that is too long.
-    const auto file = platform::read_file(path, limit + 1);
+    const auto file = platform::read_whole_input(path, std::min(size_limit, screen_bytes));
     if (file.failure) {
         result.failure = file.failure;
         return result;
     }
-    if (file.bytes.size() > limit) {
+    if (!file.ended) {
         result.outcome = BkFileRead::Outcome::too_large;
         return result;
     }

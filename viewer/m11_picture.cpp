@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <span>
 
-#include "platform/atomic_file.h"
+#include "platform/whole_input.h"
 
 namespace viewer::m11 {
 
 FileRead read_file(const std::string& path, Buffer& buffer) {
     FileRead result;
-    // One byte past the limit tells a file that is too long.
-    const auto file = platform::read_file(path, std::size_t(bk::m11::file_limit) + 1);
+    const auto file = platform::read_whole_input(path, std::size_t(bk::m11::file_limit));
     if (file.failure) {
         result.failure = file.failure;
         return result;
@@ -19,7 +18,10 @@ FileRead read_file(const std::string& path, Buffer& buffer) {
         reinterpret_cast<const std::uint8_t*>(file.bytes.data()), file.bytes.size());
     const bk::m11::Reading reading = bk::m11::read(bytes);
     result.status = reading.status;
-    if (reading.status != bk::m11::ReadStatus::ok) return result;
+    // A file that goes on past the limit, signature checked first.
+    if (!file.ended && reading.status != bk::m11::ReadStatus::not_11m)
+        result.status = bk::m11::ReadStatus::too_large;
+    if (result.status != bk::m11::ReadStatus::ok) return result;
     result.header = reading.header;
     result.data_read = reading.data.size();
     std::copy(reading.data.begin(), reading.data.end(), buffer.begin());

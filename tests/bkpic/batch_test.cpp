@@ -2,6 +2,7 @@
 // one per failure, and exit statuses 0, 1 and 2.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "bkpic/command_line.h"
 #include "platform/qt_text.h"
+#include "tests/bkpic/bkpic_process.h"
 #include "tests/bkpic/bkpic_run.h"
 #include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"
@@ -48,6 +50,26 @@ TEST(BkpicBatch, BrokenPictureFailsAloneAndTheOthersAreWritten) {
     EXPECT_EQ(folder_names(out.path()),
               (std::vector<std::string>{"gradient.bbd", "quadrants.bbd"}));
     EXPECT_EQ(read_bytes(out / "gradient.bbd").size(), 1024u);
+}
+
+// A missing --outdir is made with the folders above it; one that cannot be
+// made fails each input.
+TEST(BkpicBatch, MissingOutputFolderIsMade) {
+    Pictures p;
+    const QStringList inputs{q(p.folder / "quadrants.gif"), q(p.folder / "testcard.bmp")};
+    const Outcome made = bkpic_run(QStringList{"convert"} + inputs +
+                                   QStringList{"--to", "sprite", "--outdir", q(p.folder / "a/b/")});
+    EXPECT_EQ(made.status, bkpic::all_done) << made.err;
+    EXPECT_EQ(folder_names(p.folder / "a/b"),
+              (std::vector<std::string>{"quadrants.bbd", "testcard.bbd"}));
+    const std::string under_a_file = p.folder / "gradient.jpg/b";
+    const Outcome refused = bkpic_run(QStringList{"convert"} + inputs +
+                                      QStringList{"--to", "sprite", "--outdir", q(under_a_file)});
+    EXPECT_EQ(refused.status, bkpic::some_failed);
+    const std::string why =
+        ": cannot make the folder " + under_a_file + ": Error 20: Not a directory\n";
+    EXPECT_EQ(refused.err, "bkpic: " + p.folder / "quadrants.gif" + why +
+                               "bkpic: " + p.folder / "testcard.bmp" + why);
 }
 
 // Any picture Qt reads converts; the output takes the place of the whole
@@ -147,6 +169,28 @@ INSTANTIATE_TEST_SUITE_P(Folders, BkpicOutdir,
                                          "@/sprites/"),
                          [](const auto& info) { return "Form" + std::to_string(info.index); });
 
+// One line per failed input, bkpic's own: nothing from the JPEG reader
+// ("Not a JPEG file") or from libpng ("libpng error: Read Error").
+TEST(BkpicErrors, OneLineForEachFailedPictureAndNoDecoderChatter) {
+    Pictures p;
+    write_text(p.folder / "text.jpg", "not a picture\n");
+    const QByteArray png = [] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(q(sample("testcard.bmp"))).save(&buffer, "PNG");
+        return bytes;
+    }();
+    write_text(p.folder / "cut.png", png.left(png.size() / 2).toStdString());
+    const bkpic_testing::ProcessRun run =
+        bkpic_testing::run_bkpic({"convert", q(p.folder / "text.jpg"), q(p.folder / "cut.png"),
+                                  "--to", "sprite", "--outdir", q(p.folder.path())});
+    EXPECT_EQ(run.status, bkpic::some_failed);
+    EXPECT_EQ(run.err,
+              "bkpic: " + p.folder / "text.jpg" + ": Error 4: Unable to read image data\n" +
+                  "bkpic: " + p.folder / "cut.png" + ": Error 4: Unable to read image data\n");
+}
+
 // Every command reports the platform's error for what failed, and a file
 // that never ends is too large for all of them.
 TEST(BkpicErrors, SayWhatFailedAlikeInEveryCommand) {
@@ -222,7 +266,10 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{{"extract", "PIC", "--file", "0"}, "--file: "},
         Usage{{"convert", "PIC", "--to", "mono", "--bogus"}, "Unknown option 'bogus'"},
         Usage{{"render", "-", "--outdir", "/tmp"},
-              "- reads standard input; name the output with -o"}),
+              "- reads standard input; name the output with -o"},
+        Usage{{"render", "PIC", "-o", "r.xyz"},
+              "-o r.xyz: the extension names no picture format that bkpic writes (bmp,"},
+        Usage{{"convert", "PIC", "--to", "mono", "--preview", "look"}, "--preview look: the"}),
     testing_support::printed_name);
 
 TEST(BkpicInfo, DescribesEachFileAndFailsForMissingOnes) {

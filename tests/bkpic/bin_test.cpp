@@ -67,19 +67,29 @@ TEST(BkpicBin, RenderDrawsTheBinAsItsPicAndInfoReadsTheHeader) {
         std::filesystem::remove(folder / "pic.bmp");
         std::filesystem::remove(folder / "bin.bmp");
     }
-    const Outcome refused = bkpic_run({"render", q(folder / "bad.bin")});
+    Bytes long_bin = bin;
+    long_bin.resize(100000);  // more than is read: told by its length on disk
+    write_text(folder / "long.bin", std::string(long_bin.begin(), long_bin.end()));
+    const Outcome refused = bkpic_run({"render", q(folder / "bad.bin"), q(folder / "long.bin")});
     EXPECT_EQ(refused.err, "bkpic: " + folder / "bad.bin" +
                                ": Not a BK screen file: length 1024 bytes, not a whole "
-                               "screen's 16384.\n");
+                               "screen's 16384.\nbkpic: " +
+                               folder / "long.bin" +
+                               ": Not a BK screen file: 83612 bytes more than the 16384 bytes "
+                               "its header declares.\n");
 
-    const Outcome info = bkpic_run({"info", q(folder / "s.bin"), q(folder / "bad.bin")});
+    const Outcome info =
+        bkpic_run({"info", q(folder / "s.bin"), q(folder / "bad.bin"), q(folder / "long.bin")});
     EXPECT_EQ(info.out,
               folder / "s.bin" +
                   ": 16388 bytes: BIN file, BK screen, load address 040000 (0x4000), 16384 "
                   "bytes: 512x256 monochrome or 256x256 four-colour\n" +
                   folder / "bad.bin" +
                   ": 16388 bytes: BIN file, refused: length 1024 bytes, not a whole screen's "
-                  "16384\n");
+                  "16384\n" +
+                  folder / "long.bin" +
+                  ": 100000 bytes: BIN file, refused: 83612 bytes more than the 16384 bytes its "
+                  "header declares\n");
 }
 
 }  // namespace

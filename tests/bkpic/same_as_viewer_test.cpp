@@ -2,6 +2,7 @@
 // viewer's Save writes for the same file, window mode and colour maps.
 #include <gtest/gtest.h>
 
+#include <QImageReader>
 #include <filesystem>
 #include <sstream>
 
@@ -9,6 +10,7 @@
 #include "formats/bk_screen.h"
 #include "formats/m11_file.h"
 #include "tests/bkpic/bkpic_process.h"
+#include "tests/bkpic/bkpic_run.h"
 #include "tests/support/param_names.h"
 #include "tests/viewer/viewer_rig.h"
 #include "viewer/m11_window.h"
@@ -16,6 +18,7 @@
 namespace {
 
 using namespace viewer_testing;
+using bkpic_testing::q;
 using Bytes = std::vector<std::uint8_t>;
 
 struct Drawing {
@@ -153,24 +156,31 @@ INSTANTIATE_TEST_SUITE_P(Areas, SameAs11mViewer,
                          testing_support::printed_name);
 
 // A file's extension decides how it is drawn, whatever its first bytes say;
-// only a file of another name is known as 11M by its header. The bytes here
-// are a whole 11M file of 32 x 64 four-colour pixels.
-TEST(BkpicRender, ExtensionDecidesBeforeTheHeader) {
+// only a file of another name is known as 11M by its header. An 11M file is
+// drawn as one even with --as, which sets the mode of the others. Each
+// output is in the format its extension names. The bytes here are a whole
+// 11M file of 32 x 64 four-colour pixels.
+TEST(BkpicRender, ExtensionDecidesBeforeTheHeaderAnd11MBeforeAs) {
     TempFolder folder;
     const Bytes content = bk::m11::file_bytes({8, 64}, varied_bytes(512));
-    const std::pair<const char*, QSize> cases[] = {{"a.pic", {256, 256}}, {"b.PIC", {256, 256}},
-                                                   {"c.bbd", {64, 64}},   {"d.11M", {32, 64}},
-                                                   {"e.11m", {32, 64}},   {"f.dat", {32, 64}}};
-    for (const auto& [name, size] : cases) {
+    const std::tuple<const char*, QSize, QSize> cases[] = {
+        {"a.pic", {256, 256}, {64, 64}}, {"b.PIC", {256, 256}, {64, 64}},
+        {"c.bbd", {64, 64}, {64, 64}},   {"d.11M", {32, 64}, {32, 64}},
+        {"e.11m", {32, 64}, {32, 64}},   {"f.dat", {32, 64}, {32, 64}}};
+    for (const auto& [name, size, size_as_sprite] : cases) {
         write_text(folder / name, std::string(content.begin(), content.end()));
-        std::ostringstream out, err;
-        const QString png = QString::fromStdString(folder / name + ".png");
-        EXPECT_EQ(
-            bkpic::run_command_line(
-                {"bkpic", "render", QString::fromStdString(folder / name), "-o", png}, out, err),
-            bkpic::all_done)
-            << err.str();
-        EXPECT_EQ(QImage(png).size(), size) << name;
+        for (const bool as_sprite : {false, true}) {
+            const QString output = q(folder / name + (as_sprite ? ".jpg" : ".png"));
+            QStringList arguments{"bkpic", "render", q(folder / name), "-o", output};
+            if (as_sprite)
+                arguments << "--as"
+                          << "sprite";
+            std::ostringstream out, err;
+            EXPECT_EQ(bkpic::run_command_line(arguments, out, err), bkpic::all_done) << err.str();
+            QImageReader written(output);
+            EXPECT_EQ(written.format(), as_sprite ? "jpeg" : "png") << name;
+            EXPECT_EQ(written.size(), as_sprite ? size_as_sprite : size) << name << as_sprite;
+        }
     }
 }
 

@@ -118,7 +118,8 @@ TEST(M11ConvertMono, ExistingFileIsReplacedOnlyOnYes) {
     const std::string path = rig.output("testcard.11M");
     std::filesystem::create_directory(rig.folder / "11M");
     write_text(path, "old");
-    const Shown question{"File exist. Rewrite?", "KVARO", Buttons::yes_no, Icon::question};
+    const Shown question{"File exist. Rewrite?", "KVARO", Buttons::yes_no_default_no,
+                         Icon::question};
     rig.modal.answers = {platform::Answer::no};
     rig.choose("convbw_mnu");
     EXPECT_EQ(read_text(path), "old");

@@ -61,7 +61,9 @@ TEST(BinScreen, OtherBinFilesAndTheSpriteModeAreRefused) {
          "Not a BK screen file: load address 001000 (0x0200), not the screen's 040000 "
          "(0x4000)."},
         {std::string("\x00\x40\x00\x40", 4) + screen + "\x01",
-         "Not a BK screen file: 1 byte more than the 16384 bytes its header declares."}};
+         "Not a BK screen file: 1 byte more than the 16384 bytes its header declares."},
+        {std::string("\x00\x40\x00\x40", 4) + screen + std::string(50000, '\x01'),
+         "Not a BK screen file: 50000 bytes more than the 16384 bytes its header declares."}};
     for (const auto& [bytes, text] : cases) {
         rig.modal.messages.clear();
         rig.open_bytes("other.BIN", bytes);

@@ -29,7 +29,7 @@ Shown saved(const std::string& path) {
     return {"File " + path + " saved", "orvak", Buttons::ok, Icon::none};
 }
 
-const Shown rewrite{"File exist. Rewrite?", "ORVAK", Buttons::yes_no, Icon::question};
+const Shown rewrite{"File exist. Rewrite?", "ORVAK", Buttons::yes_no_default_no, Icon::question};
 
 struct SaveRig {
     SaveRig() : catalogs(catalogs::viewer_settings(), program.path()), picture(4, 2, 65280) {}

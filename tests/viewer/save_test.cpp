@@ -119,7 +119,7 @@ TEST(ViewerSave, APipeAtTheNameIsRefusedAndLeftAlone) {
     ::alarm(0);
     EXPECT_EQ(shown(rig.modal.messages),
               (std::vector<Shown>{
-                  {"File exist. Rewrite?", "ORVAK", Buttons::yes_no, Icon::question},
+                  {"File exist. Rewrite?", "ORVAK", Buttons::yes_no_default_no, Icon::question},
                   {"Error 17: File exists", "ORVAK: Savebmp", Buttons::ok, Icon::exclamation}}));
     struct stat info {};
     ASSERT_EQ(::lstat((rig.files / "title.bmp").c_str(), &info), 0);

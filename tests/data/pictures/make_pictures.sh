@@ -19,6 +19,8 @@ cjpeg -quality 80 -progressive /tmp/odd.ppm > progressive.jpg
 # GIF: interlaced; one lacking only its trailer byte 3B.
 "$convert" /tmp/odd.ppm -colors 16 -interlace GIF interlaced.gif
 head -c -1 interlaced.gif > no_trailer.gif
+# A flat colour over 2000 x 2000 pixels: LZW data of a few kilobytes.
+"$convert" -size 2000x2000 xc:'#c86432' flat.gif
 
 # BMP: 4-bit palette, bottom-up; 24-bit top-down (negative height).
 "$convert" /tmp/odd.ppm -colors 16 -type palette bmp3:palette.bmp
