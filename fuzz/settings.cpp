@@ -4,7 +4,7 @@
 //     reading them back gives the same values, and writing them again the
 //     same file;
 //   - split at zero bytes into values typed into the Output files boxes:
-//     writing them and reading them back gives them back.
+//     writing what they leave and reading it back gives it back.
 #include <string>
 #include <vector>
 
@@ -23,7 +23,7 @@ void check_round_trip(const Catalogs& written) {
     const std::string path = fuzz::scratch_folder() + "/again.ini";
     fuzz::check(catalogs::save_settings(path, written, modal) == catalogs::settings_read,
                 "settings not written");
-    Catalogs again(written.program(), written.program_folder());
+    Catalogs again(written.program(), written.folders());
     fuzz::check(catalogs::load_settings(path, again, modal) == catalogs::settings_read,
                 "written settings do not read");
     for (std::size_t i = 0; i < written.program().catalogs.size(); ++i) {
@@ -41,8 +41,9 @@ void read_as_file(const catalogs::ProgramSettings& program, std::span<const std:
         check_round_trip(catalogs);
 }
 
-// A control character would break a value's line in the file; the values
-// taken from the Output files boxes hold none, so neither do these.
+// Any bytes may be typed or pasted into the Output files boxes, line breaks
+// and other control characters too: taking them must keep every value one
+// line of the file.
 void take_as_typed(const catalogs::ProgramSettings& program, std::span<const std::uint8_t> text) {
     Catalogs catalogs(program, fuzz::scratch_folder());
     std::size_t index = 0;
@@ -51,7 +52,7 @@ void take_as_typed(const catalogs::ProgramSettings& program, std::span<const std
         if (i == text.size() || text[i] == 0) {
             catalogs.take_typed(int(index++), value);
             value.clear();
-        } else if (text[i] >= 0x20 && text[i] != 0x7F) {
+        } else {
             value += char(text[i]);
         }
     }
