@@ -1,8 +1,6 @@
 #pragma once
 // Helpers shared by the fuzz targets: a scratch folder of this process for
 // the targets that go through files, and a check that stops the run.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,21 +8,46 @@
 #include <fstream>
 #include <span>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace fuzz {
 
-// A folder for this process's files: KVARO_FUZZ_SCRATCH (fuzz/run.sh sets
-// it and removes it afterwards), else one in /tmp named after the process.
+// KVARO_FUZZ_SCRATCH when it is set (fuzz/run.sh sets it and removes it
+// afterwards), else a new folder in the temporary folder, removed when the
+// process ends.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        if (const char* given = std::getenv("KVARO_FUZZ_SCRATCH")) {
+            path_ = given;
+            std::filesystem::create_directories(path_);
+            return;
+        }
+        std::string pattern = (std::filesystem::temp_directory_path() / "kvaro-fuzz-XXXXXX");
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        if (::mkdtemp(name.data()) == nullptr) std::abort();
+        path_ = name.data();
+        owned_ = true;
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder() {
+        std::error_code ignored;
+        if (owned_) std::filesystem::remove_all(path_, ignored);
+    }
+
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+    bool owned_ = false;
+};
+
 inline const std::string& scratch_folder() {
-    static const std::string folder = [] {
-        const char* given = std::getenv("KVARO_FUZZ_SCRATCH");
-        const std::filesystem::path path = given ? std::filesystem::path(given)
-                                                 : std::filesystem::temp_directory_path() /
-                                                       ("kvaro-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path.string();
-    }();
-    return folder;
+    static const ScratchFolder folder;
+    return folder.path();
 }
 
 inline void write_bytes(const std::string& path, std::span<const std::uint8_t> bytes) {
