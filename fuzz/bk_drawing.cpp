@@ -1,9 +1,10 @@
 // Opening BK files (.pic, .bbd and .bin screens) into the viewer's file
-// buffer and drawing the buffer into a memory surface, as Open, Redraw and a
-// change of mode do. The first byte picks the window mode, the mode the file
-// is opened in, whether it is named as a .bin file and whether it is drawn
-// after a change of mode; the rest is the file. The one buffer lives across
-// inputs, as the window's does.
+// buffer and drawing the buffer, as Open, Redraw and a change of mode do,
+// into the top of the picture window (fuzz::bounded_window). The first byte
+// picks the window mode, the mode the file is opened in, whether it is
+// named as a .bin file and whether it is drawn after a change of mode; the
+// rest is the file. The one buffer lives across inputs, as the window's
+// does.
 #include <algorithm>
 
 #include "formats/bin_file.h"
@@ -74,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read.outcome != BkFileRead::Outcome::read) return 0;
 
     const bk::ScreenLayout& layout = viewer::picture_layout(draw_mode);
-    platform::MemorySurface surface(layout.width, layout.height, -2);
+    const fuzz::Area window = fuzz::bounded_window({layout.width, layout.height});
+    platform::MemorySurface surface(window.width, window.height, -2);
     viewer::ColourMaps maps;
     maps.colour = {1, 2, 3, 4};
     maps.mono = {5, 6};

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the fuzz targets: a scratch folder of this process for
 // the targets that go through files, and a check that stops the run.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +54,23 @@ inline const std::string& scratch_folder() {
 inline void write_bytes(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+// The drawing targets draw into the top of a picture window only: its first
+// two rows, and of each at most the width of the widest BK screen. A decoder
+// walks every row, and every byte of a row, by the same steps, so two rows
+// take it along each of its paths, from one row to the next too; and the
+// size of the picture that an input declares no longer sets its cost.
+inline constexpr int max_drawn_width = 512;
+inline constexpr int max_drawn_rows = 2;
+
+struct Area {
+    int width = 0;
+    int height = 0;
+};
+
+inline Area bounded_window(Area window) {
+    return {std::min(window.width, max_drawn_width), std::min(window.height, max_drawn_rows)};
 }
 
 // Stops the run with a crash that libFuzzer keeps as an artifact.
