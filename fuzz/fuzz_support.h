@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the fuzz targets: a scratch folder of this process for
-// the targets that go through files, and a check that stops the run.
+// the targets that go through files, the bounded picture window of the
+// targets that draw, and a check that stops the run.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>

@@ -23,38 +23,39 @@ enum class Road { file, text };
 // Reads what `written` writes back into fresh catalogs, and checks that
 // every value comes back as it stands in the file and that writing them
 // again gives the same text.
-void check_round_trip(const Catalogs& written, Road road) {
+void check_round_trip(const Catalogs& written, Road road, platform::Modal& modal) {
+    const std::string text = written.settings_text();
     Catalogs again(written.program(), written.folders());
     if (road == Road::file) {
-        platform::ScriptedModal modal;
         const std::string path = fuzz::scratch_folder() + "/again.ini";
         fuzz::check(catalogs::save_settings(path, written, modal) == catalogs::settings_read,
                     "settings not written");
         fuzz::check(catalogs::load_settings(path, again, modal) == catalogs::settings_read,
                     "written settings do not read");
     } else {
-        fuzz::check(again.parse_settings(written.settings_text()) == catalogs::ParseStatus::read,
+        fuzz::check(again.parse_settings(text) == catalogs::ParseStatus::read,
                     "written settings text does not read");
     }
     for (std::size_t i = 0; i < written.program().catalogs.size(); ++i) {
         fuzz::check(again.value(int(i)) == written.value_line(int(i)), "a value changed");
     }
-    fuzz::check(again.settings_text() == written.settings_text(), "settings text changed");
+    fuzz::check(again.settings_text() == text, "settings text changed");
 }
 
-void read_as_file(const catalogs::ProgramSettings& program, std::span<const std::uint8_t> text) {
+void read_as_file(const catalogs::ProgramSettings& program, std::span<const std::uint8_t> text,
+                  platform::Modal& modal) {
     Catalogs catalogs(program, fuzz::scratch_folder());
     fuzz::write_bytes(catalogs.settings_path(), text);
-    platform::ScriptedModal modal;
     if (catalogs::load_settings(catalogs.settings_path(), catalogs, modal) ==
         catalogs::settings_read)
-        check_round_trip(catalogs, Road::file);
+        check_round_trip(catalogs, Road::file, modal);
 }
 
 // Any bytes may be typed or pasted into the Output files boxes, line breaks
 // and other control characters too: taking them must keep every value one
 // line of the file.
-void take_as_typed(const catalogs::ProgramSettings& program, std::span<const std::uint8_t> text) {
+void take_as_typed(const catalogs::ProgramSettings& program, std::span<const std::uint8_t> text,
+                   platform::Modal& modal) {
     Catalogs catalogs(program, fuzz::scratch_folder());
     std::size_t index = 0;
     std::string value;
@@ -66,9 +67,9 @@ void take_as_typed(const catalogs::ProgramSettings& program, std::span<const std
             value += char(text[i]);
         }
     }
-    // The text alone: the file adds no path that read_as_file does not
-    // take, and a second trip through it would cost a third of the rate.
-    check_round_trip(catalogs, Road::text);
+    // Through the text alone: the file adds no path that read_as_file does
+    // not take, and a second trip through it costs about a third of the rate.
+    check_round_trip(catalogs, Road::text, modal);
 }
 
 }  // namespace
@@ -78,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& program =
         data[0] % 2 == 0 ? catalogs::converter_settings() : catalogs::viewer_settings();
     const std::span<const std::uint8_t> text(data + 1, size - 1);
-    read_as_file(program, text);
-    take_as_typed(program, text);
+    platform::ScriptedModal modal;
+    read_as_file(program, text, modal);
+    take_as_typed(program, text, modal);
     return 0;
 }
