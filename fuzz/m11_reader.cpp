@@ -1,7 +1,9 @@
 // The 11M reader and the 11M viewer's drawing of what it accepts: any bytes
 // as a file. An accepted file's header numbers, written back, give the
-// file's own header bytes, and its picture draws into a memory surface of
-// the size the header gives the picture window, in either mode.
+// file's own header bytes; the picture window that they give, in either
+// mode, takes no more bytes than the buffer holds, so that it would be drawn
+// to its last pixel; and its picture draws into the top of that window
+// (fuzz::bounded_window), to the last pixel drawn.
 #include <algorithm>
 
 #include "formats/m11_file.h"
@@ -15,14 +17,20 @@ namespace {
 void draw(const viewer::m11::Buffer& buffer, bk::m11::Header header, bool mono) {
     const viewer::m11::PixelSize size = viewer::m11::picture_size(header, mono);
     fuzz::check(size.width > 0 && size.height > 0, "picture window of an accepted file is empty");
-    platform::MemorySurface surface(size.width, size.height, -2);
+    const int pixels_per_byte = mono ? 8 : 4;
+    fuzz::check(size.width % pixels_per_byte == 0 &&
+                    std::size_t(size.width / pixels_per_byte) * size.height <= buffer.size(),
+                "picture window needs more bytes than the buffer holds");
+
+    const fuzz::Area window = fuzz::bounded_window({size.width, size.height});
+    platform::MemorySurface surface(window.width, window.height, -2);
     const viewer::ColourMaps maps;
     viewer::BkPainter painter(surface, maps);
     if (mono)
         viewer::drawmonopic(painter, buffer);
     else
         viewer::drawcolorpic(painter, buffer);
-    fuzz::check(surface.pixel(size.width - 1, size.height - 1) != -2, "last pixel not drawn");
+    fuzz::check(surface.pixel(window.width - 1, window.height - 1) != -2, "last pixel not drawn");
 }
 
 }  // namespace

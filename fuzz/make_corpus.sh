@@ -30,3 +30,6 @@ convert -size 2x2 xc:green -strip -type truecolor bmp3:completeness/tiny.bmp
 printf '\x00\xe4\x1b\xe4\x1b' >bk_drawing/sprite.bbd
 printf '\x04\x55\xaa\xff\x00' >bk_drawing/colour.pic
 printf '\x88\x01\x80' >bk_drawing/mono_after_change.pic
+# A whole .bin screen opened and drawn in color256x256: its header, then
+# 16384 bytes of a repeating four-colour pattern.
+{ printf '\x43\x00\x40\x00\x40'; head -c 16384 /dev/zero | tr '\0' '\344'; } >bk_drawing/screen.bin

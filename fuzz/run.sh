@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang in build/fuzz and runs each for SECONDS
+# Builds every fuzz target with clang in build/fuzz and runs each for SECONDS
 # seconds (default 60) under ASan and UBSan, starting from the seeds in
 # fuzz/corpus/<target>. New inputs go to build/fuzz/corpus/<target>, crashes
 # to build/fuzz/crashes/. Fails when any target found a crash.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(m11_reader settings completeness bk_drawing tape_reader)
 
 cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The targets that fuzz/CMakeLists.txt declares, one name a line.
+mapfile -t targets <build/fuzz/targets.txt
 cmake --build build/fuzz -j"$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

@@ -1,5 +1,7 @@
 #include "viewer/drawing.h"
 
+#include <algorithm>
+
 #include "formats/bk_screen.h"
 
 namespace viewer {
@@ -36,7 +38,8 @@ void draw_colour(BkPainter& painter, Bytes bytes, int width, int height) {
 }  // namespace
 
 void drawbbd(BkPainter& painter, Bytes bytes) {
-    draw_colour(painter, bytes, bk::bbd_sprite.width, bk::bbd_sprite.height);
+    const int rows = std::min(bk::bbd_sprite.height, painter.surface().pixel_height());
+    draw_colour(painter, bytes, bk::bbd_sprite.width, rows);
 }
 
 void drawcolorpic(BkPainter& painter, Bytes bytes) {

@@ -44,7 +44,8 @@ class BkPainter {
 using Bytes = std::span<const std::uint8_t>;
 
 // A 64 x 64 four-colour sprite in the top-left corner, whatever the
-// surface's size: 16 bytes a row, 1024 bytes in all.
+// surface's size: 16 bytes a row, 1024 bytes in all. Of a surface less than
+// 64 pixels high it walks only the rows that the surface has.
 void drawbbd(BkPainter& painter, Bytes bytes);
 
 // Four-colour pixels over the whole surface: width / 4 bytes a row (64 in

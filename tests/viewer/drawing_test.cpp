@@ -186,6 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Coverage{Decoder::bbd, 64, 64, 64, 64, 16},
                     Coverage{Decoder::bbd, 256, 256, 64, 64, 16},  // a sprite in the corner
                     Coverage{Decoder::bbd, 512, 256, 64, 64, 16},
+                    Coverage{Decoder::bbd, 64, 2, 64, 2, 16},  // walks only the rows there are
                     Coverage{Decoder::colour_pic, 64, 64, 64, 64, 16},  // first 1024 bytes
                     Coverage{Decoder::colour_pic, 256, 256, 256, 256, 64},
                     Coverage{Decoder::colour_pic, 6, 3, 4, 3, 1},  // a part byte is not drawn
