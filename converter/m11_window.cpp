@@ -16,8 +16,8 @@
 #include "converter/window_parts.h"
 #include "platform/menus.h"
 #include "platform/picture_file.h"
+#include "platform/picture_pane.h"
 #include "platform/picture_window.h"
-#include "platform/separator_line.h"
 
 namespace converter {
 namespace {
@@ -87,24 +87,15 @@ Form6::Form6(ConverterState& state, platform::Modal& modal, QWidget* parent)
 Form6::~Form6() = default;
 
 void Form6::create_controls() {
-    auto* client = new QWidget(this);
-    client->setObjectName("client");
-    setCentralWidget(client);
-    lines_ = {
-        platform::separator_line(client, "Line1", 0, QPalette::Mid, m11::design_client_width),
-        platform::separator_line(client, "Line2", 1, QPalette::Base, m11::design_client_width)};
-
-    picture_ = new platform::PictureWindow(client);
-    picture_->setObjectName("Picture1");
-    picture_->setAccessibleName("Picture");
-    picture_->move(m11::picture_left, m11::picture_top);
-
-    hscroll_ = create_scroll_bar(client, Qt::Horizontal);
-    vscroll_ = create_scroll_bar(client, Qt::Vertical);
+    pane_ = new platform::PicturePane(*this, {m11::picture_left, m11::picture_top},
+                                      platform::ScrollBars::along_picture);
+    picture_ = &pane_->picture();
+    hscroll_ = pane_->horizontal_bar();
+    vscroll_ = pane_->vertical_bar();
     for (QScrollBar* bar : {hscroll_, vscroll_})
         connect(bar, &QScrollBar::valueChanged, this, &Form6::scroll_changed);
-    create_size_buttons(client);
-    create_labels(client);
+    create_size_buttons(pane_);
+    create_labels(pane_);
 }
 
 void Form6::create_size_buttons(QWidget* client) {
@@ -184,13 +175,9 @@ void Form6::create_menus() {
 // Puts every control where the area's size puts it and shows the area's
 // numbers and button states.
 void Form6::lay_out() {
-    const QRect area(QPoint(m11::picture_left, m11::picture_top),
-                     QSize(area_.width(), area_.height()));
-    if (picture_->size() != area.size()) picture_->set_size(area.width(), area.height());
-    hscroll_->setGeometry(area.left(), area.bottom() + 1, area.width(), m11::scroll_bar_thickness);
-    vscroll_->setGeometry(area.right() + 1, area.top(), m11::scroll_bar_thickness, area.height());
-    centralWidget()->setFixedSize(area_.client_width(), area_.client_height());
-    for (QWidget* line : lines_) line->resize(area_.client_width(), 1);
+    pane_->lay_out({{area_.width(), area_.height()},
+                    {area_.client_width(), area_.client_height()},
+                    area_.client_width()});
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i]->move(label_places[i].left, area_.label_top());
     }

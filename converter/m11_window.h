@@ -8,9 +8,9 @@
 
 #include "converter/convert_command.h"
 #include "converter/m11_area.h"
-#include "engine/m11_conversion.h"
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
+#include "engine/m11_conversion.h"
 #include "platform/file_opener.h"
 #include "platform/modal.h"
 
@@ -20,8 +20,9 @@ class QScrollBar;
 class QToolButton;
 
 namespace platform {
+class PicturePane;
 class PictureWindow;
-}
+}  // namespace platform
 
 namespace converter {
 
@@ -81,10 +82,10 @@ class Form6 : public QMainWindow, public platform::FileOpener {
     platform::Modal& modal_;
     m11::Area area_;
 
+    platform::PicturePane* pane_ = nullptr;
     platform::PictureWindow* picture_ = nullptr;
     QScrollBar* hscroll_ = nullptr;
     QScrollBar* vscroll_ = nullptr;
-    std::array<QWidget*, 2> lines_{};
     std::array<QToolButton*, 4> arrows_{};  // Command1..Command4
     QToolButton* check_x_ = nullptr;
     QToolButton* check_y_ = nullptr;

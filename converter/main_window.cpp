@@ -17,8 +17,8 @@
 #include "formats/bin_file.h"
 #include "platform/menus.h"
 #include "platform/picture_file.h"
+#include "platform/picture_pane.h"
 #include "platform/picture_window.h"
-#include "platform/separator_line.h"
 
 namespace converter {
 namespace {
@@ -26,7 +26,6 @@ namespace {
 // Window geometry in pixels. The picture window's top-left corner never
 // moves; the client area grows with it.
 constexpr QPoint picture_origin{14, 16};
-constexpr int scroll_bar_thickness = 17;
 constexpr QSize client_margin{45, 46};  // client = picture window + margin
 constexpr int short_line_end = 307;     // separator end in the two colour modes
 constexpr int long_line_margin = 54;    // separator end past a 512 picture window
@@ -67,19 +66,10 @@ Form1::Form1(ConverterState& state, platform::Modal& modal, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::create_controls() {
-    auto* client = new QWidget(this);
-    client->setObjectName("client");
-    setCentralWidget(client);
-    line1_ = platform::separator_line(client, "Line1", 0, QPalette::Mid, short_line_end);
-    line2_ = platform::separator_line(client, "Line2", 1, QPalette::Base, short_line_end);
-
-    picture_ = new platform::PictureWindow(client);
-    picture_->setObjectName("Picture1");
-    picture_->setAccessibleName("Picture");
-    picture_->move(picture_origin);
-
-    hscroll_ = create_scroll_bar(client, Qt::Horizontal);
-    vscroll_ = create_scroll_bar(client, Qt::Vertical);
+    pane_ = new platform::PicturePane(*this, picture_origin, platform::ScrollBars::along_picture);
+    picture_ = &pane_->picture();
+    hscroll_ = pane_->horizontal_bar();
+    vscroll_ = pane_->vertical_bar();
     for (QScrollBar* bar : {hscroll_, vscroll_})
         connect(bar, &QScrollBar::valueChanged, this, &Form1::scroll_changed);
 }
@@ -146,21 +136,16 @@ void Form1::create_menus() {
 
 void Form1::set_window_mode(WindowMode mode) {
     const ModeGeometry geometry = geometry_of(mode);
-    picture_->set_size(geometry.picture.width(), geometry.picture.height());
-    const QRect area(picture_origin, geometry.picture);
-    hscroll_->setGeometry(area.left(), area.bottom() + 1, area.width(), scroll_bar_thickness);
-    vscroll_->setGeometry(area.right() + 1, area.top(), scroll_bar_thickness, area.height());
+    pane_->lay_out({geometry.picture, geometry.client, geometry.line_end});
     mode_ = mode;
     s64_->setChecked(mode == WindowMode::color64x64);
     s256_->setChecked(mode == WindowMode::color256x256);
     s512_->setChecked(mode == WindowMode::mono512x256);
-    centralWidget()->setFixedSize(geometry.client);
     if (picture_loaded_) {
         picture_->clear();
         draw_picture();
         set_menus();
     }
-    for (QWidget* line : {line1_, line2_}) line->resize(geometry.line_end, 1);
 }
 
 void Form1::set_menus() {

@@ -17,8 +17,9 @@ class QScrollBar;
 class QWidget;
 
 namespace platform {
+class PicturePane;
 class PictureWindow;
-}
+}  // namespace platform
 
 namespace converter {
 
@@ -71,11 +72,10 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     ConverterState& state_;
     platform::Modal& modal_;
 
+    platform::PicturePane* pane_ = nullptr;
     platform::PictureWindow* picture_ = nullptr;
     QScrollBar* hscroll_ = nullptr;
     QScrollBar* vscroll_ = nullptr;
-    QWidget* line1_ = nullptr;
-    QWidget* line2_ = nullptr;
 
     QAction* s64_ = nullptr;
     QAction* s256_ = nullptr;

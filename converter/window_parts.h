@@ -16,9 +16,6 @@ namespace converter {
 // reads (platform/open_filters.h).
 platform::OpenRequest picture_open_request();
 
-// HScroll1 or VScroll1: empty, disabled, stepping one pixel a page.
-QScrollBar* create_scroll_bar(QWidget* parent, Qt::Orientation orientation);
-
 // Sets up a scroll bar for an overhang of the picture over the window:
 // enabled with that maximum, or disabled with its range kept. Unless the
 // minimal step is chosen, the arrow step is Max / `parts` (see arrow_step).

@@ -5,8 +5,8 @@
 
 #include "catalogs/settings_io.h"
 #include "platform/menus.h"
+#include "platform/picture_pane.h"
 #include "platform/picture_window.h"
-#include "platform/separator_line.h"
 #include "viewer/about.h"
 #include "viewer/drawing.h"
 #include "viewer/help_11m_window.h"
@@ -40,19 +40,15 @@ bool Form2::mono() const {
 }
 
 void Form2::create_controls() {
-    auto* client = new QWidget(this);
-    client->setObjectName("client");
-    setCentralWidget(client);
-    client->setFixedSize(m11::design_client.width, m11::design_client.height);
-    const int width = m11::design_client.width;
-    line1_ = platform::separator_line(client, "Line1", 0, QPalette::Mid, width);
-    line2_ = platform::separator_line(client, "Line2", 1, QPalette::Base, width);
+    pane_ = new platform::PicturePane(*this, picture_origin, platform::ScrollBars::none);
+    picture_ = &pane_->picture();
+    lay_out(m11::design_picture);
+}
 
-    picture_ = new platform::PictureWindow(client);
-    picture_->setObjectName("Picture1");
-    picture_->setAccessibleName("Picture");
-    picture_->move(picture_origin);
-    picture_->set_size(m11::design_picture.width, m11::design_picture.height);
+// Sizes the picture window and the window around it.
+void Form2::lay_out(m11::PixelSize picture) {
+    const m11::PixelSize client = m11::client_size(picture);
+    pane_->lay_out({{picture.width, picture.height}, {client.width, client.height}, client.width});
 }
 
 void Form2::create_menus() {
@@ -121,11 +117,7 @@ bool Form2::take_file(const std::string& name) {
 // Sizes the picture window from the header numbers and the window around
 // it, and clears the picture window.
 void Form2::set_window() {
-    const m11::PixelSize picture = m11::picture_size(header_, mono());
-    picture_->set_size(picture.width, picture.height);
-    const m11::PixelSize client = m11::client_size(picture);
-    centralWidget()->setFixedSize(client.width, client.height);
-    for (QWidget* line : {line1_, line2_}) line->resize(client.width, 1);
+    lay_out(m11::picture_size(header_, mono()));
     picture_->clear();
 }
 

@@ -16,8 +16,9 @@
 class QAction;
 
 namespace platform {
+class PicturePane;
 class PictureWindow;
-}
+}  // namespace platform
 
 namespace viewer {
 
@@ -52,6 +53,7 @@ class Form2 : public QMainWindow, public platform::FileOpener {
     bool take_file(const std::string& name);
     void show_file();
     void set_window();
+    void lay_out(m11::PixelSize picture);
     void draw();
     void drawcolor11m();
     void drawmono11m();
@@ -59,9 +61,8 @@ class Form2 : public QMainWindow, public platform::FileOpener {
     ViewerState& state_;
     platform::Modal& modal_;
 
+    platform::PicturePane* pane_ = nullptr;
     platform::PictureWindow* picture_ = nullptr;
-    QWidget* line1_ = nullptr;
-    QWidget* line2_ = nullptr;
 
     QAction* save_ = nullptr;
     QAction* mono_ = nullptr;

@@ -6,8 +6,8 @@
 
 #include "catalogs/settings_io.h"
 #include "platform/menus.h"
+#include "platform/picture_pane.h"
 #include "platform/picture_window.h"
-#include "platform/separator_line.h"
 #include "viewer/about.h"
 #include "viewer/bin_screen.h"
 #include "viewer/main_help_window.h"
@@ -47,17 +47,8 @@ Form1::Form1(ViewerState& state, platform::Modal& modal, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::create_controls() {
-    auto* client = new QWidget(this);
-    client->setObjectName("client");
-    setCentralWidget(client);
-    const int width = design_client.width();
-    line1_ = platform::separator_line(client, "Line1", 0, QPalette::Mid, width);
-    line2_ = platform::separator_line(client, "Line2", 1, QPalette::Base, width);
-
-    picture_ = new platform::PictureWindow(client);
-    picture_->setObjectName("Picture1");
-    picture_->setAccessibleName("Picture");
-    picture_->move(picture_origin);
+    pane_ = new platform::PicturePane(*this, picture_origin, platform::ScrollBars::none);
+    picture_ = &pane_->picture();
 }
 
 QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
@@ -103,14 +94,12 @@ void Form1::create_menus() {
 
 void Form1::set_window_mode(WindowMode mode) {
     const bk::ScreenLayout& area = picture_layout(mode);
-    picture_->set_size(area.width, area.height);
+    const int width = client_width(mode);
+    pane_->lay_out({{area.width, area.height}, {width, design_client.height()}, width});
     mode_ = mode;
     sbk64_->setChecked(mode == WindowMode::color64x64);
     sbk256_->setChecked(mode == WindowMode::color256x256);
     sbk512_->setChecked(mode == WindowMode::mono512x256);
-    const int width = client_width(mode);
-    centralWidget()->setFixedSize(width, design_client.height());
-    for (QWidget* line : {line1_, line2_}) line->resize(width, 1);
     if (file_loaded_) {
         picture_->clear();
         draw(decoder_after_mode_change(mode, short_file_));

@@ -17,8 +17,9 @@ class QAction;
 class QMenu;
 
 namespace platform {
+class PicturePane;
 class PictureWindow;
-}
+}  // namespace platform
 
 namespace viewer {
 
@@ -55,9 +56,8 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     ViewerState& state_;
     platform::Modal& modal_;
 
+    platform::PicturePane* pane_ = nullptr;
     platform::PictureWindow* picture_ = nullptr;
-    QWidget* line1_ = nullptr;
-    QWidget* line2_ = nullptr;
 
     QAction* sbk64_ = nullptr;
     QAction* sbk256_ = nullptr;
