@@ -1,8 +1,6 @@
 #include "converter/m11_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
@@ -73,15 +71,13 @@ QToolButton* picture_button(QWidget* parent, const char* name, const char* descr
 }  // namespace
 
 Form6::Form6(ConverterState& state, platform::Modal& modal, QWidget* parent)
-    : QMainWindow(parent), state_(state), modal_(modal) {
-    setObjectName("Form6");
-    setWindowTitle("KVARO v.5.0 [11M]");
+    : platform::MainWindow(modal, {"Form6", "KVARO v.5.0 [11M]", "KVARO"}, parent),
+      state_(state),
+      modal_(modal) {
     create_controls();
     create_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     lay_out();
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::m11_catalog});
-    platform::accept_file_drops(*this, *this);
 }
 
 Form6::~Form6() = default;
@@ -361,14 +357,6 @@ void Form6::convert_colour() {
     run_convert(
         convert_job("KVARO [11M]: Convcol"), modal_, [this] { place_picture(); },
         [this] { return convert_to_file(*picture_, Target::m11_colour, state_.conversion()); });
-}
-
-void Form6::closeEvent(QCloseEvent* event) {
-    if (platform::confirm_close(modal_, "KVARO")) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 }  // namespace converter

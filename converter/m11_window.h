@@ -2,7 +2,6 @@
 // The 11M converter window (Form6): its picture window is the conversion
 // area, sized with four arrow buttons within the 11M byte budget, and viewed
 // or converted into an 11M file in monochrome or four-colour mode.
-#include <QMainWindow>
 #include <array>
 #include <string>
 
@@ -11,7 +10,7 @@
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
 #include "engine/m11_conversion.h"
-#include "platform/file_opener.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
 
 class QAction;
@@ -26,7 +25,7 @@ class PictureWindow;
 
 namespace converter {
 
-class Form6 : public QMainWindow, public platform::FileOpener {
+class Form6 : public platform::MainWindow {
     Q_OBJECT
   public:
     Form6(ConverterState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -36,9 +35,6 @@ class Form6 : public QMainWindow, public platform::FileOpener {
     const std::string& source_path() const { return source_; }
     // Open after the dialog: loads the picture, or reports why not.
     void open_named_file(const std::string& path) override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private slots:
     void open_picture();

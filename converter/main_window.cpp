@@ -1,7 +1,5 @@
 #include "converter/main_window.h"
 
-#include <QCloseEvent>
-#include <QLayout>
 #include <QMenuBar>
 #include <QScrollBar>
 
@@ -51,16 +49,14 @@ ModeGeometry geometry_of(WindowMode mode) {
 }  // namespace
 
 Form1::Form1(ConverterState& state, platform::Modal& modal, QWidget* parent)
-    : QMainWindow(parent), state_(state), modal_(modal) {
-    setObjectName("Form1");
-    setWindowTitle("KVARO v.5.0");
+    : platform::MainWindow(modal, {"Form1", "KVARO v.5.0", "KVARO"}, parent),
+      state_(state),
+      modal_(modal) {
     create_controls();
     create_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     set_window_mode(WindowMode::color256x256);
     catalogs::read_settings_at_load(state_.catalogs, modal_,
                                     {catalogs::bbd_catalog, catalogs::pic_catalog});
-    platform::accept_file_drops(*this, *this);
 }
 
 Form1::~Form1() = default;
@@ -279,14 +275,6 @@ std::vector<std::uint8_t> Form1::convert_screen() {
                           : mode_ == WindowMode::color64x64 ? Target::sprite
                                                             : Target::colour;
     return convert_to_file(*picture_, target, state_.conversion());
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    if (platform::confirm_close(modal_, "KVARO")) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 }  // namespace converter

@@ -2,14 +2,13 @@
 // The converter main window (Form1): opens a picture, shows it scrolled or
 // fitted in one of three window modes, and converts what the picture window
 // shows into a monochrome or four-colour BK screen.
-#include <QMainWindow>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
-#include "platform/file_opener.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
 
 class QAction;
@@ -25,7 +24,7 @@ namespace converter {
 
 enum class WindowMode { color64x64, color256x256, mono512x256 };
 
-class Form1 : public QMainWindow, public platform::FileOpener {
+class Form1 : public platform::MainWindow {
     Q_OBJECT
   public:
     Form1(ConverterState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -35,9 +34,6 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     const std::string& source_path() const { return source_; }
     // Open after the dialog: loads the picture, or reports why not.
     void open_named_file(const std::string& path) override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private slots:
     void open_picture();

@@ -1,8 +1,5 @@
 #include "viewer/m11_window.h"
 
-#include <QCloseEvent>
-#include <QLayout>
-
 #include "catalogs/settings_io.h"
 #include "platform/menus.h"
 #include "platform/picture_pane.h"
@@ -23,14 +20,12 @@ const platform::OpenRequest open_request{"", "11M", "11M Files (*.11M)|*.11M|", 
 }  // namespace
 
 Form2::Form2(ViewerState& state, platform::Modal& modal, QWidget* parent)
-    : QMainWindow(parent), state_(state), modal_(modal) {
-    setObjectName("Form2");
-    setWindowTitle("ORVAK v.2.0 [11M]");
+    : platform::MainWindow(modal, {"Form2", "ORVAK v.2.0 [11M]", "ORVAK"}, parent),
+      state_(state),
+      modal_(modal) {
     create_controls();
     create_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::bmp_catalog});
-    platform::accept_file_drops(*this, *this);
 }
 
 Form2::~Form2() = default;
@@ -171,14 +166,6 @@ void Form2::show_about() {
 // The help window Form4, at this window's top-left corner.
 void Form2::show_help() {
     open_11m_help(*this);
-}
-
-void Form2::closeEvent(QCloseEvent* event) {
-    if (platform::confirm_close(modal_, "ORVAK")) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 }  // namespace viewer

@@ -4,10 +4,9 @@
 // picture data as four-colour pixels or, with Mono checked, as monochrome
 // pixels through the colour map or mono map, and saves what it shows as a
 // BMP file.
-#include <QMainWindow>
 #include <string>
 
-#include "platform/file_opener.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
 #include "viewer/m11_picture.h"
 #include "viewer/secondary_dialogs.h"
@@ -22,7 +21,7 @@ class PictureWindow;
 
 namespace viewer {
 
-class Form2 : public QMainWindow, public platform::FileOpener {
+class Form2 : public platform::MainWindow {
     Q_OBJECT
   public:
     Form2(ViewerState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -33,9 +32,6 @@ class Form2 : public QMainWindow, public platform::FileOpener {
     const std::string& file_name() const { return file_name_; }
     // Open after the dialog: reads and draws the file, or reports why not.
     void open_named_file(const std::string& path) override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private slots:
     void open_file();

@@ -1,7 +1,5 @@
 #include "viewer/main_window.h"
 
-#include <QCloseEvent>
-#include <QLayout>
 #include <QMenuBar>
 
 #include "catalogs/settings_io.h"
@@ -33,15 +31,13 @@ int client_width(WindowMode mode) {
 }  // namespace
 
 Form1::Form1(ViewerState& state, platform::Modal& modal, QWidget* parent)
-    : QMainWindow(parent), state_(state), modal_(modal) {
-    setObjectName("Form1");
-    setWindowTitle("ORVAK v.2.0");
+    : platform::MainWindow(modal, {"Form1", "ORVAK v.2.0", "ORVAK"}, parent),
+      state_(state),
+      modal_(modal) {
     create_controls();
     create_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     set_window_mode(WindowMode::color256x256);
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::bmp_catalog});
-    platform::accept_file_drops(*this, *this);
 }
 
 Form1::~Form1() = default;
@@ -156,14 +152,6 @@ void Form1::show_output_files() {
 
 void Form1::show_change_colors() {
     dialogs_.show_change_colors(mode_ == WindowMode::mono512x256);
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    if (platform::confirm_close(modal_, "ORVAK")) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 }  // namespace viewer

@@ -2,10 +2,9 @@
 // The viewer main window (Form1): opens a BK sprite (.bbd) or screen (.pic,
 // or .bin as an emulator loads it), draws it through the colour map or mono
 // map in one of three window modes, and saves what it shows as a BMP file.
-#include <QMainWindow>
 #include <string>
 
-#include "platform/file_opener.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
 #include "viewer/bk_file.h"
 #include "viewer/drawing.h"
@@ -23,7 +22,7 @@ class PictureWindow;
 
 namespace viewer {
 
-class Form1 : public QMainWindow, public platform::FileOpener {
+class Form1 : public platform::MainWindow {
     Q_OBJECT
   public:
     Form1(ViewerState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -34,9 +33,6 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     bool short_file() const { return short_file_; }
     // Open after the dialog: reads and draws the file, or reports why not.
     void open_named_file(const std::string& path) override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private slots:
     void open_file();
