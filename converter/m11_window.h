@@ -15,15 +15,11 @@
 
 class QAction;
 class QLabel;
-class QScrollBar;
 class QToolButton;
 
-namespace platform {
-class PicturePane;
-class PictureWindow;
-}  // namespace platform
-
 namespace converter {
+
+class ConversionPane;
 
 class Form6 : public platform::MainWindow {
     Q_OBJECT
@@ -40,13 +36,6 @@ class Form6 : public platform::MainWindow {
     void open_picture();
     void show_output_files();
     void toggle_mono();
-    void toggle_fit();
-    // Redraw: draws the picture and fits the scroll bars to it, keeping the
-    // view at the same relative place when the area or the picture changed.
-    void draw_picture_11m();
-    void toggle_min_x_scroll();
-    void toggle_min_y_scroll();
-    void scroll_changed();
     void toggle_x();
     void toggle_y();
     void show_bw_levels();
@@ -70,35 +59,24 @@ class Form6 : public platform::MainWindow {
     void enable_mode_items();
     void press(m11::Arrow arrow);
     void lay_out();
-    void place_picture();
-    QPoint scroll_offset() const;
     ConvertJob convert_job(const char* error_title) const;
 
     ConverterState& state_;
     platform::Modal& modal_;
     m11::Area area_;
 
-    platform::PicturePane* pane_ = nullptr;
-    platform::PictureWindow* picture_ = nullptr;
-    QScrollBar* hscroll_ = nullptr;
-    QScrollBar* vscroll_ = nullptr;
+    ConversionPane* pane_ = nullptr;
     std::array<QToolButton*, 4> arrows_{};  // Command1..Command4
     QToolButton* check_x_ = nullptr;
     QToolButton* check_y_ = nullptr;
     std::array<QLabel*, 8> labels_{};
 
     QAction* mono_ = nullptr;
-    QAction* fit_ = nullptr;
-    QAction* redraw_ = nullptr;
-    QAction* min_x_ = nullptr;
-    QAction* min_y_ = nullptr;
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
 
     SecondaryDialogs dialogs_{*this, state_, modal_};
 
-    bool picture_loaded_ = false;
-    QSize image_size_;  // the picture's natural size when draw_picture_11m last took it
     std::string source_;
 };
 

@@ -1,21 +1,18 @@
 #include "converter/main_window.h"
 
 #include <QMenuBar>
-#include <QScrollBar>
 
 #include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
 #include "converter/about.h"
+#include "converter/conversion_pane.h"
 #include "converter/convert_command.h"
 #include "converter/dither_menu.h"
 #include "converter/main_help_window.h"
-#include "converter/window_parts.h"
 #include "engine/screen_file.h"
 #include "engine/walks.h"
 #include "formats/bin_file.h"
 #include "platform/menus.h"
-#include "platform/picture_file.h"
-#include "platform/picture_pane.h"
 #include "platform/picture_window.h"
 
 namespace converter {
@@ -24,6 +21,7 @@ namespace {
 // Window geometry in pixels. The picture window's top-left corner never
 // moves; the client area grows with it.
 constexpr QPoint picture_origin{14, 16};
+constexpr int arrow_parts = 20;         // a scroll bar's arrow step is its Max / 20
 constexpr QSize client_margin{45, 46};  // client = picture window + margin
 constexpr int short_line_end = 307;     // separator end in the two colour modes
 constexpr int long_line_margin = 54;    // separator end past a 512 picture window
@@ -62,12 +60,8 @@ Form1::Form1(ConverterState& state, platform::Modal& modal, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::create_controls() {
-    pane_ = new platform::PicturePane(*this, picture_origin, platform::ScrollBars::along_picture);
-    picture_ = &pane_->picture();
-    hscroll_ = pane_->horizontal_bar();
-    vscroll_ = pane_->vertical_bar();
-    for (QScrollBar* bar : {hscroll_, vscroll_})
-        connect(bar, &QScrollBar::valueChanged, this, &Form1::scroll_changed);
+    pane_ = new ConversionPane(*this, {picture_origin, arrow_parts, ViewPlace::top_left},
+                               state_.dither);
 }
 
 QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
@@ -99,12 +93,7 @@ void Form1::create_menus() {
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, m = mode] { set_window_mode(m); });
     }
-    fit_ = add_item(window, "ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"), &Form1::toggle_fit);
-    redraw_ = add_item(window, "rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"), &Form1::redraw);
-    min_x_ = add_item(window, "minxscrl_mnu", "MinXscroll", {}, &Form1::toggle_min_x_scroll);
-    min_y_ = add_item(window, "minyscrl_mnu", "MinYscroll", {}, &Form1::toggle_min_y_scroll);
-    for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(false);
-    for (QAction* action : {fit_, min_x_, min_y_}) action->setCheckable(true);
+    pane_->add_window_items(*window);
 
     QMenu* mono = menu("converttobw_mnu", "Mono");
     mono_items_ = {
@@ -137,9 +126,9 @@ void Form1::set_window_mode(WindowMode mode) {
     s64_->setChecked(mode == WindowMode::color64x64);
     s256_->setChecked(mode == WindowMode::color256x256);
     s512_->setChecked(mode == WindowMode::mono512x256);
-    if (picture_loaded_) {
-        picture_->clear();
-        draw_picture();
+    if (pane_->picture_loaded()) {
+        pane_->picture().clear();
+        pane_->draw_picture();
         set_menus();
     }
 }
@@ -151,76 +140,17 @@ void Form1::set_menus() {
     export_bin_->setEnabled(mode_ != WindowMode::color64x64);  // a sprite is not a screen
 }
 
-void Form1::place_picture() {
-    picture_->draw_picture(fit_->isChecked(), QPoint(-hscroll_->value(), -vscroll_->value()),
-                           stretch_for(state_.dither));
-}
-
-void Form1::draw_picture() {
-    if (fit_->isChecked()) {
-        hscroll_->setEnabled(false);
-        vscroll_->setEnabled(false);
-        place_picture();
-        return;
-    }
-    place_picture();
-    if (!redrawing_) {
-        hscroll_->setValue(0);
-        vscroll_->setValue(0);
-    }
-    const QSize overhang = picture_->picture_size() - picture_->size();
-    set_up_scroll_bar(*hscroll_, overhang.width(), min_x_->isChecked(), 20);
-    set_up_scroll_bar(*vscroll_, overhang.height(), min_y_->isChecked(), 20);
-}
-
-void Form1::scroll_changed() {
-    picture_->draw_picture(false, QPoint(-hscroll_->value(), -vscroll_->value()));
-}
-
 void Form1::open_picture() {
     const std::string name = modal_.open_file(picture_open_request());
     if (!name.empty()) open_named_file(name);
 }
 
 void Form1::open_named_file(const std::string& name) {
-    platform::DecodedPicture decoded;
-    {
-        platform::BusyPointer busy(modal_);
-        decoded = platform::decode_picture(name);
-    }
-    if (decoded.failure) {
-        modal_.message_box(platform::error_message(*decoded.failure), "KVARO: Open picture",
-                           platform::Buttons::ok, platform::Icon::exclamation);
-        return;
-    }
-    picture_->set_picture(decoded.image);
-    picture_->clear();
-    if (!picture_loaded_) {
-        picture_loaded_ = true;
-        for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(true);
-        set_menus();
-    }
-    draw_picture();
+    const bool first = !pane_->picture_loaded();
+    if (!pane_->load_picture(name, modal_, "KVARO: Open picture")) return;
+    if (first) set_menus();
+    pane_->draw_picture();
     source_ = name;
-}
-
-void Form1::toggle_fit() {
-    picture_->clear();
-    draw_picture();
-}
-
-void Form1::redraw() {
-    redrawing_ = true;
-    draw_picture();
-    redrawing_ = false;
-}
-
-void Form1::toggle_min_x_scroll() {
-    hscroll_->setSingleStep(min_x_->isChecked() ? 1 : arrow_step(hscroll_->maximum()));
-}
-
-void Form1::toggle_min_y_scroll() {
-    vscroll_->setSingleStep(min_y_->isChecked() ? 1 : arrow_step(vscroll_->maximum()));
 }
 
 void Form1::show_output_files() {
@@ -232,14 +162,14 @@ void Form1::show_bw_levels() {
 }
 
 void Form1::view_mono() {
-    place_picture();
-    walk_mono(*picture_, state_.bw_level, state_.dither);
+    pane_->place_picture();
+    walk_mono(pane_->picture(), state_.bw_level, state_.dither);
 }
 
 void Form1::convert_mono() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), ".pic", "KVARO: Convbw"}, modal_,
-        [this] { place_picture(); }, [this] { return convert_screen(); });
+        [this] { pane_->place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::show_colour_levels() {
@@ -251,8 +181,9 @@ void Form1::show_change_colours() {
 }
 
 void Form1::view_colour() {
-    place_picture();
-    walk_colour(*picture_, state_.colour_levels, state_.swap_flags, all_flags_act, state_.dither);
+    pane_->place_picture();
+    walk_colour(pane_->picture(), state_.colour_levels, state_.swap_flags, all_flags_act,
+                state_.dither);
 }
 
 void Form1::convert_colour() {
@@ -260,21 +191,21 @@ void Form1::convert_colour() {
     const auto catalog = sprite ? catalogs::bbd_catalog : catalogs::pic_catalog;
     run_convert(
         {source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic", "KVARO: Convcol"},
-        modal_, [this] { place_picture(); }, [this] { return convert_screen(); });
+        modal_, [this] { pane_->place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::export_bin() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), std::string(bk::bin::extension),
          "KVARO: Export_bin"},
-        modal_, [this] { place_picture(); }, [this] { return bin_file(convert_screen()); });
+        modal_, [this] { pane_->place_picture(); }, [this] { return bin_file(convert_screen()); });
 }
 
 std::vector<std::uint8_t> Form1::convert_screen() {
     const Target target = mode_ == WindowMode::mono512x256  ? Target::mono
                           : mode_ == WindowMode::color64x64 ? Target::sprite
                                                             : Target::colour;
-    return convert_to_file(*picture_, target, state_.conversion());
+    return convert_to_file(pane_->picture(), target, state_.conversion());
 }
 
 }  // namespace converter

@@ -12,15 +12,11 @@
 #include "platform/modal.h"
 
 class QAction;
-class QScrollBar;
 class QWidget;
 
-namespace platform {
-class PicturePane;
-class PictureWindow;
-}  // namespace platform
-
 namespace converter {
+
+class ConversionPane;
 
 enum class WindowMode { color64x64, color256x256, mono512x256 };
 
@@ -38,11 +34,6 @@ class Form1 : public platform::MainWindow {
   private slots:
     void open_picture();
     void show_output_files();
-    void toggle_fit();
-    void redraw();
-    void toggle_min_x_scroll();
-    void toggle_min_y_scroll();
-    void scroll_changed();
     void show_bw_levels();
     void view_mono();
     void convert_mono();
@@ -59,8 +50,6 @@ class Form1 : public platform::MainWindow {
                       const QKeySequence& shortcut, void (Form1::*handler)());
     void set_window_mode(WindowMode mode);
     void set_menus();
-    void draw_picture();
-    void place_picture();
     // The mode's screen file (.pic or .bbd), converted from what the
     // picture window shows.
     std::vector<std::uint8_t> convert_screen();
@@ -68,18 +57,11 @@ class Form1 : public platform::MainWindow {
     ConverterState& state_;
     platform::Modal& modal_;
 
-    platform::PicturePane* pane_ = nullptr;
-    platform::PictureWindow* picture_ = nullptr;
-    QScrollBar* hscroll_ = nullptr;
-    QScrollBar* vscroll_ = nullptr;
+    ConversionPane* pane_ = nullptr;
 
     QAction* s64_ = nullptr;
     QAction* s256_ = nullptr;
     QAction* s512_ = nullptr;
-    QAction* fit_ = nullptr;
-    QAction* redraw_ = nullptr;
-    QAction* min_x_ = nullptr;
-    QAction* min_y_ = nullptr;
     QAction* export_bin_ = nullptr;
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
@@ -87,8 +69,6 @@ class Form1 : public platform::MainWindow {
     SecondaryDialogs dialogs_{*this, state_, modal_};
 
     WindowMode mode_ = WindowMode::color256x256;
-    bool picture_loaded_ = false;
-    bool redrawing_ = false;
     std::string source_;
 };
 
