@@ -5,6 +5,7 @@
 
 #include "converter/m11_area.h"
 #include "engine/rules.h"
+#include "platform/failure_message.h"
 #include "platform/menus.h"
 #include "platform/open_filters.h"
 #include "platform/picture_file.h"
@@ -69,11 +70,8 @@ bool ConversionPane::load_picture(const std::string& path, platform::Modal& moda
         platform::BusyPointer busy(modal);
         decoded = platform::decode_picture(path);
     }
-    if (decoded.failure) {
-        modal.message_box(platform::error_message(*decoded.failure), error_title,
-                          platform::Buttons::ok, platform::Icon::exclamation);
+    if (platform::show_if_failed(modal, platform::failure_message(decoded.failure, error_title)))
         return false;
-    }
     picture().set_picture(decoded.image);
     picture().clear();
     if (view_place_ == ViewPlace::same_relative_place) {

@@ -51,6 +51,20 @@ BkFileRead read_bin_screen(const std::string& path, WindowMode mode, FileBuffer&
 
 }  // namespace
 
+std::optional<platform::FailureMessage> open_failure(const BkFileRead& read) {
+    switch (read.outcome) {
+        case BkFileRead::Outcome::read:
+            break;
+        case BkFileRead::Outcome::failed:
+            return platform::failure_message(read.failure, "ORVAK: Open");
+        case BkFileRead::Outcome::too_large:
+            return platform::FailureMessage{"File too large!", "ORVAK"};
+        case BkFileRead::Outcome::refused:
+            return platform::FailureMessage{read.refusal, "ORVAK: Open"};
+    }
+    return std::nullopt;
+}
+
 BkFileRead read_for_open(const std::string& path, WindowMode mode, FileBuffer& buffer) {
     if (is_bin_name(path)) return read_bin_screen(path, mode, buffer);
     return read_bk_file(path, size_limit(mode), buffer);

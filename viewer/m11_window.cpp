@@ -93,16 +93,7 @@ void Form2::show_file() {
 // refused file, or one that cannot be read, is reported and changes nothing.
 bool Form2::take_file(const std::string& name) {
     const m11::FileRead read = m11::read_file(name, buffer_);
-    if (read.failure) {
-        modal_.message_box(platform::error_message(*read.failure), "ORVAK: Open",
-                           platform::Buttons::ok, platform::Icon::exclamation);
-        return false;
-    }
-    if (!read.accepted()) {
-        modal_.message_box(m11::refusal_message(read.status, name), "ORVAK", platform::Buttons::ok,
-                           platform::Icon::exclamation);
-        return false;
-    }
+    if (platform::show_if_failed(modal_, m11::open_failure(read, name))) return false;
     header_ = read.header;
     set_window();
     file_name_ = name;

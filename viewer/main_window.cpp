@@ -114,21 +114,7 @@ void Form1::open_file() {
 
 void Form1::open_named_file(const std::string& name) {
     const BkFileRead read = read_for_open(name, mode_, buffer_);
-    if (read.outcome == BkFileRead::Outcome::failed) {
-        modal_.message_box(platform::error_message(*read.failure), "ORVAK: Open",
-                           platform::Buttons::ok, platform::Icon::exclamation);
-        return;
-    }
-    if (read.outcome == BkFileRead::Outcome::too_large) {
-        modal_.message_box("File too large!", "ORVAK", platform::Buttons::ok,
-                           platform::Icon::exclamation);
-        return;
-    }
-    if (read.outcome == BkFileRead::Outcome::refused) {
-        modal_.message_box(read.refusal, "ORVAK: Open", platform::Buttons::ok,
-                           platform::Icon::exclamation);
-        return;
-    }
+    if (platform::show_if_failed(modal_, open_failure(read))) return;
     short_file_ = read.short_file();
     picture_->clear();
     draw(decoder_for(mode_));
