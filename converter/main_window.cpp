@@ -83,16 +83,11 @@ void Form1::create_menus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* window = menu("window_mnu", "Window");
-    s64_ = add_item(window, "s64_mnu", "color64x64", {}, nullptr);
-    s256_ = add_item(window, "s256_mnu", "color256x256", {}, nullptr);
-    s512_ = add_item(window, "s512_mnu", "mono512x256", {}, nullptr);
-    const std::pair<QAction*, WindowMode> modes[] = {{s64_, WindowMode::color64x64},
-                                                     {s256_, WindowMode::color256x256},
-                                                     {s512_, WindowMode::mono512x256}};
-    for (const auto& [action, mode] : modes) {
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, m = mode] { set_window_mode(m); });
-    }
+    mode_items_.add(*window,
+                    {{"s64_mnu", "color64x64", WindowMode::color64x64},
+                     {"s256_mnu", "color256x256", WindowMode::color256x256},
+                     {"s512_mnu", "mono512x256", WindowMode::mono512x256}},
+                    this, [this](WindowMode mode) { set_window_mode(mode); });
     pane_->add_window_items(*window);
 
     QMenu* mono = menu("converttobw_mnu", "Mono");
@@ -123,9 +118,7 @@ void Form1::set_window_mode(WindowMode mode) {
     const ModeGeometry geometry = geometry_of(mode);
     pane_->lay_out({geometry.picture, geometry.client, geometry.line_end});
     mode_ = mode;
-    s64_->setChecked(mode == WindowMode::color64x64);
-    s256_->setChecked(mode == WindowMode::color256x256);
-    s512_->setChecked(mode == WindowMode::mono512x256);
+    mode_items_.check(mode);
     if (pane_->picture_loaded()) {
         pane_->picture().clear();
         pane_->draw_picture();

@@ -9,6 +9,7 @@
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
 #include "platform/main_window.h"
+#include "platform/menus.h"
 #include "platform/modal.h"
 
 class QAction;
@@ -59,9 +60,7 @@ class Form1 : public platform::MainWindow {
 
     ConversionPane* pane_ = nullptr;
 
-    QAction* s64_ = nullptr;
-    QAction* s256_ = nullptr;
-    QAction* s512_ = nullptr;
+    platform::ModeItems<WindowMode> mode_items_;
     QAction* export_bin_ = nullptr;
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;

@@ -64,16 +64,11 @@ void Form1::create_menus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* window = menu("window_mnu", "Window");
-    sbk64_ = add_item(window, "sbk64_mnu", "color64x64", {}, nullptr);
-    sbk256_ = add_item(window, "sbk256_mnu", "color256x256", {}, nullptr);
-    sbk512_ = add_item(window, "sbk512_mnu", "mono512x256", {}, nullptr);
-    const std::pair<QAction*, WindowMode> modes[] = {{sbk64_, WindowMode::color64x64},
-                                                     {sbk256_, WindowMode::color256x256},
-                                                     {sbk512_, WindowMode::mono512x256}};
-    for (const auto& [action, mode] : modes) {
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, m = mode] { set_window_mode(m); });
-    }
+    mode_items_.add(*window,
+                    {{"sbk64_mnu", "color64x64", WindowMode::color64x64},
+                     {"sbk256_mnu", "color256x256", WindowMode::color256x256},
+                     {"sbk512_mnu", "mono512x256", WindowMode::mono512x256}},
+                    this, [this](WindowMode mode) { set_window_mode(mode); });
 
     QMenu* view = menu("view_mnu", "View");
     chcol_ = add_item(view, "chcol_mnu", "Change_colors", QKeySequence("Ctrl+G"),
@@ -93,9 +88,7 @@ void Form1::set_window_mode(WindowMode mode) {
     const int width = client_width(mode);
     pane_->lay_out({{area.width, area.height}, {width, design_client.height()}, width});
     mode_ = mode;
-    sbk64_->setChecked(mode == WindowMode::color64x64);
-    sbk256_->setChecked(mode == WindowMode::color256x256);
-    sbk512_->setChecked(mode == WindowMode::mono512x256);
+    mode_items_.check(mode);
     if (file_loaded_) {
         picture_->clear();
         draw(decoder_after_mode_change(mode, short_file_));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/main_window.h"
+#include "platform/menus.h"
 #include "platform/modal.h"
 #include "viewer/bk_file.h"
 #include "viewer/drawing.h"
@@ -55,9 +56,7 @@ class Form1 : public platform::MainWindow {
     platform::PicturePane* pane_ = nullptr;
     platform::PictureWindow* picture_ = nullptr;
 
-    QAction* sbk64_ = nullptr;
-    QAction* sbk256_ = nullptr;
-    QAction* sbk512_ = nullptr;
+    platform::ModeItems<WindowMode> mode_items_;
     QAction* save_ = nullptr;
     QAction* chcol_ = nullptr;
     QAction* rdraw_ = nullptr;
