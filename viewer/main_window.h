@@ -34,6 +34,8 @@ class Form1 : public platform::MainWindow {
     bool short_file() const { return short_file_; }
     // Open after the dialog: reads and draws the file, or reports why not.
     void open_named_file(const std::string& path) override;
+    // As the Window menu's items do.
+    void set_window_mode(WindowMode mode);
 
   private slots:
     void open_file();
@@ -47,7 +49,6 @@ class Form1 : public platform::MainWindow {
     void create_menus();
     QAction* add_item(QMenu* menu, const char* name, const char* caption,
                       const QKeySequence& shortcut, void (Form1::*handler)());
-    void set_window_mode(WindowMode mode);
     void draw(Decoder decoder);
 
     ViewerState& state_;
