@@ -6,7 +6,6 @@
 #include "converter/m11_area.h"
 #include "engine/rules.h"
 #include "platform/failure_message.h"
-#include "platform/menus.h"
 #include "platform/open_filters.h"
 #include "platform/picture_file.h"
 #include "platform/picture_window.h"
@@ -44,23 +43,33 @@ ConversionPane::ConversionPane(QMainWindow& window, const ConversionPaneDesign& 
     : platform::PicturePane(window, design.picture_origin, platform::ScrollBars::along_picture),
       dither_(dither),
       arrow_parts_(design.arrow_parts),
-      view_place_(design.view_place) {
+      view_place_(design.view_place),
+      fit_(window_item("ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"))),
+      redraw_(window_item("rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"))),
+      min_x_(window_item("minxscrl_mnu", "MinXscroll", {})),
+      min_y_(window_item("minyscrl_mnu", "MinYscroll", {})) {
+    for (QAction* action : {fit_, min_x_, min_y_}) action->setCheckable(true);
+    connect(fit_, &QAction::triggered, this, &ConversionPane::toggle_fit);
+    connect(redraw_, &QAction::triggered, this, &ConversionPane::redraw);
+    connect(min_x_, &QAction::triggered, this,
+            [this] { set_arrow_step(*horizontal_bar(), *min_x_); });
+    connect(min_y_, &QAction::triggered, this,
+            [this] { set_arrow_step(*vertical_bar(), *min_y_); });
     for (QScrollBar* bar : {horizontal_bar(), vertical_bar()})
         connect(bar, &QScrollBar::valueChanged, this, &ConversionPane::show_scrolled);
 }
 
+QAction* ConversionPane::window_item(const char* name, const char* caption,
+                                     const QKeySequence& shortcut) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setEnabled(false);
+    return action;
+}
+
 void ConversionPane::add_window_items(QMenu& menu) {
-    using platform::add_menu_item;
-    fit_ = add_menu_item(menu, "ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"), this,
-                         &ConversionPane::toggle_fit);
-    redraw_ = add_menu_item(menu, "rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"), this,
-                            &ConversionPane::redraw);
-    min_x_ = add_menu_item(menu, "minxscrl_mnu", "MinXscroll", {}, this,
-                           [this] { set_arrow_step(*horizontal_bar(), *min_x_); });
-    min_y_ = add_menu_item(menu, "minyscrl_mnu", "MinYscroll", {}, this,
-                           [this] { set_arrow_step(*vertical_bar(), *min_y_); });
-    for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(false);
-    for (QAction* action : {fit_, min_x_, min_y_}) action->setCheckable(true);
+    menu.addActions({fit_, redraw_, min_x_, min_y_});
 }
 
 bool ConversionPane::load_picture(const std::string& path, platform::Modal& modal,

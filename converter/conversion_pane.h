@@ -13,6 +13,7 @@
 #include "platform/picture_pane.h"
 
 class QAction;
+class QKeySequence;
 class QMenu;
 
 namespace converter {
@@ -68,6 +69,7 @@ class ConversionPane : public platform::PicturePane {
     QSize measured_picture_size() const { return measured_; }
 
   private:
+    QAction* window_item(const char* name, const char* caption, const QKeySequence& shortcut);
     void draw(bool redrawing);
     void redraw();
     void toggle_fit();
@@ -78,10 +80,10 @@ class ConversionPane : public platform::PicturePane {
     const Dither& dither_;
     int arrow_parts_;
     ViewPlace view_place_;
-    QAction* fit_ = nullptr;
-    QAction* redraw_ = nullptr;
-    QAction* min_x_ = nullptr;
-    QAction* min_y_ = nullptr;
+    QAction* fit_;
+    QAction* redraw_;
+    QAction* min_x_;
+    QAction* min_y_;
     bool picture_loaded_ = false;
     QSize measured_{0, 0};
 };
