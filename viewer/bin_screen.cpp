@@ -1,20 +1,17 @@
 #include "viewer/bin_screen.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "formats/bin_file.h"
 #include "platform/atomic_file.h"
+#include "viewer/file_kind.h"
 
 namespace viewer {
 
 namespace bin = bk::bin;
 
 bool is_bin_name(const std::string& path) {
-    const std::string_view ending = bin::extension;
-    if (path.size() < ending.size()) return false;
-    return std::equal(ending.begin(), ending.end(), path.end() - ending.size(),
-                      [](char wanted, char c) { return std::tolower((unsigned char)c) == wanted; });
+    return has_extension(path, bin::extension);
 }
 
 BinScreen accept_bin_screen(std::span<const std::uint8_t> file, WindowMode mode) {

@@ -6,27 +6,18 @@
 #include <cctype>
 #include <optional>
 
+#include "formats/bin_file.h"
 #include "formats/m11_file.h"
 #include "platform/whole_input.h"
 
 namespace viewer {
 namespace {
 
-// The text after the last dot of the name's last part, in lower case.
-std::string extension_of(const std::string& path) {
-    const std::string base = path.substr(path.rfind('/') + 1);
-    const auto dot = base.rfind('.');
-    if (dot == std::string::npos) return {};
-    std::string extension = base.substr(dot + 1);
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
-
 std::optional<FileKind> kind_by_name(const std::string& path) {
-    const std::string extension = extension_of(path);
-    if (extension == "bbd") return FileKind::sprite;
-    if (extension == "11m") return FileKind::m11;
-    if (extension == "pic" || extension == "bin") return FileKind::screen;
+    if (has_extension(path, ".bbd")) return FileKind::sprite;
+    if (has_extension(path, bk::m11::extension)) return FileKind::m11;
+    if (has_extension(path, ".pic") || has_extension(path, bk::bin::extension))
+        return FileKind::screen;
     return std::nullopt;
 }
 
@@ -45,6 +36,15 @@ bool starts_with_11m_signature(const std::string& path) {
 }
 
 }  // namespace
+
+bool has_extension(std::string_view path, std::string_view extension) {
+    auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    };
+    return path.size() >= extension.size() &&
+           std::equal(extension.begin(), extension.end(), path.end() - extension.size(), same);
+}
 
 FileKind kind_of_file(const std::string& path) {
     if (const auto kind = kind_by_name(path)) return *kind;
