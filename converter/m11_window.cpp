@@ -1,23 +1,18 @@
 #include "converter/m11_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
-#include <QScrollBar>
 #include <QToolButton>
 
 #include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
 #include "converter/about.h"
+#include "converter/conversion_pane.h"
 #include "converter/dither_menu.h"
 #include "converter/help_11m_window.h"
 #include "converter/m11_pictures.h"
-#include "converter/window_parts.h"
 #include "platform/menus.h"
-#include "platform/picture_file.h"
 #include "platform/picture_window.h"
-#include "platform/separator_line.h"
 
 namespace converter {
 namespace {
@@ -73,38 +68,24 @@ QToolButton* picture_button(QWidget* parent, const char* name, const char* descr
 }  // namespace
 
 Form6::Form6(ConverterState& state, platform::Modal& modal, QWidget* parent)
-    : QMainWindow(parent), state_(state), modal_(modal) {
-    setObjectName("Form6");
-    setWindowTitle("KVARO v.5.0 [11M]");
+    : platform::MainWindow(modal, {"Form6", "KVARO v.5.0 [11M]", "KVARO"}, parent),
+      state_(state),
+      modal_(modal) {
     create_controls();
     create_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     lay_out();
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::m11_catalog});
-    platform::accept_file_drops(*this, *this);
 }
 
 Form6::~Form6() = default;
 
 void Form6::create_controls() {
-    auto* client = new QWidget(this);
-    client->setObjectName("client");
-    setCentralWidget(client);
-    lines_ = {
-        platform::separator_line(client, "Line1", 0, QPalette::Mid, m11::design_client_width),
-        platform::separator_line(client, "Line2", 1, QPalette::Base, m11::design_client_width)};
-
-    picture_ = new platform::PictureWindow(client);
-    picture_->setObjectName("Picture1");
-    picture_->setAccessibleName("Picture");
-    picture_->move(m11::picture_left, m11::picture_top);
-
-    hscroll_ = create_scroll_bar(client, Qt::Horizontal);
-    vscroll_ = create_scroll_bar(client, Qt::Vertical);
-    for (QScrollBar* bar : {hscroll_, vscroll_})
-        connect(bar, &QScrollBar::valueChanged, this, &Form6::scroll_changed);
-    create_size_buttons(client);
-    create_labels(client);
+    pane_ = new ConversionPane(
+        *this,
+        {{m11::picture_left, m11::picture_top}, m11::scroll_parts, ViewPlace::same_relative_place},
+        state_.dither);
+    create_size_buttons(pane_);
+    create_labels(pane_);
 }
 
 void Form6::create_size_buttons(QWidget* client) {
@@ -151,13 +132,8 @@ void Form6::create_menus() {
 
     QMenu* window = platform::add_menu(*this, "window_mnu", "Window");
     mono_ = add_item(window, "mono_col_mnu", "Mono", {}, &Form6::toggle_mono);
-    fit_ = add_item(window, "ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"), &Form6::toggle_fit);
-    redraw_ =
-        add_item(window, "rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"), &Form6::draw_picture_11m);
-    min_x_ = add_item(window, "minxscrl_mnu", "MinXscroll", {}, &Form6::toggle_min_x_scroll);
-    min_y_ = add_item(window, "minyscrl_mnu", "MinYscroll", {}, &Form6::toggle_min_y_scroll);
-    for (QAction* action : {mono_, fit_, min_x_, min_y_}) action->setCheckable(true);
-    for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(false);
+    mono_->setCheckable(true);
+    pane_->add_window_items(*window);
 
     QMenu* mono = platform::add_menu(*this, "converttobw_mnu", "Mono");
     mono_items_ = {
@@ -184,13 +160,9 @@ void Form6::create_menus() {
 // Puts every control where the area's size puts it and shows the area's
 // numbers and button states.
 void Form6::lay_out() {
-    const QRect area(QPoint(m11::picture_left, m11::picture_top),
-                     QSize(area_.width(), area_.height()));
-    if (picture_->size() != area.size()) picture_->set_size(area.width(), area.height());
-    hscroll_->setGeometry(area.left(), area.bottom() + 1, area.width(), m11::scroll_bar_thickness);
-    vscroll_->setGeometry(area.right() + 1, area.top(), m11::scroll_bar_thickness, area.height());
-    centralWidget()->setFixedSize(area_.client_width(), area_.client_height());
-    for (QWidget* line : lines_) line->resize(area_.client_width(), 1);
+    pane_->lay_out({{area_.width(), area_.height()},
+                    {area_.client_width(), area_.client_height()},
+                    area_.client_width()});
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i]->move(label_places[i].left, area_.label_top());
     }
@@ -220,30 +192,16 @@ void Form6::open_named_file(const std::string& path) {
 }
 
 bool Form6::load_picture(const std::string& name) {
-    platform::DecodedPicture decoded;
-    {
-        platform::BusyPointer busy(modal_);
-        decoded = platform::decode_picture(name);
-    }
-    if (decoded.failure) {
-        modal_.message_box(platform::error_message(*decoded.failure), "KVARO [11M]: Open picture",
-                           platform::Buttons::ok, platform::Icon::exclamation);
-        return false;
-    }
-    picture_->set_picture(decoded.image);
-    picture_->clear();
-    hscroll_->setValue(0);
-    vscroll_->setValue(0);
-    if (!picture_loaded_) {
-        picture_loaded_ = true;
+    const bool first = !pane_->picture_loaded();
+    if (!pane_->load_picture(name, modal_, "KVARO [11M]: Open picture")) return false;
+    if (first) {
         area_.first_picture();
         for (QWidget* control : {check_x_, check_y_}) control->setEnabled(true);
-        for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(true);
         lay_out();
     }
-    draw_picture_11m();
-    area_.picture_overhangs(area_.width() < image_size_.width(),
-                            area_.height() < image_size_.height());
+    pane_->draw_picture();
+    const QSize image = pane_->measured_picture_size();
+    area_.picture_overhangs(area_.width() < image.width(), area_.height() < image.height());
     lay_out();
     source_ = name;
     return true;
@@ -252,7 +210,7 @@ bool Form6::load_picture(const std::string& name) {
 void Form6::press(Arrow arrow) {
     area_.press(arrow);
     lay_out();
-    draw_picture_11m();
+    pane_->draw_picture();
 }
 
 void Form6::toggle_x() {
@@ -272,52 +230,6 @@ void Form6::toggle_mono() {
     for (QAction* action : mono_items_) action->setEnabled(area_.mono());
     for (QAction* action : colour_items_) action->setEnabled(!area_.mono());
     lay_out();
-}
-
-QPoint Form6::scroll_offset() const {
-    return {-hscroll_->value(), -vscroll_->value()};
-}
-
-void Form6::place_picture() {
-    picture_->draw_picture(fit_->isChecked(), scroll_offset(), stretch_for(state_.dither));
-}
-
-void Form6::draw_picture_11m() {
-    if (fit_->isChecked()) {
-        hscroll_->setEnabled(false);
-        vscroll_->setEnabled(false);
-        place_picture();
-        return;
-    }
-    place_picture();
-    const float across = m11::relative_position(hscroll_->value(), hscroll_->maximum());
-    const float down = m11::relative_position(vscroll_->value(), vscroll_->maximum());
-    image_size_ = picture_->picture_size();
-    set_up_scroll_bar(*hscroll_, image_size_.width() - area_.width(), min_x_->isChecked(),
-                      m11::scroll_parts);
-    set_up_scroll_bar(*vscroll_, image_size_.height() - area_.height(), min_y_->isChecked(),
-                      m11::scroll_parts);
-    if (hscroll_->isEnabled()) hscroll_->setValue(m11::value_at(across, hscroll_->maximum()));
-    if (vscroll_->isEnabled()) vscroll_->setValue(m11::value_at(down, vscroll_->maximum()));
-}
-
-void Form6::scroll_changed() {
-    picture_->draw_picture(false, scroll_offset());
-}
-
-void Form6::toggle_fit() {
-    picture_->clear();
-    draw_picture_11m();
-}
-
-void Form6::toggle_min_x_scroll() {
-    hscroll_->setSingleStep(
-        min_x_->isChecked() ? 1 : arrow_step(hscroll_->maximum(), m11::scroll_parts));
-}
-
-void Form6::toggle_min_y_scroll() {
-    vscroll_->setSingleStep(
-        min_y_->isChecked() ? 1 : arrow_step(vscroll_->maximum(), m11::scroll_parts));
 }
 
 void Form6::show_output_files() {
@@ -345,14 +257,14 @@ void Form6::show_help() {
 }
 
 void Form6::view_mono() {
-    place_picture();
-    m11::walk_mono_11m(*picture_, {area_.width(), {}}, state_.bw_level, state_.dither);
+    pane_->place_picture();
+    m11::walk_mono_11m(pane_->picture(), {area_.width(), {}}, state_.bw_level, state_.dither);
 }
 
 void Form6::view_colour() {
-    place_picture();
-    m11::walk_colour_11m(*picture_, {area_.width(), {}}, state_.colour_levels, state_.swap_flags,
-                         state_.dither);
+    pane_->place_picture();
+    m11::walk_colour_11m(pane_->picture(), {area_.width(), {}}, state_.colour_levels,
+                         state_.swap_flags, state_.dither);
 }
 
 ConvertJob Form6::convert_job(const char* error_title) const {
@@ -363,25 +275,21 @@ ConvertJob Form6::convert_job(const char* error_title) const {
 // Before the first picture there is no picture to name a file after: the
 // Converts then only show the blank area's result, as the views do.
 void Form6::convert_mono() {
-    if (!picture_loaded_) return view_mono();
+    if (!pane_->picture_loaded()) return view_mono();
     run_convert(
-        convert_job("KVARO [11M]: Convbw"), modal_, [this] { place_picture(); },
-        [this] { return convert_to_file(*picture_, Target::m11_mono, state_.conversion()); });
+        convert_job("KVARO [11M]: Convbw"), modal_, [this] { pane_->place_picture(); },
+        [this] {
+            return convert_to_file(pane_->picture(), Target::m11_mono, state_.conversion());
+        });
 }
 
 void Form6::convert_colour() {
-    if (!picture_loaded_) return view_colour();
+    if (!pane_->picture_loaded()) return view_colour();
     run_convert(
-        convert_job("KVARO [11M]: Convcol"), modal_, [this] { place_picture(); },
-        [this] { return convert_to_file(*picture_, Target::m11_colour, state_.conversion()); });
-}
-
-void Form6::closeEvent(QCloseEvent* event) {
-    if (platform::confirm_close(modal_, "KVARO")) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+        convert_job("KVARO [11M]: Convcol"), modal_, [this] { pane_->place_picture(); },
+        [this] {
+            return convert_to_file(pane_->picture(), Target::m11_colour, state_.conversion());
+        });
 }
 
 }  // namespace converter

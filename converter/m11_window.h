@@ -2,30 +2,26 @@
 // The 11M converter window (Form6): its picture window is the conversion
 // area, sized with four arrow buttons within the 11M byte budget, and viewed
 // or converted into an 11M file in monochrome or four-colour mode.
-#include <QMainWindow>
 #include <array>
 #include <string>
 
 #include "converter/convert_command.h"
 #include "converter/m11_area.h"
-#include "engine/m11_conversion.h"
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
-#include "platform/file_opener.h"
+#include "engine/m11_conversion.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
 
 class QAction;
 class QLabel;
-class QScrollBar;
 class QToolButton;
-
-namespace platform {
-class PictureWindow;
-}
 
 namespace converter {
 
-class Form6 : public QMainWindow, public platform::FileOpener {
+class ConversionPane;
+
+class Form6 : public platform::MainWindow {
     Q_OBJECT
   public:
     Form6(ConverterState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -36,20 +32,10 @@ class Form6 : public QMainWindow, public platform::FileOpener {
     // Open after the dialog: loads the picture, or reports why not.
     void open_named_file(const std::string& path) override;
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private slots:
     void open_picture();
     void show_output_files();
     void toggle_mono();
-    void toggle_fit();
-    // Redraw: draws the picture and fits the scroll bars to it, keeping the
-    // view at the same relative place when the area or the picture changed.
-    void draw_picture_11m();
-    void toggle_min_x_scroll();
-    void toggle_min_y_scroll();
-    void scroll_changed();
     void toggle_x();
     void toggle_y();
     void show_bw_levels();
@@ -73,35 +59,24 @@ class Form6 : public QMainWindow, public platform::FileOpener {
     void enable_mode_items();
     void press(m11::Arrow arrow);
     void lay_out();
-    void place_picture();
-    QPoint scroll_offset() const;
     ConvertJob convert_job(const char* error_title) const;
 
     ConverterState& state_;
     platform::Modal& modal_;
     m11::Area area_;
 
-    platform::PictureWindow* picture_ = nullptr;
-    QScrollBar* hscroll_ = nullptr;
-    QScrollBar* vscroll_ = nullptr;
-    std::array<QWidget*, 2> lines_{};
+    ConversionPane* pane_ = nullptr;
     std::array<QToolButton*, 4> arrows_{};  // Command1..Command4
     QToolButton* check_x_ = nullptr;
     QToolButton* check_y_ = nullptr;
     std::array<QLabel*, 8> labels_{};
 
     QAction* mono_ = nullptr;
-    QAction* fit_ = nullptr;
-    QAction* redraw_ = nullptr;
-    QAction* min_x_ = nullptr;
-    QAction* min_y_ = nullptr;
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
 
     SecondaryDialogs dialogs_{*this, state_, modal_};
 
-    bool picture_loaded_ = false;
-    QSize image_size_;  // the picture's natural size when draw_picture_11m last took it
     std::string source_;
 };
 

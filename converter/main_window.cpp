@@ -1,24 +1,19 @@
 #include "converter/main_window.h"
 
-#include <QCloseEvent>
-#include <QLayout>
 #include <QMenuBar>
-#include <QScrollBar>
 
 #include "catalogs/output_files_dialog.h"
 #include "catalogs/settings_io.h"
 #include "converter/about.h"
+#include "converter/conversion_pane.h"
 #include "converter/convert_command.h"
 #include "converter/dither_menu.h"
 #include "converter/main_help_window.h"
-#include "converter/window_parts.h"
 #include "engine/screen_file.h"
 #include "engine/walks.h"
 #include "formats/bin_file.h"
 #include "platform/menus.h"
-#include "platform/picture_file.h"
 #include "platform/picture_window.h"
-#include "platform/separator_line.h"
 
 namespace converter {
 namespace {
@@ -26,7 +21,7 @@ namespace {
 // Window geometry in pixels. The picture window's top-left corner never
 // moves; the client area grows with it.
 constexpr QPoint picture_origin{14, 16};
-constexpr int scroll_bar_thickness = 17;
+constexpr int arrow_parts = 20;         // a scroll bar's arrow step is its Max / 20
 constexpr QSize client_margin{45, 46};  // client = picture window + margin
 constexpr int short_line_end = 307;     // separator end in the two colour modes
 constexpr int long_line_margin = 54;    // separator end past a 512 picture window
@@ -52,36 +47,21 @@ ModeGeometry geometry_of(WindowMode mode) {
 }  // namespace
 
 Form1::Form1(ConverterState& state, platform::Modal& modal, QWidget* parent)
-    : QMainWindow(parent), state_(state), modal_(modal) {
-    setObjectName("Form1");
-    setWindowTitle("KVARO v.5.0");
+    : platform::MainWindow(modal, {"Form1", "KVARO v.5.0", "KVARO"}, parent),
+      state_(state),
+      modal_(modal) {
     create_controls();
     create_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     set_window_mode(WindowMode::color256x256);
     catalogs::read_settings_at_load(state_.catalogs, modal_,
                                     {catalogs::bbd_catalog, catalogs::pic_catalog});
-    platform::accept_file_drops(*this, *this);
 }
 
 Form1::~Form1() = default;
 
 void Form1::create_controls() {
-    auto* client = new QWidget(this);
-    client->setObjectName("client");
-    setCentralWidget(client);
-    line1_ = platform::separator_line(client, "Line1", 0, QPalette::Mid, short_line_end);
-    line2_ = platform::separator_line(client, "Line2", 1, QPalette::Base, short_line_end);
-
-    picture_ = new platform::PictureWindow(client);
-    picture_->setObjectName("Picture1");
-    picture_->setAccessibleName("Picture");
-    picture_->move(picture_origin);
-
-    hscroll_ = create_scroll_bar(client, Qt::Horizontal);
-    vscroll_ = create_scroll_bar(client, Qt::Vertical);
-    for (QScrollBar* bar : {hscroll_, vscroll_})
-        connect(bar, &QScrollBar::valueChanged, this, &Form1::scroll_changed);
+    pane_ = new ConversionPane(*this, {picture_origin, arrow_parts, ViewPlace::top_left},
+                               state_.dither);
 }
 
 QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
@@ -103,22 +83,12 @@ void Form1::create_menus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* window = menu("window_mnu", "Window");
-    s64_ = add_item(window, "s64_mnu", "color64x64", {}, nullptr);
-    s256_ = add_item(window, "s256_mnu", "color256x256", {}, nullptr);
-    s512_ = add_item(window, "s512_mnu", "mono512x256", {}, nullptr);
-    const std::pair<QAction*, WindowMode> modes[] = {{s64_, WindowMode::color64x64},
-                                                     {s256_, WindowMode::color256x256},
-                                                     {s512_, WindowMode::mono512x256}};
-    for (const auto& [action, mode] : modes) {
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, m = mode] { set_window_mode(m); });
-    }
-    fit_ = add_item(window, "ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"), &Form1::toggle_fit);
-    redraw_ = add_item(window, "rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"), &Form1::redraw);
-    min_x_ = add_item(window, "minxscrl_mnu", "MinXscroll", {}, &Form1::toggle_min_x_scroll);
-    min_y_ = add_item(window, "minyscrl_mnu", "MinYscroll", {}, &Form1::toggle_min_y_scroll);
-    for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(false);
-    for (QAction* action : {fit_, min_x_, min_y_}) action->setCheckable(true);
+    mode_items_.add(*window,
+                    {{"s64_mnu", "color64x64", WindowMode::color64x64},
+                     {"s256_mnu", "color256x256", WindowMode::color256x256},
+                     {"s512_mnu", "mono512x256", WindowMode::mono512x256}},
+                    this, [this](WindowMode mode) { set_window_mode(mode); });
+    pane_->add_window_items(*window);
 
     QMenu* mono = menu("converttobw_mnu", "Mono");
     mono_items_ = {
@@ -146,21 +116,14 @@ void Form1::create_menus() {
 
 void Form1::set_window_mode(WindowMode mode) {
     const ModeGeometry geometry = geometry_of(mode);
-    picture_->set_size(geometry.picture.width(), geometry.picture.height());
-    const QRect area(picture_origin, geometry.picture);
-    hscroll_->setGeometry(area.left(), area.bottom() + 1, area.width(), scroll_bar_thickness);
-    vscroll_->setGeometry(area.right() + 1, area.top(), scroll_bar_thickness, area.height());
+    pane_->lay_out({geometry.picture, geometry.client, geometry.line_end});
     mode_ = mode;
-    s64_->setChecked(mode == WindowMode::color64x64);
-    s256_->setChecked(mode == WindowMode::color256x256);
-    s512_->setChecked(mode == WindowMode::mono512x256);
-    centralWidget()->setFixedSize(geometry.client);
-    if (picture_loaded_) {
-        picture_->clear();
-        draw_picture();
+    mode_items_.check(mode);
+    if (pane_->picture_loaded()) {
+        pane_->picture().clear();
+        pane_->draw_picture();
         set_menus();
     }
-    for (QWidget* line : {line1_, line2_}) line->resize(geometry.line_end, 1);
 }
 
 void Form1::set_menus() {
@@ -170,76 +133,17 @@ void Form1::set_menus() {
     export_bin_->setEnabled(mode_ != WindowMode::color64x64);  // a sprite is not a screen
 }
 
-void Form1::place_picture() {
-    picture_->draw_picture(fit_->isChecked(), QPoint(-hscroll_->value(), -vscroll_->value()),
-                           stretch_for(state_.dither));
-}
-
-void Form1::draw_picture() {
-    if (fit_->isChecked()) {
-        hscroll_->setEnabled(false);
-        vscroll_->setEnabled(false);
-        place_picture();
-        return;
-    }
-    place_picture();
-    if (!redrawing_) {
-        hscroll_->setValue(0);
-        vscroll_->setValue(0);
-    }
-    const QSize overhang = picture_->picture_size() - picture_->size();
-    set_up_scroll_bar(*hscroll_, overhang.width(), min_x_->isChecked(), 20);
-    set_up_scroll_bar(*vscroll_, overhang.height(), min_y_->isChecked(), 20);
-}
-
-void Form1::scroll_changed() {
-    picture_->draw_picture(false, QPoint(-hscroll_->value(), -vscroll_->value()));
-}
-
 void Form1::open_picture() {
     const std::string name = modal_.open_file(picture_open_request());
     if (!name.empty()) open_named_file(name);
 }
 
 void Form1::open_named_file(const std::string& name) {
-    platform::DecodedPicture decoded;
-    {
-        platform::BusyPointer busy(modal_);
-        decoded = platform::decode_picture(name);
-    }
-    if (decoded.failure) {
-        modal_.message_box(platform::error_message(*decoded.failure), "KVARO: Open picture",
-                           platform::Buttons::ok, platform::Icon::exclamation);
-        return;
-    }
-    picture_->set_picture(decoded.image);
-    picture_->clear();
-    if (!picture_loaded_) {
-        picture_loaded_ = true;
-        for (QAction* action : {fit_, redraw_, min_x_, min_y_}) action->setEnabled(true);
-        set_menus();
-    }
-    draw_picture();
+    const bool first = !pane_->picture_loaded();
+    if (!pane_->load_picture(name, modal_, "KVARO: Open picture")) return;
+    if (first) set_menus();
+    pane_->draw_picture();
     source_ = name;
-}
-
-void Form1::toggle_fit() {
-    picture_->clear();
-    draw_picture();
-}
-
-void Form1::redraw() {
-    redrawing_ = true;
-    draw_picture();
-    redrawing_ = false;
-}
-
-void Form1::toggle_min_x_scroll() {
-    hscroll_->setSingleStep(min_x_->isChecked() ? 1 : arrow_step(hscroll_->maximum()));
-}
-
-void Form1::toggle_min_y_scroll() {
-    vscroll_->setSingleStep(min_y_->isChecked() ? 1 : arrow_step(vscroll_->maximum()));
 }
 
 void Form1::show_output_files() {
@@ -251,14 +155,14 @@ void Form1::show_bw_levels() {
 }
 
 void Form1::view_mono() {
-    place_picture();
-    walk_mono(*picture_, state_.bw_level, state_.dither);
+    pane_->place_picture();
+    walk_mono(pane_->picture(), state_.bw_level, state_.dither);
 }
 
 void Form1::convert_mono() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), ".pic", "KVARO: Convbw"}, modal_,
-        [this] { place_picture(); }, [this] { return convert_screen(); });
+        [this] { pane_->place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::show_colour_levels() {
@@ -270,8 +174,9 @@ void Form1::show_change_colours() {
 }
 
 void Form1::view_colour() {
-    place_picture();
-    walk_colour(*picture_, state_.colour_levels, state_.swap_flags, all_flags_act, state_.dither);
+    pane_->place_picture();
+    walk_colour(pane_->picture(), state_.colour_levels, state_.swap_flags, all_flags_act,
+                state_.dither);
 }
 
 void Form1::convert_colour() {
@@ -279,29 +184,21 @@ void Form1::convert_colour() {
     const auto catalog = sprite ? catalogs::bbd_catalog : catalogs::pic_catalog;
     run_convert(
         {source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic", "KVARO: Convcol"},
-        modal_, [this] { place_picture(); }, [this] { return convert_screen(); });
+        modal_, [this] { pane_->place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::export_bin() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), std::string(bk::bin::extension),
          "KVARO: Export_bin"},
-        modal_, [this] { place_picture(); }, [this] { return bin_file(convert_screen()); });
+        modal_, [this] { pane_->place_picture(); }, [this] { return bin_file(convert_screen()); });
 }
 
 std::vector<std::uint8_t> Form1::convert_screen() {
     const Target target = mode_ == WindowMode::mono512x256  ? Target::mono
                           : mode_ == WindowMode::color64x64 ? Target::sprite
                                                             : Target::colour;
-    return convert_to_file(*picture_, target, state_.conversion());
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    if (platform::confirm_close(modal_, "KVARO")) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    return convert_to_file(pane_->picture(), target, state_.conversion());
 }
 
 }  // namespace converter

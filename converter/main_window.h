@@ -2,29 +2,26 @@
 // The converter main window (Form1): opens a picture, shows it scrolled or
 // fitted in one of three window modes, and converts what the picture window
 // shows into a monochrome or four-colour BK screen.
-#include <QMainWindow>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
-#include "platform/file_opener.h"
+#include "platform/main_window.h"
+#include "platform/menus.h"
 #include "platform/modal.h"
 
 class QAction;
-class QScrollBar;
 class QWidget;
-
-namespace platform {
-class PictureWindow;
-}
 
 namespace converter {
 
+class ConversionPane;
+
 enum class WindowMode { color64x64, color256x256, mono512x256 };
 
-class Form1 : public QMainWindow, public platform::FileOpener {
+class Form1 : public platform::MainWindow {
     Q_OBJECT
   public:
     Form1(ConverterState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -35,17 +32,9 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     // Open after the dialog: loads the picture, or reports why not.
     void open_named_file(const std::string& path) override;
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private slots:
     void open_picture();
     void show_output_files();
-    void toggle_fit();
-    void redraw();
-    void toggle_min_x_scroll();
-    void toggle_min_y_scroll();
-    void scroll_changed();
     void show_bw_levels();
     void view_mono();
     void convert_mono();
@@ -62,8 +51,6 @@ class Form1 : public QMainWindow, public platform::FileOpener {
                       const QKeySequence& shortcut, void (Form1::*handler)());
     void set_window_mode(WindowMode mode);
     void set_menus();
-    void draw_picture();
-    void place_picture();
     // The mode's screen file (.pic or .bbd), converted from what the
     // picture window shows.
     std::vector<std::uint8_t> convert_screen();
@@ -71,19 +58,9 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     ConverterState& state_;
     platform::Modal& modal_;
 
-    platform::PictureWindow* picture_ = nullptr;
-    QScrollBar* hscroll_ = nullptr;
-    QScrollBar* vscroll_ = nullptr;
-    QWidget* line1_ = nullptr;
-    QWidget* line2_ = nullptr;
+    ConversionPane* pane_ = nullptr;
 
-    QAction* s64_ = nullptr;
-    QAction* s256_ = nullptr;
-    QAction* s512_ = nullptr;
-    QAction* fit_ = nullptr;
-    QAction* redraw_ = nullptr;
-    QAction* min_x_ = nullptr;
-    QAction* min_y_ = nullptr;
+    platform::ModeItems<WindowMode> mode_items_;
     QAction* export_bin_ = nullptr;
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
@@ -91,8 +68,6 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     SecondaryDialogs dialogs_{*this, state_, modal_};
 
     WindowMode mode_ = WindowMode::color256x256;
-    bool picture_loaded_ = false;
-    bool redrawing_ = false;
     std::string source_;
 };
 

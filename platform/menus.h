@@ -6,7 +6,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <initializer_list>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -38,5 +41,37 @@ QAction* add_menu_item(QMenu& menu, const char* name, const char* caption,
     QObject::connect(action, &QAction::triggered, receiver, handler);
     return action;
 }
+
+// Checkable items that pick one of a window's modes. The window checks the
+// mode it is in with check().
+template <class Mode>
+class ModeItems {
+  public:
+    struct Item {
+        const char* name;
+        const char* caption;
+        Mode mode;
+    };
+
+    // Adds the items to `menu`; choosing one runs `choose(mode)` in the
+    // context of `receiver`.
+    template <class Choose>
+    void add(QMenu& menu, std::initializer_list<Item> items, QObject* receiver, Choose choose) {
+        for (const Item& item : items) {
+            QAction* action = add_menu_item(menu, item.name, item.caption);
+            action->setCheckable(true);
+            QObject::connect(action, &QAction::triggered, receiver,
+                             [choose, mode = item.mode] { choose(mode); });
+            actions_.emplace_back(action, item.mode);
+        }
+    }
+
+    void check(Mode mode) const {
+        for (const auto& [action, item_mode] : actions_) action->setChecked(item_mode == mode);
+    }
+
+  private:
+    std::vector<std::pair<QAction*, Mode>> actions_;
+};
 
 }  // namespace platform

@@ -1,8 +1,15 @@
 #include "platform/picture_window.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace platform {
+namespace {
+
+// About a frame of a 60 Hz screen.
+constexpr qint64 frame_milliseconds = 16;
+
+}  // namespace
 
 PictureWindow::PictureWindow(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -26,12 +33,33 @@ void PictureWindow::clear() {
 }
 
 void PictureWindow::refresh() {
-    repaint();
+    if (changed_bottom_ < changed_top_) return;
+    if (!shown_.isValid() || shown_.elapsed() >= frame_milliseconds) {
+        show_changed_rows();
+    } else if (!show_pending_) {
+        show_pending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                show_pending_ = false;
+                show_changed_rows();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
-void PictureWindow::paintEvent(QPaintEvent*) {
+void PictureWindow::show_changed_rows() {
+    const QRect changed =
+        QRect(0, changed_top_, width(), changed_bottom_ - changed_top_ + 1) & rect();
+    changed_top_ = INT_MAX;
+    changed_bottom_ = -1;
+    shown_.start();
+    if (!changed.isEmpty()) repaint(changed);
+}
+
+void PictureWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, canvas_.image());
+    painter.drawImage(event->rect(), canvas_.image(), event->rect());
 }
 
 }  // namespace platform

@@ -1,8 +1,10 @@
 #pragma once
 // The picture window: a borderless drawing surface of a set size in screen
 // pixels, showing a PictureCanvas. Drawing goes to the canvas; refresh()
-// shows it at once.
+// shows the rows set since the last refresh (see there).
+#include <QElapsedTimer>
 #include <QWidget>
+#include <climits>
 
 #include "platform/picture_canvas.h"
 
@@ -32,14 +34,31 @@ class PictureWindow : public QWidget, public PixelSurface {
     int pixel_width() const override { return canvas_.pixel_width(); }
     int pixel_height() const override { return canvas_.pixel_height(); }
     std::int32_t pixel(int x, int y) const override { return canvas_.pixel(x, y); }
-    void set_pixel(int x, int y, std::int32_t colour) override { canvas_.set_pixel(x, y, colour); }
+    void set_pixel(int x, int y, std::int32_t colour) override {
+        canvas_.set_pixel(x, y, colour);
+        changed_top_ = std::min(changed_top_, y);
+        changed_bottom_ = std::max(changed_bottom_, y);
+    }
+    // Shows the rows set since the last refresh: at once when a screen frame
+    // has passed since the window last showed them, else at the first
+    // refresh after that or, at the latest, once the command that draws is
+    // over. A walk that refreshes after every row thus shows its result row
+    // by row, repainting each row about once: repainting at every row, more
+    // often than a screen shows frames, cost a repaint for each of the 32767
+    // rows of a tall 11M area.
     void refresh() override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void show_changed_rows();
+
     PictureCanvas canvas_{256, 256};
+    int changed_top_ = INT_MAX;  // the rows set since they were last shown
+    int changed_bottom_ = -1;
+    QElapsedTimer shown_;  // since the rows set were last shown
+    bool show_pending_ = false;
 };
 
 }  // namespace platform

@@ -1,7 +1,5 @@
 #include "platform/start_arguments.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -26,21 +24,17 @@ std::string absolute_path(std::string_view path, std::string_view folder) {
 }
 
 StartArguments parse_start_arguments(const std::vector<std::string>& arguments,
-                                     std::string_view current_folder,
-                                     const std::function<bool(const std::string&)>& is_file) {
+                                     std::string_view current_folder) {
     StartArguments result;
-    std::vector<std::string> others;
+    bool first_word = true;
     for (const std::string& argument : arguments) {
-        const std::string path = absolute_path(argument, current_folder);
-        if (!argument.empty() && !asks_for_11m(argument) && is_file(path)) {
-            if (result.file.empty()) result.file = path;
-        } else {
-            others.push_back(argument);
+        if (argument.empty() || asks_for_11m(argument)) {
+            if (!first_word) result.window_text += ' ';
+            result.window_text += argument;
+            first_word = false;
+        } else if (result.file.empty()) {
+            result.file = absolute_path(argument, current_folder);
         }
-    }
-    for (std::size_t i = 0; i < others.size(); ++i) {
-        if (i > 0) result.window_text += ' ';
-        result.window_text += others[i];
     }
     return result;
 }
@@ -48,12 +42,8 @@ StartArguments parse_start_arguments(const std::vector<std::string>& arguments,
 StartArguments start_arguments(int argc, const char* const* argv) {
     std::error_code error;
     const std::string folder = std::filesystem::current_path(error).string();
-    auto is_file = [](const std::string& path) {
-        struct stat info {};
-        return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-    };
     return parse_start_arguments(std::vector<std::string>(argv + std::min(argc, 1), argv + argc),
-                                 folder, is_file);
+                                 folder);
 }
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QPaintEvent>
 
 #include "platform/picture_file.h"
 #include "tests/support/main_window_rig.h"
@@ -110,6 +112,43 @@ TEST(PictureWindow, TransparentPartsDrawBlack) {
             EXPECT_EQ(window.pixel(x, y), x < 2 ? 0 : 9 + 256 * 8 + 65536 * 7) << x << "," << y;
         }
     }
+}
+
+// What a window repaints: every painted rectangle's area, summed, and all
+// that was painted.
+class PaintLog : public QObject {
+  public:
+    explicit PaintLog(QWidget& window) { window.installEventFilter(this); }
+    long long area = 0;
+    QRegion painted;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            const QRect rect = static_cast<QPaintEvent*>(event)->rect();
+            area += static_cast<long long>(rect.width()) * rect.height();
+            painted += rect;
+        }
+        return false;
+    }
+};
+
+// A walk refreshes after every row: the window shows the first rows at once
+// and the rest when the command is over, repainting each row about once.
+TEST(PictureWindow, RowByRowDrawingRepaintsEachRowAboutOnce) {
+    PictureWindow window;
+    window.set_size(64, 2048);
+    window.show();
+    QCoreApplication::processEvents();
+    PaintLog log(window);
+    for (int y = 0; y < window.pixel_height(); ++y) {
+        for (int x = 0; x < window.pixel_width(); ++x) window.set_pixel(x, y, 0xFF);
+        window.refresh();
+    }
+    EXPECT_TRUE(log.painted.contains(QPoint(0, 0)));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.painted, QRegion(window.rect()));
+    EXPECT_LE(log.area, 2 * 64 * 2048);
 }
 
 }  // namespace

@@ -1,20 +1,17 @@
 #include "viewer/bin_screen.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "formats/bin_file.h"
 #include "platform/whole_input.h"
+#include "viewer/file_kind.h"
 
 namespace viewer {
 
 namespace bin = bk::bin;
 
 bool is_bin_name(const std::string& path) {
-    const std::string_view ending = bin::extension;
-    if (path.size() < ending.size()) return false;
-    return std::equal(ending.begin(), ending.end(), path.end() - ending.size(),
-                      [](char wanted, char c) { return std::tolower((unsigned char)c) == wanted; });
+    return has_extension(path, bin::extension);
 }
 
 BinScreen accept_bin_screen(std::span<const std::uint8_t> file, WindowMode mode,
@@ -58,6 +55,20 @@ BkFileRead read_bin_screen(const std::string& path, WindowMode mode, FileBuffer&
 }
 
 }  // namespace
+
+std::optional<platform::FailureMessage> open_failure(const BkFileRead& read) {
+    switch (read.outcome) {
+        case BkFileRead::Outcome::read:
+            break;
+        case BkFileRead::Outcome::failed:
+            return platform::failure_message(read.failure, "ORVAK: Open");
+        case BkFileRead::Outcome::too_large:
+            return platform::FailureMessage{"File too large!", "ORVAK"};
+        case BkFileRead::Outcome::refused:
+            return platform::FailureMessage{read.refusal, "ORVAK: Open"};
+    }
+    return std::nullopt;
+}
 
 BkFileRead read_for_open(const std::string& path, WindowMode mode, FileBuffer& buffer) {
     if (is_bin_name(path)) return read_bin_screen(path, mode, buffer);

@@ -9,9 +9,11 @@
 // screen cut into 64-pixel rows; the mode refuses a whole-screen .pic file
 // too ("File too large!").
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
+#include "platform/failure_message.h"
 #include "viewer/bk_file.h"
 #include "viewer/window_mode.h"
 
@@ -33,5 +35,10 @@ BinScreen accept_bin_screen(std::span<const std::uint8_t> file, WindowMode mode,
 // What Open reads: a .bin file through accept_bin_screen, any other file as
 // a .pic or .bbd file within the mode's size limit (read_bk_file).
 BkFileRead read_for_open(const std::string& path, WindowMode mode, FileBuffer& buffer);
+
+// What Open shows for a file it did not take: why it could not be read,
+// titled "ORVAK: Open"; "File too large!" titled "ORVAK"; why it was
+// refused, titled "ORVAK: Open". Nothing for a file read.
+std::optional<platform::FailureMessage> open_failure(const BkFileRead& read);
 
 }  // namespace viewer

@@ -42,6 +42,13 @@ std::string refusal_message(bk::m11::ReadStatus status, const std::string& path)
     return {};
 }
 
+std::optional<platform::FailureMessage> open_failure(const FileRead& read,
+                                                     const std::string& path) {
+    if (read.failure) return platform::failure_message(read.failure, "ORVAK: Open");
+    if (read.accepted()) return std::nullopt;
+    return platform::FailureMessage{refusal_message(read.status, path), "ORVAK"};
+}
+
 PixelSize picture_size(bk::m11::Header header, bool mono) {
     return {header.line_width * (mono ? 8 : 4), header.line_count};
 }

@@ -17,6 +17,7 @@
 
 #include "formats/m11_file.h"
 #include "platform/failure.h"
+#include "platform/failure_message.h"
 
 namespace viewer::m11 {
 
@@ -43,6 +44,10 @@ FileRead read_file(const std::string& path, Buffer& buffer);
 //   bad_header  "File " + path + " has a bad header!"
 // and an empty text for an accepted file.
 std::string refusal_message(bk::m11::ReadStatus status, const std::string& path);
+
+// What Open shows for a file it did not take: why it could not be read,
+// titled "ORVAK: Open", or its refusal message. Nothing for an accepted file.
+std::optional<platform::FailureMessage> open_failure(const FileRead& read, const std::string& path);
 
 struct PixelSize {
     int width = 0;

@@ -1,12 +1,9 @@
 #include "viewer/m11_window.h"
 
-#include <QCloseEvent>
-#include <QLayout>
-
 #include "catalogs/settings_io.h"
 #include "platform/menus.h"
+#include "platform/picture_pane.h"
 #include "platform/picture_window.h"
-#include "platform/separator_line.h"
 #include "viewer/about.h"
 #include "viewer/drawing.h"
 #include "viewer/help_11m_window.h"
@@ -23,14 +20,12 @@ const platform::OpenRequest open_request{"", "11M", "11M Files (*.11M)|*.11M|", 
 }  // namespace
 
 Form2::Form2(ViewerState& state, platform::Modal& modal, QWidget* parent)
-    : QMainWindow(parent), state_(state), modal_(modal) {
-    setObjectName("Form2");
-    setWindowTitle("ORVAK v.2.0 [11M]");
+    : platform::MainWindow(modal, {"Form2", "ORVAK v.2.0 [11M]", "ORVAK"}, parent),
+      state_(state),
+      modal_(modal) {
     create_controls();
     create_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::bmp_catalog});
-    platform::accept_file_drops(*this, *this);
 }
 
 Form2::~Form2() = default;
@@ -40,19 +35,15 @@ bool Form2::mono() const {
 }
 
 void Form2::create_controls() {
-    auto* client = new QWidget(this);
-    client->setObjectName("client");
-    setCentralWidget(client);
-    client->setFixedSize(m11::design_client.width, m11::design_client.height);
-    const int width = m11::design_client.width;
-    line1_ = platform::separator_line(client, "Line1", 0, QPalette::Mid, width);
-    line2_ = platform::separator_line(client, "Line2", 1, QPalette::Base, width);
+    pane_ = new platform::PicturePane(*this, picture_origin, platform::ScrollBars::none);
+    picture_ = &pane_->picture();
+    lay_out(m11::design_picture);
+}
 
-    picture_ = new platform::PictureWindow(client);
-    picture_->setObjectName("Picture1");
-    picture_->setAccessibleName("Picture");
-    picture_->move(picture_origin);
-    picture_->set_size(m11::design_picture.width, m11::design_picture.height);
+// Sizes the picture window and the window around it.
+void Form2::lay_out(m11::PixelSize picture) {
+    const m11::PixelSize client = m11::client_size(picture);
+    pane_->lay_out({{picture.width, picture.height}, {client.width, client.height}, client.width});
 }
 
 void Form2::create_menus() {
@@ -102,16 +93,7 @@ void Form2::show_file() {
 // refused file, or one that cannot be read, is reported and changes nothing.
 bool Form2::take_file(const std::string& name) {
     const m11::FileRead read = m11::read_file(name, buffer_);
-    if (read.failure) {
-        modal_.message_box(platform::error_message(*read.failure), "ORVAK: Open",
-                           platform::Buttons::ok, platform::Icon::exclamation);
-        return false;
-    }
-    if (!read.accepted()) {
-        modal_.message_box(m11::refusal_message(read.status, name), "ORVAK", platform::Buttons::ok,
-                           platform::Icon::exclamation);
-        return false;
-    }
+    if (platform::show_if_failed(modal_, m11::open_failure(read, name))) return false;
     header_ = read.header;
     set_window();
     file_name_ = name;
@@ -121,11 +103,7 @@ bool Form2::take_file(const std::string& name) {
 // Sizes the picture window from the header numbers and the window around
 // it, and clears the picture window.
 void Form2::set_window() {
-    const m11::PixelSize picture = m11::picture_size(header_, mono());
-    picture_->set_size(picture.width, picture.height);
-    const m11::PixelSize client = m11::client_size(picture);
-    centralWidget()->setFixedSize(client.width, client.height);
-    for (QWidget* line : {line1_, line2_}) line->resize(client.width, 1);
+    lay_out(m11::picture_size(header_, mono()));
     picture_->clear();
 }
 
@@ -179,14 +157,6 @@ void Form2::show_about() {
 // The help window Form4, at this window's top-left corner.
 void Form2::show_help() {
     open_11m_help(*this);
-}
-
-void Form2::closeEvent(QCloseEvent* event) {
-    if (platform::confirm_close(modal_, "ORVAK")) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 }  // namespace viewer

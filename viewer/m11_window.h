@@ -4,10 +4,9 @@
 // picture data as four-colour pixels or, with Mono checked, as monochrome
 // pixels through the colour map or mono map, and saves what it shows as a
 // BMP file.
-#include <QMainWindow>
 #include <string>
 
-#include "platform/file_opener.h"
+#include "platform/main_window.h"
 #include "platform/modal.h"
 #include "viewer/m11_picture.h"
 #include "viewer/secondary_dialogs.h"
@@ -16,12 +15,13 @@
 class QAction;
 
 namespace platform {
+class PicturePane;
 class PictureWindow;
-}
+}  // namespace platform
 
 namespace viewer {
 
-class Form2 : public QMainWindow, public platform::FileOpener {
+class Form2 : public platform::MainWindow {
     Q_OBJECT
   public:
     Form2(ViewerState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -32,9 +32,6 @@ class Form2 : public QMainWindow, public platform::FileOpener {
     const std::string& file_name() const { return file_name_; }
     // Open after the dialog: reads and draws the file, or reports why not.
     void open_named_file(const std::string& path) override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private slots:
     void open_file();
@@ -52,6 +49,7 @@ class Form2 : public QMainWindow, public platform::FileOpener {
     bool take_file(const std::string& name);
     void show_file();
     void set_window();
+    void lay_out(m11::PixelSize picture);
     void draw();
     void drawcolor11m();
     void drawmono11m();
@@ -59,9 +57,8 @@ class Form2 : public QMainWindow, public platform::FileOpener {
     ViewerState& state_;
     platform::Modal& modal_;
 
+    platform::PicturePane* pane_ = nullptr;
     platform::PictureWindow* picture_ = nullptr;
-    QWidget* line1_ = nullptr;
-    QWidget* line2_ = nullptr;
 
     QAction* save_ = nullptr;
     QAction* mono_ = nullptr;

@@ -1,13 +1,11 @@
 #include "viewer/main_window.h"
 
-#include <QCloseEvent>
-#include <QLayout>
 #include <QMenuBar>
 
 #include "catalogs/settings_io.h"
 #include "platform/menus.h"
+#include "platform/picture_pane.h"
 #include "platform/picture_window.h"
-#include "platform/separator_line.h"
 #include "viewer/about.h"
 #include "viewer/bin_screen.h"
 #include "viewer/main_help_window.h"
@@ -33,31 +31,20 @@ int client_width(WindowMode mode) {
 }  // namespace
 
 Form1::Form1(ViewerState& state, platform::Modal& modal, QWidget* parent)
-    : QMainWindow(parent), state_(state), modal_(modal) {
-    setObjectName("Form1");
-    setWindowTitle("ORVAK v.2.0");
+    : platform::MainWindow(modal, {"Form1", "ORVAK v.2.0", "ORVAK"}, parent),
+      state_(state),
+      modal_(modal) {
     create_controls();
     create_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     set_window_mode(WindowMode::color256x256);
     catalogs::read_settings_at_load(state_.catalogs, modal_, {catalogs::bmp_catalog});
-    platform::accept_file_drops(*this, *this);
 }
 
 Form1::~Form1() = default;
 
 void Form1::create_controls() {
-    auto* client = new QWidget(this);
-    client->setObjectName("client");
-    setCentralWidget(client);
-    const int width = design_client.width();
-    line1_ = platform::separator_line(client, "Line1", 0, QPalette::Mid, width);
-    line2_ = platform::separator_line(client, "Line2", 1, QPalette::Base, width);
-
-    picture_ = new platform::PictureWindow(client);
-    picture_->setObjectName("Picture1");
-    picture_->setAccessibleName("Picture");
-    picture_->move(picture_origin);
+    pane_ = new platform::PicturePane(*this, picture_origin, platform::ScrollBars::none);
+    picture_ = &pane_->picture();
 }
 
 QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
@@ -77,16 +64,11 @@ void Form1::create_menus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* window = menu("window_mnu", "Window");
-    sbk64_ = add_item(window, "sbk64_mnu", "color64x64", {}, nullptr);
-    sbk256_ = add_item(window, "sbk256_mnu", "color256x256", {}, nullptr);
-    sbk512_ = add_item(window, "sbk512_mnu", "mono512x256", {}, nullptr);
-    const std::pair<QAction*, WindowMode> modes[] = {{sbk64_, WindowMode::color64x64},
-                                                     {sbk256_, WindowMode::color256x256},
-                                                     {sbk512_, WindowMode::mono512x256}};
-    for (const auto& [action, mode] : modes) {
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, m = mode] { set_window_mode(m); });
-    }
+    mode_items_.add(*window,
+                    {{"sbk64_mnu", "color64x64", WindowMode::color64x64},
+                     {"sbk256_mnu", "color256x256", WindowMode::color256x256},
+                     {"sbk512_mnu", "mono512x256", WindowMode::mono512x256}},
+                    this, [this](WindowMode mode) { set_window_mode(mode); });
 
     QMenu* view = menu("view_mnu", "View");
     chcol_ = add_item(view, "chcol_mnu", "Change_colors", QKeySequence("Ctrl+G"),
@@ -103,14 +85,10 @@ void Form1::create_menus() {
 
 void Form1::set_window_mode(WindowMode mode) {
     const bk::ScreenLayout& area = picture_layout(mode);
-    picture_->set_size(area.width, area.height);
-    mode_ = mode;
-    sbk64_->setChecked(mode == WindowMode::color64x64);
-    sbk256_->setChecked(mode == WindowMode::color256x256);
-    sbk512_->setChecked(mode == WindowMode::mono512x256);
     const int width = client_width(mode);
-    centralWidget()->setFixedSize(width, design_client.height());
-    for (QWidget* line : {line1_, line2_}) line->resize(width, 1);
+    pane_->lay_out({{area.width, area.height}, {width, design_client.height()}, width});
+    mode_ = mode;
+    mode_items_.check(mode);
     if (file_loaded_) {
         picture_->clear();
         draw(decoder_after_mode_change(mode, short_file_));
@@ -129,21 +107,7 @@ void Form1::open_file() {
 
 void Form1::open_named_file(const std::string& name) {
     const BkFileRead read = read_for_open(name, mode_, buffer_);
-    if (read.outcome == BkFileRead::Outcome::failed) {
-        modal_.message_box(platform::error_message(*read.failure), "ORVAK: Open",
-                           platform::Buttons::ok, platform::Icon::exclamation);
-        return;
-    }
-    if (read.outcome == BkFileRead::Outcome::too_large) {
-        modal_.message_box("File too large!", "ORVAK", platform::Buttons::ok,
-                           platform::Icon::exclamation);
-        return;
-    }
-    if (read.outcome == BkFileRead::Outcome::refused) {
-        modal_.message_box(read.refusal, "ORVAK: Open", platform::Buttons::ok,
-                           platform::Icon::exclamation);
-        return;
-    }
+    if (platform::show_if_failed(modal_, open_failure(read))) return;
     short_file_ = read.short_file();
     picture_->clear();
     draw(decoder_for(mode_));
@@ -167,14 +131,6 @@ void Form1::show_output_files() {
 
 void Form1::show_change_colors() {
     dialogs_.show_change_colors(mode_ == WindowMode::mono512x256);
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    if (platform::confirm_close(modal_, "ORVAK")) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 }  // namespace viewer

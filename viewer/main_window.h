@@ -2,10 +2,10 @@
 // The viewer main window (Form1): opens a BK sprite (.bbd) or screen (.pic,
 // or .bin as an emulator loads it), draws it through the colour map or mono
 // map in one of three window modes, and saves what it shows as a BMP file.
-#include <QMainWindow>
 #include <string>
 
-#include "platform/file_opener.h"
+#include "platform/main_window.h"
+#include "platform/menus.h"
 #include "platform/modal.h"
 #include "viewer/bk_file.h"
 #include "viewer/drawing.h"
@@ -17,12 +17,13 @@ class QAction;
 class QMenu;
 
 namespace platform {
+class PicturePane;
 class PictureWindow;
-}
+}  // namespace platform
 
 namespace viewer {
 
-class Form1 : public QMainWindow, public platform::FileOpener {
+class Form1 : public platform::MainWindow {
     Q_OBJECT
   public:
     Form1(ViewerState& state, platform::Modal& modal, QWidget* parent = nullptr);
@@ -33,9 +34,8 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     bool short_file() const { return short_file_; }
     // Open after the dialog: reads and draws the file, or reports why not.
     void open_named_file(const std::string& path) override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
+    // As the Window menu's items do.
+    void set_window_mode(WindowMode mode);
 
   private slots:
     void open_file();
@@ -49,19 +49,15 @@ class Form1 : public QMainWindow, public platform::FileOpener {
     void create_menus();
     QAction* add_item(QMenu* menu, const char* name, const char* caption,
                       const QKeySequence& shortcut, void (Form1::*handler)());
-    void set_window_mode(WindowMode mode);
     void draw(Decoder decoder);
 
     ViewerState& state_;
     platform::Modal& modal_;
 
+    platform::PicturePane* pane_ = nullptr;
     platform::PictureWindow* picture_ = nullptr;
-    QWidget* line1_ = nullptr;
-    QWidget* line2_ = nullptr;
 
-    QAction* sbk64_ = nullptr;
-    QAction* sbk256_ = nullptr;
-    QAction* sbk512_ = nullptr;
+    platform::ModeItems<WindowMode> mode_items_;
     QAction* save_ = nullptr;
     QAction* chcol_ = nullptr;
     QAction* rdraw_ = nullptr;
