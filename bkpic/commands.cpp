@@ -135,8 +135,8 @@ void add_convert_options(CommandParser& p) {
            "SHAPE"});
     p.add({"offset",
            "Scroll position: the picture pixel at the area's top-left corner "
-           "(default 0,0). With --shape fill: how far the cut axis is panned, in area "
-           "pixels, the other coordinate 0 (default: the middle of the picture).",
+           "(default 0,0). With --shape fill: the area pixels cut off on the left (X) or at "
+           "the top (Y), the other 0 (default: the middle of the picture stays).",
            "X,Y"});
     p.add({"bw-level", "BW level for monochrome, 0..255 (default 128).", "N"});
     p.add(
