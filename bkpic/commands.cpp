@@ -130,8 +130,9 @@ void add_convert_options(CommandParser& p) {
     p.add({"fit", "Stretch the picture over the whole area (as --shape stretch)."});
     p.add({"shape",
            "Fit the picture to the area: stretch (over the whole area), whole (the whole "
-           "picture in the shape the BK gives it, centred on black) or fill (the whole area in "
-           "that shape, cutting off what falls outside).",
+           "picture, keeping its own shape on the BK, centred on black) or fill (the whole "
+           "area, the picture keeping its own shape on the BK, cutting off what falls "
+           "outside).",
            "SHAPE"});
     p.add({"offset",
            "Scroll position: the picture pixel at the area's top-left corner "

@@ -17,10 +17,10 @@ constexpr FitShapeItem fit_shape_items[] = {
     {FitShape::stretch, "ftwstretch_mnu", "Fit_stretch",
      "Fit stretches the picture over the whole window"},
     {FitShape::whole, "ftwwhole_mnu", "Fit_whole_picture",
-     "Fit shows the whole picture in the shape the BK gives it, centred on black"},
+     "Fit shows the whole picture, keeping its own shape on the BK, centred on black"},
     {FitShape::fill, "ftwfill_mnu", "Fit_fill",
-     "Fit fills the window in the shape the BK gives the picture; the scroll bar chooses "
-     "what is cut off"},
+     "Fit fills the window, the picture keeping its own shape on the BK; the scroll bar "
+     "chooses what is cut off"},
 };
 
 }  // namespace
