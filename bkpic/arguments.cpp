@@ -117,6 +117,14 @@ Parsed<converter::ColourLevels> parse_levels(std::string_view text) {
     return {converter::ColourLevels{v[0], v[1], v[2]}, {}};
 }
 
+Parsed<converter::FitShape> parse_fit_shape(std::string_view text) {
+    using converter::FitShape;
+    if (text == "stretch") return {FitShape::stretch, {}};
+    if (text == "whole") return {FitShape::whole, {}};
+    if (text == "fill") return {FitShape::fill, {}};
+    return Parsed<FitShape>::fail("unknown shape " + quoted(text) + "; use stretch, whole or fill");
+}
+
 Parsed<converter::Dither> parse_dither(std::string_view text) {
     if (const auto dither = converter::dither_named(text)) return {*dither, {}};
     std::string names;

@@ -8,6 +8,7 @@
 
 #include "engine/dither.h"
 #include "engine/rules.h"
+#include "engine/true_shape.h"
 #include "viewer/window_mode.h"
 
 namespace bkpic {
@@ -51,6 +52,9 @@ Parsed<Offset> parse_offset(std::string_view text);                   // "X,Y", 
 Parsed<int> parse_level(std::string_view text);                       // 0..255
 Parsed<int> parse_file_number(std::string_view text);                 // 1..65535
 Parsed<converter::ColourLevels> parse_levels(std::string_view text);  // "R,G,B"
+
+// stretch, whole or fill.
+Parsed<converter::FitShape> parse_fit_shape(std::string_view text);
 
 // none, floyd-steinberg, atkinson or ordered.
 Parsed<converter::Dither> parse_dither(std::string_view text);

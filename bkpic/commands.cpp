@@ -58,6 +58,27 @@ std::optional<std::string> write_picture(const QImage& image, const std::string&
         outputs);
 }
 
+// Reads --fit, --shape and --offset into settings; a usage error gives its
+// reason.
+std::optional<std::string> read_placement(const CommandParser& p, ConvertSettings& s) {
+    s.fit = p.is_set("fit");
+    if (p.is_set("shape")) {
+        const auto shape = parse_fit_shape(p.value("shape"));
+        if (!shape.value) return "--shape: " + shape.error;
+        s.fit = true;
+        s.shape = *shape.value;
+    }
+    if (!p.is_set("offset")) return std::nullopt;
+    if (s.fit && s.shape == converter::FitShape::stretch)
+        return "give either --fit or --offset, not both";
+    if (s.fit && s.shape == converter::FitShape::whole)
+        return "--offset pans the cut of --shape fill; --shape whole cuts nothing";
+    const auto offset = parse_offset(p.value("offset"));
+    if (!offset.value) return "--offset: " + offset.error;
+    s.offset = *offset.value;
+    return std::nullopt;
+}
+
 // Reads the convert options into settings; a usage error gives its reason.
 Parsed<ConvertSettings> convert_settings(const CommandParser& p) {
     using Result = Parsed<ConvertSettings>;
@@ -75,13 +96,7 @@ Parsed<ConvertSettings> convert_settings(const CommandParser& p) {
     if (s.target.m11)
         if (const auto why = area_refusal(s.area, s.target.pixels_per_byte()))
             return Result::fail(*why);
-    s.fit = p.is_set("fit");
-    if (p.is_set("offset")) {
-        if (s.fit) return Result::fail("give either --fit or --offset, not both");
-        const auto offset = parse_offset(p.value("offset"));
-        if (!offset.value) return Result::fail("--offset: " + offset.error);
-        s.offset = *offset.value;
-    }
+    if (auto why = read_placement(p, s)) return Result::fail(*why);
     if (p.is_set("bw-level")) {
         const auto level = parse_level(p.value("bw-level"));
         if (!level.value) return Result::fail("--bw-level: " + level.error);
@@ -112,10 +127,17 @@ void add_convert_options(CommandParser& p) {
            "11m-mono or 11m-color (.11M).",
            "TARGET"});
     p.add({"area", "The 11M area in pixels (default 256x256).", "WxH"});
-    p.add({"fit", "Stretch the picture over the whole area."});
+    p.add({"fit", "Stretch the picture over the whole area (as --shape stretch)."});
+    p.add({"shape",
+           "Fit the picture to the area: stretch (over the whole area), whole (the whole "
+           "picture, keeping its own shape on the BK, centred on black) or fill (the whole "
+           "area, the picture keeping its own shape on the BK, cutting off what falls "
+           "outside).",
+           "SHAPE"});
     p.add({"offset",
            "Scroll position: the picture pixel at the area's top-left corner "
-           "(default 0,0).",
+           "(default 0,0). With --shape fill: the area pixels cut off on the left (X) or at "
+           "the top (Y), the other 0 (default: the middle of the picture stays).",
            "X,Y"});
     p.add({"bw-level", "BW level for monochrome, 0..255 (default 128).", "N"});
     p.add(
@@ -131,7 +153,7 @@ void add_convert_options(CommandParser& p) {
     p.add({"wav-only", "Write the .wav tape instead of the .pic."});
     p.add({"dither",
            "none (default: the converter's level rules, pixel by pixel), floyd-steinberg, "
-           "atkinson or ordered; --fit then scales by area averaging.",
+           "atkinson or ordered; --fit and --shape then scale by area averaging.",
            "METHOD"});
     p.add({"preview",
            "Also write the converted area as a picture, in the format its extension names "
@@ -177,6 +199,9 @@ void add_render_options(CommandParser& p) {
            "name or #rrggbb, from the viewer's 16.",
            "C0,C1,C2,C3"});
     p.add({"mono-colors", "PC colours of monochrome bits 0 and 1.", "B0,B1"});
+    p.add({"true-shape",
+           "Draw the screen as the BK shows it, at 4:3: each monochrome pixel 2 x 3 and each "
+           "four-colour pixel 4 x 3 PC pixels, so that a whole screen is 1024 x 768."});
     p.add_output_options();
 }
 
@@ -189,6 +214,7 @@ Parsed<RenderSettings> render_settings(const CommandParser& p) {
         s.as = *mode.value;
     }
     s.mono = p.is_set("mono");
+    s.true_shape = p.is_set("true-shape");
     if (p.is_set("file")) {
         const auto number = parse_file_number(p.value("file"));
         if (!number.value) return Result::fail("--file: " + number.error);
@@ -254,8 +280,9 @@ void info_one(const std::string& path, Batch& batch) {
     // A file longer than is read is told by its length on disk; an input
     // that goes on unmeasured as more than was read.
     const std::uint64_t size = read.size.value_or(read.bytes.size());
-    batch.said(path + ": " + (viewer::is_bin_name(path) ? describe_bin_file(size, bytes, !read.size)
-                                                        : describe_bk_file(size, bytes, !read.size)));
+    batch.said(path + ": " +
+               (viewer::is_bin_name(path) ? describe_bin_file(size, bytes, !read.size)
+                                          : describe_bk_file(size, bytes, !read.size)));
 }
 
 }  // namespace

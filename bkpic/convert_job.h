@@ -1,9 +1,11 @@
 #pragma once
 // Converting one decoded picture as the converter's windows do: the picture
-// is drawn into a blank (black) area of the target's size, stretched or at a
-// scroll position, and every pixel is decided, drawn back and packed.
+// is drawn into a blank (black) area of the target's size, fitted in a
+// shape (engine/true_shape.h) or at a scroll position, and every pixel is
+// decided, drawn back and packed.
 #include <QImage>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,10 @@ struct ConvertSettings {
     Target target = targets().front();
     Size area{256, 256};  // 11M targets only
     bool fit = false;
-    Offset offset;
+    converter::FitShape shape = converter::FitShape::stretch;  // when fitting
+    // The scroll position, or with the fill shape the pan of its cut axis
+    // (the other coordinate 0); by default 0,0, and fill's cut in the middle.
+    std::optional<Offset> offset;
     int bw_level = 128;
     converter::ColourLevels levels;
     converter::SwapFlags swaps{};

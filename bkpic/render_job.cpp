@@ -29,7 +29,8 @@ Rendered render_screen(std::span<const std::uint8_t> file, WindowMode mode,
     platform::PictureCanvas canvas(layout.width, layout.height);
     viewer::BkPainter painter(canvas, maps);
     viewer::draw(viewer::decoder_for(mode), painter, buffer);
-    return {canvas.image(), {}};
+    const bool mono = mode == WindowMode::mono512x256;
+    return {canvas.image(), {}, mono ? converter::mono_pixel : converter::colour_pixel};
 }
 
 // A .bin screen is drawn as a .pic of its 16384 bytes, or refused as the
@@ -64,13 +65,25 @@ Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer:
         viewer::drawmonopic(painter, buffer);
     else
         viewer::drawcolorpic(painter, buffer);
-    return {canvas.image(), {}};
+    return {canvas.image(), {}, mono ? converter::mono_pixel : converter::colour_pixel};
 }
 
-}  // namespace
+// Each pixel of `picture` as a block of `pixel` pixels.
+QImage in_true_shape(const QImage& picture, converter::PixelShape pixel) {
+    const converter::Extent size =
+        converter::true_shape_size({picture.width(), picture.height()}, pixel);
+    QImage shaped(size.width, size.height, QImage::Format_RGB32);
+    if (shaped.isNull()) return shaped;
+    for (int y = 0; y < size.height; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(picture.constScanLine(y / pixel.height));
+        auto* to = reinterpret_cast<QRgb*>(shaped.scanLine(y));
+        for (int x = 0; x < size.width; ++x) to[x] = from[x / pixel.width];
+    }
+    return shaped;
+}
 
-Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
-                      const RenderSettings& settings, std::uint64_t length) {
+Rendered render_as_viewer(std::span<const std::uint8_t> file, const std::string& name,
+                          const RenderSettings& settings, std::uint64_t length) {
     if (is_wav_name(name))
         return render_tape(file, settings.as.value_or(WindowMode::color256x256), settings);
     if (viewer::is_bin_name(name))
@@ -83,6 +96,18 @@ Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& nam
     if (settings.as) return render_screen(file, *settings.as, settings.maps);
     if (extension == "bbd") return render_screen(file, WindowMode::color64x64, settings.maps);
     return render_screen(file, WindowMode::color256x256, settings.maps);
+}
+
+}  // namespace
+
+Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
+                      const RenderSettings& settings, std::uint64_t length) {
+    Rendered rendered = render_as_viewer(file, name, settings, length);
+    if (settings.true_shape && rendered.error.empty()) {
+        rendered.picture = in_true_shape(rendered.picture, rendered.pixel);
+        if (rendered.picture.isNull()) rendered.error = "no memory for the picture";
+    }
+    return rendered;
 }
 
 }  // namespace bkpic

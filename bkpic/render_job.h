@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "engine/true_shape.h"
 #include "viewer/palette.h"
 #include "viewer/window_mode.h"
 
@@ -18,11 +19,13 @@ struct RenderSettings {
     bool mono = false;                     // 11M files: the monochrome reading
     int tape_file = 1;                     // .wav tapes: which file, from 1
     viewer::ColourMaps maps;
+    bool true_shape = false;  // each BK pixel in its true shape (engine/true_shape.h)
 };
 
 struct Rendered {
-    QImage picture;     // what the window shows
+    QImage picture;     // what the window shows, or with true_shape as the BK shows it
     std::string error;  // set when the file was refused or could not be read
+    converter::PixelShape pixel = converter::colour_pixel;  // of the BK pixels drawn
 };
 
 // Draws the bytes of a file named `name` (only its extension counts; "-"
@@ -33,6 +36,8 @@ struct Rendered {
 // the 11M signature. Any other file with --as as a screen in that mode,
 // else by extension: ".bbd" as a sprite, anything else as a colour screen.
 // `length` is the file's whole length, when `file` holds only its first bytes.
+// With true_shape each pixel is drawn `pixel` PC pixels large, so that a
+// whole screen is 1024 x 768.
 Rendered render_bytes(std::span<const std::uint8_t> file, const std::string& name,
                       const RenderSettings& settings, std::uint64_t length = 0);
 

@@ -1,8 +1,11 @@
 #include "converter/conversion_pane.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
+#include "converter/fit_shape_items.h"
 #include "converter/m11_area.h"
 #include "engine/rules.h"
 #include "platform/failure_message.h"
@@ -32,6 +35,10 @@ void set_up_scroll_bar(QScrollBar& bar, int overhang, bool minimal_step, int par
     if (!minimal_step) bar.setSingleStep(arrow_step(bar.maximum(), parts));
 }
 
+Extent extent_of(QSize size) {
+    return {size.width(), size.height()};
+}
+
 }  // namespace
 
 platform::OpenRequest picture_open_request() {
@@ -39,12 +46,14 @@ platform::OpenRequest picture_open_request() {
 }
 
 ConversionPane::ConversionPane(QMainWindow& window, const ConversionPaneDesign& design,
-                               const Dither& dither)
+                               const Dither& dither, FitShape& shape)
     : platform::PicturePane(window, design.picture_origin, platform::ScrollBars::along_picture),
       dither_(dither),
+      shape_(shape),
       arrow_parts_(design.arrow_parts),
       view_place_(design.view_place),
       fit_(window_item("ftw_mnu", "Fit_to_window", QKeySequence("Ctrl+F"))),
+      shape_items_(make_fit_shape_items(this, shape, [this] { shape_chosen(); })),
       redraw_(window_item("rdraw_mnu", "Redraw", QKeySequence("Ctrl+R"))),
       min_x_(window_item("minxscrl_mnu", "MinXscroll", {})),
       min_y_(window_item("minyscrl_mnu", "MinYscroll", {})) {
@@ -69,7 +78,9 @@ QAction* ConversionPane::window_item(const char* name, const char* caption,
 }
 
 void ConversionPane::add_window_items(QMenu& menu) {
-    menu.addActions({fit_, redraw_, min_x_, min_y_});
+    menu.addAction(fit_);
+    add_fit_shape_items(menu, *shape_items_, shape_);
+    menu.addActions({redraw_, min_x_, min_y_});
 }
 
 bool ConversionPane::load_picture(const std::string& path, platform::Modal& modal,
@@ -83,6 +94,7 @@ bool ConversionPane::load_picture(const std::string& path, platform::Modal& moda
         return false;
     picture().set_picture(decoded.image);
     picture().clear();
+    centre_cut_ = true;
     if (view_place_ == ViewPlace::same_relative_place) {
         horizontal_bar()->setValue(0);
         vertical_bar()->setValue(0);
@@ -98,7 +110,25 @@ QPoint ConversionPane::scroll_offset() const {
     return {-horizontal_bar()->value(), -vertical_bar()->value()};
 }
 
+bool ConversionPane::filling() const {
+    return fit_->isChecked() && shape_ == FitShape::fill;
+}
+
+Cut ConversionPane::cut() const {
+    return fill_cut(extent_of(picture().picture_size()), extent_of(picture().size()), pixel_);
+}
+
+QRect ConversionPane::fitted_place() const {
+    const Cut fill = cut();
+    const int pan = (fill.across ? horizontal_bar() : vertical_bar())->value();
+    const Placement place = fit_placement(shape_, extent_of(picture().picture_size()),
+                                          extent_of(picture().size()), pixel_, pan);
+    return {place.left, place.top, place.width, place.height};
+}
+
 void ConversionPane::place_picture() {
+    if (fit_->isChecked() && shape_ != FitShape::stretch)
+        return picture().draw_picture_in(fitted_place(), stretch_for(dither_));
     picture().draw_picture(fit_->isChecked(), scroll_offset(), stretch_for(dither_));
 }
 
@@ -116,6 +146,7 @@ void ConversionPane::draw(bool redrawing) {
     if (fit_->isChecked()) {
         hscroll.setEnabled(false);
         vscroll.setEnabled(false);
+        if (filling()) set_up_cut_bar(redrawing);
         place_picture();
         return;
     }
@@ -136,11 +167,37 @@ void ConversionPane::draw(bool redrawing) {
     if (vscroll.isEnabled()) vscroll.setValue(m11::value_at(down, vscroll.maximum()));
 }
 
+// Fit_fill's scroll bar: the overhang of its cut axis to pan over, the
+// other bar disabled. The pan keeps its place when redrawing and, in the
+// 11M window, its relative place; else it starts in the middle.
+void ConversionPane::set_up_cut_bar(bool redrawing) {
+    const Cut fill = cut();
+    QScrollBar& bar = fill.across ? *horizontal_bar() : *vertical_bar();
+    const bool keep = !centre_cut_ && fill.across == cut_across_ &&
+                      (redrawing || view_place_ == ViewPlace::same_relative_place);
+    const float place = m11::relative_position(bar.value(), bar.maximum());
+    const QSignalBlocker quiet(bar);  // drawn once, by the caller
+    const QAction& minimal = fill.across ? *min_x_ : *min_y_;
+    set_up_scroll_bar(bar, fill.overhang, minimal.isChecked(), arrow_parts_);
+    bar.setValue(keep ? m11::value_at(place, bar.maximum()) : centred_pan(fill));
+    centre_cut_ = false;
+    cut_across_ = fill.across;
+}
+
 void ConversionPane::show_scrolled() {
+    if (filling()) return place_picture();
     picture().draw_picture(false, scroll_offset());
 }
 
 void ConversionPane::toggle_fit() {
+    centre_cut_ = true;
+    picture().clear();
+    draw_picture();
+}
+
+void ConversionPane::shape_chosen() {
+    centre_cut_ = true;
+    if (!picture_loaded_ || !fit_->isChecked()) return;
     picture().clear();
     draw_picture();
 }

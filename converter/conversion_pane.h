@@ -1,18 +1,21 @@
 #pragma once
 // The picture pane of both converter windows. The loaded picture shows in
 // the picture window at its natural size, moved by the scroll bars, or,
-// with Fit_to_window, stretched over the whole window; the conversions
-// sample what it shows. The Window menu's Fit_to_window, Redraw, MinXscroll
-// and MinYscroll steer it.
+// with Fit_to_window, fitted to the whole window in the shape chosen with
+// the Fit_ items (fit_shape_items.h); the conversions sample what it shows.
+// The Window menu's Fit_to_window, the Fit_ items, Redraw, MinXscroll and
+// MinYscroll steer it.
 #include <QSize>
 #include <string>
 #include <string_view>
 
 #include "engine/dither.h"
+#include "engine/true_shape.h"
 #include "platform/modal.h"
 #include "platform/picture_pane.h"
 
 class QAction;
+class QActionGroup;
 class QKeySequence;
 class QMenu;
 
@@ -41,12 +44,19 @@ struct ConversionPaneDesign {
 class ConversionPane : public platform::PicturePane {
     Q_OBJECT
   public:
-    // Fit mode stretches for the ditherer chosen in `dither` at the time.
-    ConversionPane(QMainWindow& window, const ConversionPaneDesign& design, const Dither& dither);
+    // Fit mode scales for the ditherer chosen in `dither` at the time, in
+    // the shape `shape` holds at the time; the Fit_ items choose `shape`.
+    ConversionPane(QMainWindow& window, const ConversionPaneDesign& design, const Dither& dither,
+                   FitShape& shape);
 
-    // Fit_to_window, Redraw, MinXscroll and MinYscroll at the end of `menu`,
-    // disabled until the first picture.
+    // Fit_to_window, the Fit_ items, Redraw, MinXscroll and MinYscroll at
+    // the end of `menu`; all but the Fit_ items disabled until the first
+    // picture.
     void add_window_items(QMenu& menu);
+
+    // The shape of the area's pixels on the BK, for the Fit_ shapes other
+    // than stretch (colour_pixel until set).
+    void set_pixel_shape(PixelShape pixel) { pixel_ = pixel; }
 
     // Open after the dialog: decodes the file under the busy pointer and
     // makes it the loaded picture over a cleared picture window, enabling
@@ -59,9 +69,10 @@ class ConversionPane : public platform::PicturePane {
     // draw_picture: places the picture and sets the scroll bars up for what
     // it overhangs the picture window, leaving the view as ViewPlace says.
     void draw_picture();
-    // Draws the loaded picture as the view shows it: stretched over the
-    // window in fit mode, else at its natural size at the scroll bars'
-    // offset. Every conversion does this before it samples.
+    // Draws the loaded picture as the view shows it: fitted to the window in
+    // fit mode (Fit_fill cut where the scroll bar of its cut axis says),
+    // else at its natural size at the scroll bars' offset. Every conversion
+    // does this before it samples.
     void place_picture();
 
     // The picture's natural size as draw_picture last took it; fit mode
@@ -73,19 +84,32 @@ class ConversionPane : public platform::PicturePane {
     void draw(bool redrawing);
     void redraw();
     void toggle_fit();
+    void shape_chosen();
+    bool filling() const;
+    Cut cut() const;
+    QRect fitted_place() const;
+    void set_up_cut_bar(bool redrawing);
     void show_scrolled();
     void set_arrow_step(QScrollBar& bar, const QAction& minimal);
     QPoint scroll_offset() const;
 
     const Dither& dither_;
+    const FitShape& shape_;
+    PixelShape pixel_ = colour_pixel;
     int arrow_parts_;
     ViewPlace view_place_;
     QAction* fit_;
+    QActionGroup* shape_items_;
     QAction* redraw_;
     QAction* min_x_;
     QAction* min_y_;
     bool picture_loaded_ = false;
     QSize measured_{0, 0};
+    // Fit_fill starts with the middle of the picture once Fit, the shape or
+    // the picture is new, or the cut axis changed; until then it keeps its
+    // place.
+    bool centre_cut_ = true;
+    bool cut_across_ = true;
 };
 
 }  // namespace converter

@@ -83,7 +83,7 @@ void Form6::create_controls() {
     pane_ = new ConversionPane(
         *this,
         {{m11::picture_left, m11::picture_top}, m11::scroll_parts, ViewPlace::same_relative_place},
-        state_.dither);
+        state_.dither, state_.fit_shape);
     create_size_buttons(pane_);
     create_labels(pane_);
 }
@@ -226,6 +226,7 @@ void Form6::toggle_y() {
 // Four-colour to monochrome and back; the picture is not redrawn.
 void Form6::toggle_mono() {
     area_.toggle_mono();
+    pane_->set_pixel_shape(area_.mono() ? mono_pixel : colour_pixel);
     mono_->setChecked(area_.mono());
     for (QAction* action : mono_items_) action->setEnabled(area_.mono());
     for (QAction* action : colour_items_) action->setEnabled(!area_.mono());

@@ -61,7 +61,7 @@ Form1::~Form1() = default;
 
 void Form1::create_controls() {
     pane_ = new ConversionPane(*this, {picture_origin, arrow_parts, ViewPlace::top_left},
-                               state_.dither);
+                               state_.dither, state_.fit_shape);
 }
 
 QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
@@ -117,6 +117,7 @@ void Form1::create_menus() {
 void Form1::set_window_mode(WindowMode mode) {
     const ModeGeometry geometry = geometry_of(mode);
     pane_->lay_out({geometry.picture, geometry.client, geometry.line_end});
+    pane_->set_pixel_shape(mode == WindowMode::mono512x256 ? mono_pixel : colour_pixel);
     mode_ = mode;
     mode_items_.check(mode);
     if (pane_->picture_loaded()) {

@@ -1,12 +1,14 @@
 #pragma once
-// What the whole converter shares for one run: levels, change-colour flags
-// and output catalogs. Nothing of it but the catalogs is ever stored.
+// What the whole converter shares for one run: levels, change-colour flags,
+// the ditherer, the fit shape and output catalogs. Nothing of it but the
+// catalogs is ever stored.
 #include <string>
 
 #include "catalogs/catalogs.h"
 #include "engine/dither.h"
 #include "engine/rules.h"
 #include "engine/screen_file.h"
+#include "engine/true_shape.h"
 
 namespace converter {
 
@@ -20,7 +22,8 @@ struct ConverterState {
     int bw_level = 128;
     ColourLevels colour_levels;
     SwapFlags swap_flags{};
-    Dither dither = Dither::none;  // chosen in either window's Dither menu
+    Dither dither = Dither::none;            // chosen in either window's Dither menu
+    FitShape fit_shape = FitShape::stretch;  // chosen with either window's Fit_ items
     catalogs::Catalogs catalogs;
 
     Conversion conversion() const { return {bw_level, colour_levels, swap_flags, dither}; }

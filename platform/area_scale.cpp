@@ -17,12 +17,14 @@ struct Cover {
     std::vector<float> shares;
 };
 
-std::vector<Cover> covers(int source, int target) {
-    std::vector<Cover> result(target);
+// The covers of target pixels first .. first + count - 1 of `target`.
+std::vector<Cover> covers(int source, int target, int first, int count) {
+    std::vector<Cover> result(count);
     const double step = double(source) / target;
-    for (int t = 0; t < target; ++t) {
+    for (int i = 0; i < count; ++i) {
+        const int t = first + i;
         const double low = t * step, high = (t + 1) * step;
-        Cover& cover = result[t];
+        Cover& cover = result[i];
         cover.first = std::min(int(std::floor(low)), source - 1);
         const int last = std::clamp(int(std::ceil(high)) - 1, cover.first, source - 1);
         for (int s = cover.first; s <= last; ++s) {
@@ -83,15 +85,20 @@ constexpr qsizetype two_threads_from = 1 << 20;
 }  // namespace
 
 QImage scale_by_area(const QImage& picture, QSize size) {
-    if (picture.isNull() || size.isEmpty()) return {};
+    return scale_by_area(picture, size, QRect(QPoint(0, 0), size));
+}
+
+QImage scale_by_area(const QImage& picture, QSize size, QRect part) {
+    part &= QRect(QPoint(0, 0), size);
+    if (picture.isNull() || part.isEmpty()) return {};
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
-    const auto across = covers(source.width(), size.width());
-    const auto down = covers(source.height(), size.height());
-    QImage result(size, QImage::Format_RGB32);
+    const auto across = covers(source.width(), size.width(), part.left(), part.width());
+    const auto down = covers(source.height(), size.height(), part.top(), part.height());
+    QImage result(part.size(), QImage::Format_RGB32);
     if (source.isNull() || result.isNull()) return {};  // no memory for them
     uchar* const pixels = result.bits();
     const qsizetype line = result.bytesPerLine();
-    const int height = size.height();
+    const int height = part.height();
     if (qsizetype(source.width()) * source.height() < two_threads_from || height < 2) {
         scale_rows(source, across, down, 0, height, pixels, line);
         return result;

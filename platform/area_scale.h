@@ -11,5 +11,8 @@ namespace platform {
 // either is empty or there is no memory for it. Large pictures are scaled
 // on two threads (in_two_halves); an exception on either reaches the caller.
 QImage scale_by_area(const QImage& picture, QSize size);
+// Only the `part` of that result (within the rectangle of `size`), as an
+// image of the part's size: what the rest would show is never computed.
+QImage scale_by_area(const QImage& picture, QSize size, QRect part);
 
 }  // namespace platform

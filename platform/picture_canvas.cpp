@@ -60,6 +60,28 @@ void PictureCanvas::draw_picture(bool stretched, QPoint origin, Stretch stretch)
     }
 }
 
+void PictureCanvas::draw_picture_in(QRect place, Stretch stretch) {
+    if (picture_.isNull()) return;
+    clear();
+    const QRect visible = place & canvas_.rect();
+    if (visible.isEmpty()) return;
+    QPainter painter(&canvas_);
+    if (stretch == Stretch::area_average) {
+        painter.drawImage(visible.topLeft(), scale_by_area(picture_, place.size(),
+                                                           visible.translated(-place.topLeft())));
+        return;
+    }
+    // Only the part of the picture that lands on the canvas, so that a
+    // place far larger than the canvas costs no more than the canvas.
+    const double x_scale = double(picture_.width()) / place.width();
+    const double y_scale = double(picture_.height()) / place.height();
+    const QRectF part((visible.left() - place.left()) * x_scale,
+                      (visible.top() - place.top()) * y_scale, visible.width() * x_scale,
+                      visible.height() * y_scale);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(visible), picture_, part);
+}
+
 void PictureCanvas::clear() {
     canvas_.fill(background);
 }

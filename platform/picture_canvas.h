@@ -30,6 +30,9 @@ class PictureCanvas : public PixelSurface {
     // top-left corner at `origin`. Nothing is cleared first: what the picture
     // does not cover keeps what it showed.
     void draw_picture(bool stretched, QPoint origin, Stretch stretch = Stretch::smooth);
+    // Clears the canvas and draws the loaded picture scaled (as above) into
+    // `place`, which may reach beyond the canvas: what falls outside is cut.
+    void draw_picture_in(QRect place, Stretch stretch);
     void clear();
 
     const QImage& image() const { return canvas_; }

@@ -27,6 +27,11 @@ void PictureWindow::draw_picture(bool stretched, QPoint origin, Stretch stretch)
     update();
 }
 
+void PictureWindow::draw_picture_in(QRect place, Stretch stretch) {
+    canvas_.draw_picture_in(place, stretch);
+    update();
+}
+
 void PictureWindow::clear() {
     canvas_.clear();
     update();

@@ -27,6 +27,9 @@ class PictureWindow : public QWidget, public PixelSurface {
     // natural size with its top-left corner at `origin`. Nothing is cleared
     // first: what the picture does not cover keeps what it showed.
     void draw_picture(bool stretched, QPoint origin, Stretch stretch = Stretch::smooth);
+    // Clears the window and draws the picture into `place`, cut at the
+    // window's edges (PictureCanvas::draw_picture_in).
+    void draw_picture_in(QRect place, Stretch stretch);
     void clear();
 
     const QImage& image() const { return canvas_.image(); }

@@ -31,12 +31,15 @@ struct Job {
     std::vector<int> swaps{};
     const char* dither = nullptr;  // --dither, and its item in the Dither menu
     const char* dither_item = nullptr;
+    const char* shape = nullptr;  // --shape, and its Fit_ item in the Window menu
+    const char* shape_item = nullptr;
 };
 
 QStringList bkpic_arguments(const Job& job, const std::string& input, const std::string& output) {
     QStringList args{"bkpic", "convert", QString::fromStdString(input), "--to",
                      job.to,  "-o",      QString::fromStdString(output)};
     if (job.fit) args << "--fit";
+    if (job.shape) args << "--shape" << job.shape;
     if (job.x || job.y) args << "--offset" << QString("%1,%2").arg(job.x).arg(job.y);
     args << "--bw-level" << QString::number(job.bw_level) << "--levels"
          << QString("%1,%2,%3").arg(job.levels.red).arg(job.levels.green).arg(job.levels.blue);
@@ -53,9 +56,12 @@ Bytes converted_by_window(const Job& job, const std::string& input) {
     if (job.dither_item) rig.choose(job.dither_item);
     rig.choose(job.mode_item);
     rig.open(input);
+    if (job.shape_item) rig.choose(job.shape_item);
     if (job.fit) rig.choose("ftw_mnu");
-    rig.form->findChild<QScrollBar*>("HScroll1")->setValue(job.x);
-    rig.form->findChild<QScrollBar*>("VScroll1")->setValue(job.y);
+    if (job.x || job.y) {  // else as they start: fill's cut in the middle
+        rig.form->findChild<QScrollBar*>("HScroll1")->setValue(job.x);
+        rig.form->findChild<QScrollBar*>("VScroll1")->setValue(job.y);
+    }
     rig.state.bw_level = job.bw_level;
     rig.state.colour_levels = job.levels;
     for (int flag : job.swaps) rig.state.swap_flags[flag - 1] = true;
@@ -67,7 +73,7 @@ Bytes converted_by_window(const Job& job, const std::string& input) {
 }
 
 void PrintTo(const Job& j, std::ostream* os) {
-    *os << j.to << " " << j.picture << (j.fit ? " fit" : "");
+    *os << j.to << " " << j.picture << (j.fit ? " fit" : "") << (j.shape ? j.shape : "");
 }
 
 class SameAsWindows : public testing::TestWithParam<Job> {};
@@ -191,7 +197,34 @@ INSTANTIATE_TEST_SUITE_P(
                         .extension = ".bin",
                         .x = 20,
                         .dither = "ordered",
-                        .dither_item = "dord_mnu"}),
+                        .dither_item = "dord_mnu"},
+                    Job{.to = "mono",
+                        .picture = "gradient.jpg",
+                        .mode_item = "s512_mnu",
+                        .convert_item = "convbw_mnu",
+                        .extension = ".pic",
+                        .fit = true,
+                        .x = 40,
+                        .dither = "floyd-steinberg",
+                        .dither_item = "dfs_mnu",
+                        .shape = "fill",
+                        .shape_item = "ftwfill_mnu"},
+                    Job{.to = "sprite",
+                        .picture = "testcard.bmp",
+                        .mode_item = "s64_mnu",
+                        .convert_item = "convcol_mnu",
+                        .extension = ".bbd",
+                        .fit = true,
+                        .shape = "fill",
+                        .shape_item = "ftwfill_mnu"},
+                    Job{.to = "color",
+                        .picture = "testcard.bmp",
+                        .mode_item = "s256_mnu",
+                        .convert_item = "convcol_mnu",
+                        .extension = ".pic",
+                        .fit = true,
+                        .shape = "whole",
+                        .shape_item = "ftwwhole_mnu"}),
     [](const auto& info) {
         return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
     });
@@ -209,6 +242,8 @@ struct M11Job {
     std::vector<int> swaps{};
     const char* dither = nullptr;
     const char* dither_item = nullptr;
+    const char* shape = nullptr;
+    const char* shape_item = nullptr;
 };
 
 Bytes converted_by_11m_window(const M11Job& job, const std::string& input) {
@@ -217,9 +252,12 @@ Bytes converted_by_11m_window(const M11Job& job, const std::string& input) {
     rig.open(input);
     if (job.mono) rig.choose("mono_col_mnu");
     for (const auto& [button, times] : job.clicks) rig.click(button, times);
+    if (job.shape_item) rig.choose(job.shape_item);
     if (job.fit) rig.choose("ftw_mnu");
-    rig.bar("HScroll1").setValue(job.x);
-    rig.bar("VScroll1").setValue(job.y);
+    if (job.x || job.y) {
+        rig.bar("HScroll1").setValue(job.x);
+        rig.bar("VScroll1").setValue(job.y);
+    }
     rig.state.colour_levels = job.levels;
     for (int flag : job.swaps) rig.state.swap_flags[flag - 1] = true;
     rig.choose(job.mono ? "convbw_mnu" : "convcol_mnu");
@@ -245,6 +283,7 @@ TEST_P(SameAs11mWindow, WritesTheWindowsBytes) {
                      "--to",   job.to,    "--area",
                      job.area, "-o",      QString::fromStdString(folder / "out.11M")};
     if (job.fit) args << "--fit";
+    if (job.shape) args << "--shape" << job.shape;
     if (job.x || job.y) args << "--offset" << QString("%1,%2").arg(job.x).arg(job.y);
     args << "--levels"
          << QString("%1,%2,%3").arg(job.levels.red).arg(job.levels.green).arg(job.levels.blue);
@@ -298,7 +337,28 @@ INSTANTIATE_TEST_SUITE_P(
                .x = 30,
                .y = 20,
                .dither = "ordered",
-               .dither_item = "dord_mnu"}),
+               .dither_item = "dord_mnu"},
+        M11Job{.to = "11m-mono",
+               .picture = "testcard.bmp",
+               .mono = true,
+               .clicks = {{"Command2", 64}},
+               .area = "256x192",
+               .fit = true,
+               .x = 100,
+               .dither = "ordered",
+               .dither_item = "dord_mnu",
+               .shape = "fill",
+               .shape_item = "ftwfill_mnu"},
+        M11Job{.to = "11m-color",
+               .picture = "gradient.jpg",
+               .mono = false,
+               .clicks = {{"Command1", 16}},
+               .area = "192x256",
+               .fit = true,
+               .dither = "atkinson",
+               .dither_item = "datk_mnu",
+               .shape = "whole",
+               .shape_item = "ftwwhole_mnu"}),
     [](const auto& info) {
         return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
     });

@@ -59,6 +59,9 @@ std::vector<MenuRow> menu_rows(QMainWindow& window) {
 // Mono, Color, Dither and ? menus.
 const std::vector<MenuRow> converter_common_rows = {
     {"ftw_mnu", "Fit_to_window", "Ctrl+F", "disabled [ ]"},
+    {"ftwstretch_mnu", "Fit_stretch", "", " [x]"},
+    {"ftwwhole_mnu", "Fit_whole_picture", "", " [ ]"},
+    {"ftwfill_mnu", "Fit_fill", "", " [ ]"},
     {"rdraw_mnu", "Redraw", "Ctrl+R", "disabled"},
     {"minxscrl_mnu", "MinXscroll", "", "disabled [ ]"},
     {"minyscrl_mnu", "MinYscroll", "", "disabled [ ]"},

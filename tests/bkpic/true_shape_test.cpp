@@ -1,0 +1,125 @@
+// A circle stays round on the BK: converted whole or filling each kind of
+// area, then rendered as the BK shows it (render --true-shape), its width
+// and height agree within 2 %.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <ostream>
+
+#include "tests/bkpic/bkpic_run.h"
+#include "tests/support/param_names.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using namespace testing_support;
+using bkpic_testing::bkpic_run;
+using bkpic_testing::Outcome;
+using bkpic_testing::q;
+
+// A white disc, 180 across, in the middle of a black 360 x 240 picture: a
+// 3:2 picture, cut across by fill in the 4:3 screens and down in areas
+// wider than 3:2 as the BK shows them, keeping the disc whole either way.
+QImage circle_picture() {
+    QImage picture(360, 240, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(180, 120), 90, 90);
+    return picture;
+}
+
+struct Extent {
+    double width, height;
+};
+
+// The width and height of the lit shape from its second moments: a disc of
+// diameter d has a variance of d * d / 16 along each axis. Unlike counting
+// pixels across, this is not thrown off by the 4 x 3 blocks of the colour
+// pixels along the edge.
+Extent lit_extent(const QImage& image) {
+    double count = 0, sum_x = 0, sum_y = 0, sum_xx = 0, sum_yy = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xFFFFFF) == 0) continue;
+            count += 1;
+            sum_x += x;
+            sum_y += y;
+            sum_xx += double(x) * x;
+            sum_yy += double(y) * y;
+        }
+    }
+    if (count == 0) return {0, 0};
+    const double mean_x = sum_x / count, mean_y = sum_y / count;
+    return {4 * std::sqrt(sum_xx / count - mean_x * mean_x),
+            4 * std::sqrt(sum_yy / count - mean_y * mean_y)};
+}
+
+struct CircleCase {
+    const char* to;
+    const char* area;  // 11M targets
+    const char* shape;
+    const char* dither;  // none smooths, a ditherer averages areas
+};
+
+void PrintTo(const CircleCase& c, std::ostream* os) {
+    *os << c.to << " " << (c.area ? c.area : "") << " " << c.shape << " " << c.dither;
+}
+
+// The file each target writes, and how render reads it.
+std::string file_for(const std::string& to) {
+    if (to == "sprite") return "circle.bbd";
+    return to.starts_with("11m") ? "circle.11M" : "circle.pic";
+}
+QStringList read_as(const std::string& to) {
+    if (to == "mono") return {"--as", "mono"};
+    if (to == "11m-mono") return {"--mono"};
+    return {};
+}
+
+class CircleOnTheBk : public testing::TestWithParam<CircleCase> {};
+
+TEST_P(CircleOnTheBk, StaysRound) {
+    const CircleCase& c = GetParam();
+    TempFolder folder;
+    const std::string picture = folder / "circle.png";
+    ASSERT_TRUE(circle_picture().save(q(picture)));
+    const std::string converted = folder / file_for(c.to);
+    QStringList convert{"convert", q(picture), "--to",   c.to, "--shape",
+                        c.shape,   "--dither", c.dither, "-o", q(converted)};
+    if (c.area) convert << "--area" << c.area;
+    const Outcome made = bkpic_run(convert);
+    ASSERT_EQ(made.status, 0) << made.err;
+
+    const std::string rendered = folder / "circle_on_the_bk.png";
+    const Outcome drawn = bkpic_run(
+        QStringList{"render", q(converted), "--true-shape", "-o", q(rendered)} + read_as(c.to));
+    ASSERT_EQ(drawn.status, 0) << drawn.err;
+
+    const Extent circle = lit_extent(QImage(q(rendered)));
+    ASSERT_GT(circle.height, 100);
+    EXPECT_NEAR(circle.width / circle.height, 1.0, 0.02)
+        << circle.width << " x " << circle.height << " PC pixels";
+}
+
+// Areas as the BK shows them: the screens and the sprite 4:3, 11M mono
+// 512 x 384 as 1024 x 1152, 11M colour 320 x 224 as 1280 x 672.
+INSTANTIATE_TEST_SUITE_P(
+    EveryAreaKind, CircleOnTheBk,
+    testing::Values(CircleCase{"mono", nullptr, "whole", "none"},
+                    CircleCase{"mono", nullptr, "fill", "floyd-steinberg"},
+                    CircleCase{"color", nullptr, "whole", "floyd-steinberg"},
+                    CircleCase{"color", nullptr, "fill", "none"},
+                    CircleCase{"sprite", nullptr, "whole", "none"},
+                    CircleCase{"sprite", nullptr, "fill", "floyd-steinberg"},
+                    CircleCase{"11m-mono", "512x384", "whole", "floyd-steinberg"},
+                    CircleCase{"11m-mono", "512x384", "fill", "none"},
+                    CircleCase{"11m-color", "320x224", "whole", "none"},
+                    CircleCase{"11m-color", "320x224", "fill", "floyd-steinberg"}),
+    printed_name);
+
+}  // namespace
