@@ -43,10 +43,10 @@ Rendered render_bin(std::span<const std::uint8_t> file, std::uint64_t length, Wi
 
 Rendered render_tape(std::span<const std::uint8_t> file, WindowMode mode,
                      const RenderSettings& settings) {
-    const auto taken = tape_file(file, settings.tape_file);
-    if (!taken.value) return {{}, taken.error};
-    const bk::tape::Header& h = taken.value->header;
-    return render_bin(bk::bin::file_bytes({h.address, h.length}, taken.value->data), 0, mode,
+    const auto taken = bk::tape::take_file(file, settings.tape_file);
+    if (!taken.file) return {{}, taken.error};
+    const bk::tape::Header& h = taken.file->header;
+    return render_bin(bk::bin::file_bytes({h.address, h.length}, taken.file->data), 0, mode,
                       settings.maps);
 }
 

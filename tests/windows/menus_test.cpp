@@ -91,6 +91,7 @@ const std::vector<MenuRow> converter_rows = then_common({
     {"open_mnu", "Open", "Ctrl+O", ""},
     {"outcat_mnu", "Output_catalog", "", ""},
     {"exportbin_mnu", "Export_bin", "", "disabled"},
+    {"exportwav_mnu", "Export_wav", "", "disabled"},
     {"exit_mnu", "Exit", "", ""},
     {"window_mnu", "Window", "", "menu"},
     {"s64_mnu", "color64x64", "", " [ ]"},
