@@ -21,6 +21,7 @@
 #include "platform/whole_input.h"
 #include "viewer/bin_screen.h"
 #include "viewer/bmp_file.h"
+#include "viewer/tape_screen.h"
 
 namespace bkpic {
 namespace {
@@ -245,7 +246,7 @@ void info_one(const std::string& path, Batch& batch) {
     if (const auto failure = input_failure(read, path))
         return batch.failed(path, platform::error_message(*failure));
     const auto bytes = bytes_of(read.bytes);
-    if (is_wav_name(path)) {
+    if (viewer::is_tape_name(path)) {
         const TapeListing listing = describe_tape(bytes);
         for (const std::string& line : listing.lines) batch.said(path + ": " + line);
         if (!listing.error.empty()) batch.failed(path, listing.error);
@@ -254,8 +255,9 @@ void info_one(const std::string& path, Batch& batch) {
     // A file longer than is read is told by its length on disk; an input
     // that goes on unmeasured as more than was read.
     const std::uint64_t size = read.size.value_or(read.bytes.size());
-    batch.said(path + ": " + (viewer::is_bin_name(path) ? describe_bin_file(size, bytes, !read.size)
-                                                        : describe_bk_file(size, bytes, !read.size)));
+    batch.said(path + ": " +
+               (viewer::is_bin_name(path) ? describe_bin_file(size, bytes, !read.size)
+                                          : describe_bk_file(size, bytes, !read.size)));
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ void tape_one(const std::string& path, const OutputOptions& outputs, Batch& batc
 }
 
 void extract_one(const std::string& path, int number, const OutputOptions& outputs, Batch& batch) {
-    const platform::WholeInput read = read_input(path, wav_read_limit);
+    const platform::WholeInput read = read_input(path, tape::wav_read_limit);
     if (const auto failure = read.whole_or_failure())
         return batch.failed(path, platform::error_message(*failure));
     const tape::TakenFile taken = tape::take_file(bytes_of(read.bytes), number);

@@ -40,10 +40,6 @@ std::string seconds_text(const wav::Reading& sound) {
 
 }  // namespace
 
-bool is_wav_name(const std::string& path) {
-    return extension_of(path) == "wav";
-}
-
 bool goes_on_tape(const std::string& path) {
     const std::string extension = extension_of(path);
     return extension == "pic" || extension == "bbd" || extension == "11m" || extension == "bin";

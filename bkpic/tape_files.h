@@ -21,11 +21,7 @@
 
 namespace bkpic {
 
-// The bytes read of a .wav file: a 64 KB file at 96 kHz in 24-bit stereo.
-inline constexpr std::size_t wav_read_limit = std::size_t(512) << 20;
 inline constexpr int data_address = 01000;
-
-bool is_wav_name(const std::string& path);
 
 struct TapeSource {
     bk::tape::Header header;  // its name still blank

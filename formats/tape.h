@@ -153,6 +153,10 @@ Reading read(const Halves& halves);
 // What was read: "N files" when ok, else what stopped the reading and where.
 std::string describe(const Reading& reading);
 
+// The most bytes of a .wav file that are read: a tape of a 64 KB file at
+// 96 kHz in 24-bit stereo.
+inline constexpr std::size_t wav_read_limit = std::size_t(512) << 20;
+
 // File `number` (from 1) of the tape in a WAV file's bytes, when the tape
 // reads whole and that file's checksum is right. Otherwise `error` says what
 // failed, in the words of the describe() that found it: the WAV reader's,
