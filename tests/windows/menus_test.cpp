@@ -1,14 +1,17 @@
 // The menu bar of every main window as the user meets it at load: each menu
-// and item in order, with its name, caption, shortcut and state.
+// and item in order, with its name, caption, shortcut and state; and the
+// help window that each opens, which explains every one of those items.
 #include <gtest/gtest.h>
 
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 #include <memory>
 #include <ostream>
 
 #include "converter/m11_window.h"
 #include "converter/main_window.h"
+#include "platform/help_window.h"
 #include "tests/support/main_window_rig.h"
 #include "viewer/m11_window.h"
 #include "viewer/main_window.h"
@@ -186,6 +189,97 @@ INSTANTIATE_TEST_SUITE_P(
                                   &converter_11m_rows},
                       WindowMenus{"Viewer", open_viewer<viewer::Form1>, &viewer_rows},
                       WindowMenus{"Viewer11M", open_viewer<viewer::Form2>, &viewer_11m_rows}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A menu bar, or a help window's grid, as headings with their items'
+// captions from the top, in lower case: the help writes "Fit_to_Window" for
+// the menu's "Fit_to_window".
+using Columns = std::vector<std::pair<std::string, std::vector<std::string>>>;
+
+std::string lower(const QString& text) {
+    return text.toLower().toStdString();
+}
+
+// Each item of a submenu follows the submenu's own item.
+void add_commands(const QMenu& menu, std::vector<std::string>& captions) {
+    for (QAction* item : menu.actions()) {
+        if (item->isSeparator()) continue;
+        captions.push_back(lower(item->text()));
+        if (item->menu() != nullptr) add_commands(*item->menu(), captions);
+    }
+}
+
+Columns menu_commands(QMainWindow& window) {
+    Columns columns;
+    for (QAction* top : window.menuBar()->actions()) {
+        columns.push_back({top->text().toStdString(), {}});
+        if (top->menu() != nullptr) add_commands(*top->menu(), columns.back().second);
+    }
+    return columns;
+}
+
+// The headings, left to right, and under each the items in rows from the
+// first row down (not the squares below the rows).
+Columns help_items(const QWidget& help) {
+    std::vector<QLabel*> headings;
+    for (QLabel* label : help.findChildren<QLabel*>()) {
+        if (qobject_cast<platform::HelpItem*>(label) == nullptr &&
+            label->y() == platform::help_heading_top)
+            headings.push_back(label);
+    }
+    std::sort(headings.begin(), headings.end(),
+              [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+    const auto items = help.findChildren<platform::HelpItem*>();
+    Columns columns;
+    for (QLabel* heading : headings) {
+        columns.push_back({heading->text().toStdString(), {}});
+        for (int row = 0;; ++row) {
+            const QPoint place(heading->x(),
+                               platform::help_first_row + row * platform::help_row_step);
+            const auto at = std::find_if(items.begin(), items.end(),
+                                         [&](QLabel* item) { return item->pos() == place; });
+            if (at == items.end()) break;
+            columns.back().second.push_back(lower((*at)->text()));
+        }
+    }
+    return columns;
+}
+
+struct WindowHelp {
+    const char* name;
+    std::unique_ptr<QMainWindow> (*open)(Programs&);
+    const char* help_item;
+    const char* help_window;
+};
+
+void PrintTo(const WindowHelp& window, std::ostream* os) {
+    *os << window.name;
+}
+
+class MenuHelp : public ::testing::TestWithParam<WindowHelp> {};
+
+// A menu command added without its help item fails here: give it a row in
+// its help window's column (converter/help_texts.h for both converter
+// windows).
+TEST_P(MenuHelp, TheHelpWindowExplainsEveryMenuCommandInMenuOrder) {
+    Programs programs;
+    std::unique_ptr<QMainWindow> window = GetParam().open(programs);
+    window->findChild<QAction*>(GetParam().help_item)->trigger();
+    std::unique_ptr<QWidget> help(top_level(GetParam().help_window));
+    ASSERT_NE(help, nullptr) << GetParam().help_window;
+    EXPECT_EQ(help_items(*help), menu_commands(*window));
+    help.reset();
+    window.reset();
+    flush_deletes();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, MenuHelp,
+    ::testing::Values(
+        WindowHelp{"Converter", open_converter<converter::Form1>, "dsc_mnu", "Form5"},
+        WindowHelp{"Converter11M", open_converter<converter::Form6>, "dsc_mnu", "Form7"},
+        WindowHelp{"Viewer", open_viewer<viewer::Form1>, "hlp_hlp_mnu", "Form3"},
+        WindowHelp{"Viewer11M", open_viewer<viewer::Form2>, "hlp11_hlp_mnu", "Form4"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
