@@ -51,25 +51,15 @@ std::vector<platform::HelpSquare> squares() {
 
 std::vector<platform::HelpColumn> form7_columns() {
     using namespace help;
-    return {
-        {"Label1",
-         "File",
-         file_left,
-         {open,
-          {"output_item", "Output_catalog",
-           "Output_catalog - изменить каталог для вывода 11M файлов."},
-          exit}},
+    return columns(
+        {open,
+         {"output_item", "Output_catalog",
+          "Output_catalog - изменить каталог для вывода 11M файлов."},
+         exit},
         window_column({{"mono_item", "Mono", "Mono - Включить монохромный режим"}},
                       {"ftw_item", "Fit_to_Window",
                        "Fit_to_Window - масштабировать картинку под размер окна."}),
-        mono_column(),
-        colour_column(),
-        dither_column(),
-        {"Label5",
-         "?",
-         about_left,
-         {about,
-          {"hlp_item", "Help", "Help - краткая справка по KVARO (подробне в файле kvaro.pdf)."}}}};
+        {"hlp_item", "Help", "Help - краткая справка по KVARO (подробне в файле kvaro.pdf)."});
 }
 
 platform::HelpLayout form7_layout() {

@@ -79,32 +79,34 @@ inline platform::HelpColumn window_column(std::vector<HelpEntry> own,
     return {"Label2", "Window", window_left, std::move(own)};
 }
 
-inline platform::HelpColumn mono_column() {
-    return {"Label3", "Mono", mono_left, {bw_levels, view_mono, convert_mono}};
-}
-
-inline platform::HelpColumn colour_column() {
-    return {"Label4",
-            "Color",
-            colour_left,
-            {colour_levels, change_colours, view_colour, convert_colour}};
-}
-
-inline platform::HelpColumn dither_column() {
-    return {"Label6",
-            "Dither",
-            dither_left,
-            {{"dnone_item", "None",
-              "None - без дизеринга: каждый пиксель перекодируется по уровням отдельно."},
-             {"dfs_item", "Floyd-Steinberg",
-              "Floyd-Steinberg - дизеринг Флойда-Стейнберга: ошибка цвета каждого пикселя "
-              "рассеивается на соседние, и картинка передаёт полутона."},
-             {"datk_item", "Atkinson",
-              "Atkinson - дизеринг Аткинсона: рассеивается только часть ошибки, картинка "
-              "резче и контрастнее."},
-             {"dord_item", "Ordered",
-              "Ordered - упорядоченный дизеринг узором 8x8: изменение в одном месте картинки "
-              "не меняет пиксели в другом."}}};
+// A window's columns: its File and Window columns, then the Mono, Color,
+// Dither and "?" columns that both windows share but for the Help item's
+// words.
+inline std::vector<platform::HelpColumn> columns(std::vector<HelpEntry> file,
+                                                 platform::HelpColumn window,
+                                                 const HelpEntry& help) {
+    return {{"Label1", "File", file_left, std::move(file)},
+            std::move(window),
+            {"Label3", "Mono", mono_left, {bw_levels, view_mono, convert_mono}},
+            {"Label4",
+             "Color",
+             colour_left,
+             {colour_levels, change_colours, view_colour, convert_colour}},
+            {"Label6",
+             "Dither",
+             dither_left,
+             {{"dnone_item", "None",
+               "None - без дизеринга: каждый пиксель перекодируется по уровням отдельно."},
+              {"dfs_item", "Floyd-Steinberg",
+               "Floyd-Steinberg - дизеринг Флойда-Стейнберга: ошибка цвета каждого пикселя "
+               "рассеивается на соседние, и картинка передаёт полутона."},
+              {"datk_item", "Atkinson",
+               "Atkinson - дизеринг Аткинсона: рассеивается только часть ошибки, картинка "
+               "резче и контрастнее."},
+              {"dord_item", "Ordered",
+               "Ordered - упорядоченный дизеринг узором 8x8: изменение в одном месте картинки "
+               "не меняет пиксели в другом."}}},
+            {"Label5", "?", about_left, {about, help}}};
 }
 
 // The bottom of the tallest column's last item.

@@ -16,37 +16,28 @@ constexpr int bottom_margin = 7;
 
 std::vector<platform::HelpColumn> form5_columns() {
     using namespace help;
-    return {{"Label1",
-             "File",
-             file_left,
-             {open,
-              {"output_item", "Output_catalog",
-               "Output_catalog - изменить каталог для вывода BBD или PIC файлов."},
-              {"exportbin_item", "Export_bin",
-               "Export_bin - перекодировка картинки и запись её в BIN файл для эмуляторов БК "
-               "(экран с адресом и длиной загрузки), в каталог PIC."},
-              {"exportwav_item", "Export_wav",
-               "Export_wav - перекодировка картинки и запись её в WAV файл, в каталог PIC, для "
-               "загрузки в БК-0010 с магнитофона командой M монитора (имя на ленте показывается "
-               "после записи)."},
-              exit}},
-            window_column(
-                {{"c64x64_item", "color64x64", "color64x64 - окно 64x64 пикселей (для спрайтов)."},
-                 {"c256x256_item", "color256x256",
-                  "color256x256 - окно 256x256 пикселей (цветной режим БК)."},
-                 {"m512x256_item", "mono512x256",
-                  "mono512x256 - окно 512x256 пикселей (чёрно-белый режим БК)."}},
-                {"ftw_item", "Fit_to_Window",
-                 "Fit_to_Window - масштабирование картинки под размер окна."}),
-            mono_column(),
-            colour_column(),
-            dither_column(),
-            {"Label5",
-             "?",
-             about_left,
-             {about,
-              {"hlp_item", "Help",
-               "Help - краткая справка по командам меню KVARO (подробне в файле kvaro.pdf)."}}}};
+    return columns(
+        {open,
+         {"output_item", "Output_catalog",
+          "Output_catalog - изменить каталог для вывода BBD или PIC файлов."},
+         {"exportbin_item", "Export_bin",
+          "Export_bin - перекодировка картинки и запись её в BIN файл для эмуляторов БК "
+          "(экран с адресом и длиной загрузки), в каталог PIC."},
+         {"exportwav_item", "Export_wav",
+          "Export_wav - перекодировка картинки и запись её в WAV файл, в каталог PIC, для "
+          "загрузки в БК-0010 с магнитофона командой M монитора (имя на ленте показывается "
+          "после записи)."},
+         exit},
+        window_column(
+            {{"c64x64_item", "color64x64", "color64x64 - окно 64x64 пикселей (для спрайтов)."},
+             {"c256x256_item", "color256x256",
+              "color256x256 - окно 256x256 пикселей (цветной режим БК)."},
+             {"m512x256_item", "mono512x256",
+              "mono512x256 - окно 512x256 пикселей (чёрно-белый режим БК)."}},
+            {"ftw_item", "Fit_to_Window",
+             "Fit_to_Window - масштабирование картинки под размер окна."}),
+        {"hlp_item", "Help",
+         "Help - краткая справка по командам меню KVARO (подробне в файле kvaro.pdf)."});
 }
 
 platform::HelpLayout form5_layout() {

@@ -50,13 +50,9 @@ BkFileRead read_bin_screen(const std::string& path, WindowMode mode, FileBuffer&
 
 BkFileRead take_bin_screen(std::span<const std::uint8_t> file, WindowMode mode,
                            std::uint64_t length, FileBuffer& buffer) {
-    BkFileRead result;
     const BinScreen accepted = accept_bin_screen(file, mode, length);
-    if (!accepted.refusal.empty()) {
-        result.outcome = BkFileRead::Outcome::refused;
-        result.refusal = accepted.refusal;
-        return result;
-    }
+    if (!accepted.refusal.empty()) return refused(accepted.refusal);
+    BkFileRead result;
     std::copy(accepted.screen.begin(), accepted.screen.end(), buffer.begin());
     result.outcome = BkFileRead::Outcome::read;
     result.bytes_read = accepted.screen.size();

@@ -33,28 +33,13 @@ TapeBin bin_on_tape(std::span<const std::uint8_t> wav_file, int number) {
 }
 
 BkFileRead read_tape_screen(const std::string& path, WindowMode mode, FileBuffer& buffer) {
-    BkFileRead result;
-    if (mode == WindowMode::color64x64) {
-        result.outcome = BkFileRead::Outcome::refused;
-        result.refusal = "A tape holds a whole screen: open it in color256x256 or mono512x256.";
-        return result;
-    }
+    if (mode == WindowMode::color64x64)
+        return refused("A tape holds a whole screen: open it in color256x256 or mono512x256.");
     const platform::WholeInput file = platform::read_whole_input(path, tape::wav_read_limit);
-    if (file.failure) {
-        result.failure = file.failure;
-        return result;
-    }
-    if (!file.ended) {
-        result.outcome = BkFileRead::Outcome::too_large;
-        return result;
-    }
+    if (auto failed = unread(file)) return *failed;
     const auto* first = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
     const TapeBin taken = bin_on_tape({first, file.bytes.size()}, 1);
-    if (!taken.error.empty()) {
-        result.outcome = BkFileRead::Outcome::refused;
-        result.refusal = sentence(taken.error);
-        return result;
-    }
+    if (!taken.error.empty()) return refused(sentence(taken.error));
     return take_bin_screen(taken.bin, mode, 0, buffer);
 }
 
