@@ -208,17 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                         .y = 20,
                         .bw_level = 100,
                         .dither = "atkinson",
-                        .dither_item = "datk_mnu"},
-                    Job{.to = "color",
-                        .picture = "testcard.bmp",
-                        .mode_item = "s256_mnu",
-                        .convert_item = "exportwav_mnu",
-                        .extension = ".wav",
-                        .fit = true,
-                        .levels = levels(110, 128, 150),
-                        .swaps = {2},
-                        .dither = "floyd-steinberg",
-                        .dither_item = "dfs_mnu"}),
+                        .dither_item = "datk_mnu"}),
     [](const auto& info) {
         return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
     });

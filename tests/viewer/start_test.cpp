@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 
 #include "formats/m11_file.h"
-#include "formats/tape.h"
 #include "platform/scripted_modal.h"
 #include "platform/start_arguments.h"
 #include "tests/viewer/viewer_rig.h"
@@ -52,7 +51,7 @@ struct CommandLineCase {
     const char* mode_item;               // Form1's mode, as its Window item
 };
 
-// "orvak x.bbd", "orvak x.11M", "orvak x.wav", "orvak missing.pic": the file's kind picks
+// "orvak x.bbd", "orvak x.11M", "orvak missing.pic": the file's kind picks
 // the window and mode, and the window shows what its Open of the file in
 // that mode shows, a missing file's message included.
 TEST(ViewerStart, TheFileOnTheCommandLineOpensInTheWindowAndModeOfItsKind) {
@@ -64,13 +63,9 @@ TEST(ViewerStart, TheFileOnTheCommandLineOpensInTheWindowAndModeOfItsKind) {
     const auto m11 = bk::m11::file_bytes({16, 100}, std::vector<std::uint8_t>(1600, 0x1B));
     write_text(files / "x.11M", std::string(m11.begin(), m11.end()));
     write_text(files / "x.dat", std::string(m11.begin(), m11.end()));
-    const std::vector<std::uint8_t> screen_bytes(screen.begin(), screen.end());
-    const auto wav = bk::tape::wav_bytes({040000, 16384, bk::tape::name_from("x")}, screen_bytes);
-    write_text(files / "x.wav", std::string(wav.begin(), wav.end()));
     const CommandLineCase cases[] = {
         {"sprite", {"x.bbd"}, "Form1", "sbk64_mnu"},
         {"screen", {"x.pic"}, "Form1", "sbk256_mnu"},
-        {"tape", {"x.wav"}, "Form1", "sbk256_mnu"},
         {"m11", {"x.11M"}, "Form2", nullptr},
         {"m11_by_its_signature", {"x.dat"}, "Form2", nullptr},
         {"missing", {"missing.pic"}, "Form1", "sbk256_mnu"},

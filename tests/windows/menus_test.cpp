@@ -5,7 +5,8 @@
 
 #include <QMenu>
 #include <QMenuBar>
-#include <algorithm>
+#include <cctype>
+#include <map>
 #include <memory>
 #include <ostream>
 
@@ -196,51 +197,38 @@ INSTANTIATE_TEST_SUITE_P(
 // the menu's "Fit_to_window".
 using Columns = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
-std::string lower(const QString& text) {
-    return text.toLower().toStdString();
-}
-
-// Each item of a submenu follows the submenu's own item.
-void add_commands(const QMenu& menu, std::vector<std::string>& captions) {
-    for (QAction* item : menu.actions()) {
-        if (item->isSeparator()) continue;
-        captions.push_back(lower(item->text()));
-        if (item->menu() != nullptr) add_commands(*item->menu(), captions);
-    }
+std::string lower(std::string text) {
+    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 Columns menu_commands(QMainWindow& window) {
     Columns columns;
-    for (QAction* top : window.menuBar()->actions()) {
-        columns.push_back({top->text().toStdString(), {}});
-        if (top->menu() != nullptr) add_commands(*top->menu(), columns.back().second);
+    for (const MenuRow& row : menu_rows(window)) {
+        if (row.state == "menu")
+            columns.push_back({row.caption, {}});
+        else if (row.name != "-")
+            columns.back().second.push_back(lower(row.caption));
     }
     return columns;
 }
 
-// The headings, left to right, and under each the items in rows from the
-// first row down (not the squares below the rows).
+// The headings, left to right, each with the items below it from the top
+// (not the 11M window's squares, which are not menu items).
 Columns help_items(const QWidget& help) {
-    std::vector<QLabel*> headings;
+    std::map<int, std::pair<std::string, std::map<int, std::string>>> by_left;
     for (QLabel* label : help.findChildren<QLabel*>()) {
-        if (qobject_cast<platform::HelpItem*>(label) == nullptr &&
-            label->y() == platform::help_heading_top)
-            headings.push_back(label);
-    }
-    std::sort(headings.begin(), headings.end(),
-              [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
-    const auto items = help.findChildren<platform::HelpItem*>();
-    Columns columns;
-    for (QLabel* heading : headings) {
-        columns.push_back({heading->text().toStdString(), {}});
-        for (int row = 0;; ++row) {
-            const QPoint place(heading->x(),
-                               platform::help_first_row + row * platform::help_row_step);
-            const auto at = std::find_if(items.begin(), items.end(),
-                                         [&](QLabel* item) { return item->pos() == place; });
-            if (at == items.end()) break;
-            columns.back().second.push_back(lower((*at)->text()));
+        const std::string text = label->text().toStdString();
+        if (qobject_cast<platform::HelpItem*>(label) == nullptr) {
+            if (label->y() == platform::help_heading_top) by_left[label->x()].first = text;
+        } else if (label->height() == platform::help_row_step) {
+            by_left[label->x()].second[label->y()] = lower(text);
         }
+    }
+    Columns columns;
+    for (const auto& [left, column] : by_left) {
+        columns.push_back({column.first, {}});
+        for (const auto& [top, caption] : column.second) columns.back().second.push_back(caption);
     }
     return columns;
 }
