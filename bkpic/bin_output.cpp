@@ -52,10 +52,9 @@ bool write_screen_files(const std::string& input, std::span<const std::uint8_t> 
         return false;
     if (!files.wav) return true;
     const std::string output = output_path(input, ".wav", outputs);
-    const bk::tape::Header header{bk::bin::screen_address, int(converted.size()),
-                                  tape_name_for(output)};
-    return write_one(input, bk::tape::wav_bytes(header, converted), output, outputs, batch,
-                     tape_name_note(header));
+    const bk::tape::Name name = bk::tape::name_for_file(output);
+    return write_one(input, converter::wav_file(converted, name), output, outputs, batch,
+                     tape_name_note(name));
 }
 
 }  // namespace bkpic

@@ -4,7 +4,8 @@
 
 #include "bkpic/batch.h"
 #include "bkpic/info.h"
-#include "bkpic/tape_files.h"
+#include "formats/tape.h"
+#include "viewer/tape_screen.h"
 
 namespace bkpic {
 
@@ -18,12 +19,12 @@ std::span<const std::uint8_t> bytes_of(const std::string& text) {
 }
 
 std::size_t read_limit_for(const std::string& path) {
-    return is_wav_name(path) ? wav_read_limit : bk_file_read_limit;
+    return viewer::is_tape_name(path) ? bk::tape::wav_read_limit : bk_file_read_limit;
 }
 
 std::optional<platform::Failure> input_failure(const platform::WholeInput& read,
                                                const std::string& path) {
-    return is_wav_name(path) ? read.whole_or_failure() : read.failure;
+    return viewer::is_tape_name(path) ? read.whole_or_failure() : read.failure;
 }
 
 }  // namespace bkpic

@@ -16,7 +16,7 @@ platform::WholeInput read_input(const std::string& name, std::size_t limit);
 std::span<const std::uint8_t> bytes_of(const std::string& text);
 
 // How much of a BK file render and info read: a .wav tape whole (up to
-// wav_read_limit), anything else up to bk_file_read_limit.
+// bk::tape::wav_read_limit), anything else up to bk_file_read_limit.
 std::size_t read_limit_for(const std::string& path);
 
 // Why the input of `path` cannot be used: its read failed, or, for a .wav

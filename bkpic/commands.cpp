@@ -21,6 +21,7 @@
 #include "platform/whole_input.h"
 #include "viewer/bin_screen.h"
 #include "viewer/bmp_file.h"
+#include "viewer/tape_screen.h"
 
 namespace bkpic {
 namespace {
@@ -271,7 +272,7 @@ void info_one(const std::string& path, Batch& batch) {
     if (const auto failure = input_failure(read, path))
         return batch.failed(path, platform::error_message(*failure));
     const auto bytes = bytes_of(read.bytes);
-    if (is_wav_name(path)) {
+    if (viewer::is_tape_name(path)) {
         const TapeListing listing = describe_tape(bytes);
         for (const std::string& line : listing.lines) batch.said(path + ": " + line);
         if (!listing.error.empty()) batch.failed(path, listing.error);

@@ -1,7 +1,6 @@
 #include "bkpic/render_job.h"
 
 #include "bkpic/output_name.h"
-#include "bkpic/tape_files.h"
 #include "formats/bin_file.h"
 #include "formats/m11_file.h"
 #include "platform/picture_canvas.h"
@@ -10,6 +9,7 @@
 #include "viewer/bk_file.h"
 #include "viewer/drawing.h"
 #include "viewer/m11_picture.h"
+#include "viewer/tape_screen.h"
 
 namespace bkpic {
 namespace {
@@ -44,11 +44,9 @@ Rendered render_bin(std::span<const std::uint8_t> file, std::uint64_t length, Wi
 
 Rendered render_tape(std::span<const std::uint8_t> file, WindowMode mode,
                      const RenderSettings& settings) {
-    const auto taken = tape_file(file, settings.tape_file);
-    if (!taken.value) return {{}, taken.error};
-    const bk::tape::Header& h = taken.value->header;
-    return render_bin(bk::bin::file_bytes({h.address, h.length}, taken.value->data), 0, mode,
-                      settings.maps);
+    const viewer::TapeBin taken = viewer::bin_on_tape(file, settings.tape_file);
+    if (!taken.error.empty()) return {{}, taken.error};
+    return render_bin(taken.bin, 0, mode, settings.maps);
 }
 
 Rendered render_11m(std::span<const std::uint8_t> file, bool mono, const viewer::ColourMaps& maps) {
@@ -84,7 +82,7 @@ QImage in_true_shape(const QImage& picture, converter::PixelShape pixel) {
 
 Rendered render_as_viewer(std::span<const std::uint8_t> file, const std::string& name,
                           const RenderSettings& settings, std::uint64_t length) {
-    if (is_wav_name(name))
+    if (viewer::is_tape_name(name))
         return render_tape(file, settings.as.value_or(WindowMode::color256x256), settings);
     if (viewer::is_bin_name(name))
         return render_bin(file, length, settings.as.value_or(WindowMode::color256x256),

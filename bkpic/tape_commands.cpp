@@ -24,25 +24,24 @@ void tape_one(const std::string& path, const OutputOptions& outputs, Batch& batc
     if (!source.value) return batch.failed(path, source.error);
     const std::string output = output_path(path, ".wav", outputs);
     tape::Header header = source.value->header;
-    header.name = tape_name_for(output);
-    if (const auto why =
-            write_output(output, tape::wav_bytes(header, source.value->data), outputs))
+    header.name = tape::name_for_file(output);
+    if (const auto why = write_output(output, tape::wav_bytes(header, source.value->data), outputs))
         return batch.failed(path, *why);
-    batch.wrote(path, output, tape_name_note(header));
+    batch.wrote(path, output, tape_name_note(header.name));
 }
 
 void extract_one(const std::string& path, int number, const OutputOptions& outputs, Batch& batch) {
-    const platform::WholeInput read = read_input(path, wav_read_limit);
+    const platform::WholeInput read = read_input(path, tape::wav_read_limit);
     if (const auto failure = read.whole_or_failure())
         return batch.failed(path, platform::error_message(*failure));
-    const auto file = tape_file(bytes_of(read.bytes), number);
-    if (!file.value) return batch.failed(path, file.error);
-    const tape::Header& h = file.value->header;
+    const tape::TakenFile taken = tape::take_file(bytes_of(read.bytes), number);
+    if (!taken.file) return batch.failed(path, taken.error);
+    const tape::Header& h = taken.file->header;
     const std::string output = output_path(path, std::string(bk::bin::extension), outputs);
     if (const auto why = write_output(
-            output, bk::bin::file_bytes({h.address, h.length}, file.value->data), outputs))
+            output, bk::bin::file_bytes({h.address, h.length}, taken.file->data), outputs))
         return batch.failed(path, *why);
-    batch.wrote(path, output, tape::describe(*file.value));
+    batch.wrote(path, output, tape::describe(*taken.file));
 }
 
 }  // namespace

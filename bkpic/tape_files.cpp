@@ -40,10 +40,6 @@ std::string seconds_text(const wav::Reading& sound) {
 
 }  // namespace
 
-bool is_wav_name(const std::string& path) {
-    return extension_of(path) == "wav";
-}
-
 bool goes_on_tape(const std::string& path) {
     const std::string extension = extension_of(path);
     return extension == "pic" || extension == "bbd" || extension == "11m" || extension == "bin";
@@ -71,36 +67,8 @@ Source tape_source(const std::string& path, std::span<const std::uint8_t> bytes)
     return Source::fail(not_for_tape);
 }
 
-tape::Name tape_name_for(const std::string& output) {
-    const std::string file = output.substr(output.rfind('/') + 1);
-    const std::size_t dot = file.rfind('.');
-    return tape::name_from(dot == std::string::npos || dot == 0 ? file : file.substr(0, dot));
-}
-
-std::string tape_name_note(const tape::Header& header) {
-    return "tape name \"" + tape::name_text(header.name) + "\"";
-}
-
-Parsed<std::vector<tape::File>> read_tape(std::span<const std::uint8_t> file) {
-    using Result = Parsed<std::vector<tape::File>>;
-    const wav::Reading sound = wav::read(file);
-    if (sound.status != wav::ReadStatus::ok) return Result::fail(wav::describe(sound));
-    tape::Reading reading = tape::read(sound);
-    if (reading.status != tape::ReadStatus::ok) return Result::fail(tape::describe(reading));
-    return {std::move(reading.files), {}};
-}
-
-Parsed<tape::File> tape_file(std::span<const std::uint8_t> wav, int number) {
-    using Result = Parsed<tape::File>;
-    auto files = read_tape(wav);
-    if (!files.value) return Result::fail(files.error);
-    if (number < 1 || std::size_t(number) > files.value->size())
-        return Result::fail("the tape holds " + std::to_string(files.value->size()) +
-                            (files.value->size() == 1 ? " file" : " files") + ", not a file " +
-                            std::to_string(number));
-    tape::File& file = (*files.value)[std::size_t(number - 1)];
-    if (!file.checksum_right()) return Result::fail(tape::describe(file));
-    return {std::move(file), {}};
+std::string tape_name_note(const tape::Name& name) {
+    return "tape name \"" + tape::name_text(name) + "\"";
 }
 
 TapeListing describe_tape(std::span<const std::uint8_t> file) {

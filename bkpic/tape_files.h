@@ -8,7 +8,8 @@
 //   .bbd and .11M  the whole file as data at 001000, the start of the
 //         BK-0010's user memory, for a program to take from there: neither
 //         is laid out as the BK-0010's screen.
-// The tape name is the output's name without its extension (name_from).
+// The tape name is the output's name without its extension
+// (bk::tape::name_for_file).
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -20,11 +21,7 @@
 
 namespace bkpic {
 
-// The bytes read of a .wav file: a 64 KB file at 96 kHz in 24-bit stereo.
-inline constexpr std::size_t wav_read_limit = std::size_t(512) << 20;
 inline constexpr int data_address = 01000;
-
-bool is_wav_name(const std::string& path);
 
 struct TapeSource {
     bk::tape::Header header;  // its name still blank
@@ -39,18 +36,8 @@ inline constexpr const char* not_for_tape = "not a BK file: give a .pic, .bbd, .
 // What the file `path` with these bytes puts on tape, or why it cannot.
 Parsed<TapeSource> tape_source(const std::string& path, std::span<const std::uint8_t> bytes);
 
-// The tape name for an output file.
-bk::tape::Name tape_name_for(const std::string& output);
-
 // "tape name \"PHOTO\"", the name as the monitor's prompt takes it.
-std::string tape_name_note(const bk::tape::Header& header);
-
-// The files of a WAV file's tape, or a sentence saying why it does not read:
-// not a WAV file that holds sound, not a tape, or a tape cut short.
-Parsed<std::vector<bk::tape::File>> read_tape(std::span<const std::uint8_t> wav);
-
-// File `number` (from 1) of a tape whose checksum is right, or why not.
-Parsed<bk::tape::File> tape_file(std::span<const std::uint8_t> wav, int number);
+std::string tape_name_note(const bk::tape::Name& name);
 
 // info's lines for a tape: the sound, then one for each whole file (with
 // its checksum, right or wrong); `error` tells why the reading stopped short.

@@ -7,6 +7,11 @@ namespace converter {
 
 bool run_convert(const ConvertJob& job, platform::Modal& modal, const std::function<void()>& draw,
                  const std::function<std::vector<std::uint8_t>()>& convert) {
+    return run_convert(job, modal, draw, [&convert](const std::string&) { return convert(); });
+}
+
+bool run_convert(const ConvertJob& job, platform::Modal& modal, const std::function<void()>& draw,
+                 const std::function<std::vector<std::uint8_t>(const std::string& path)>& convert) {
     const auto path =
         catalogs::output_path(job.source, job.catalog, job.extension, modal, job.program_name);
     if (!path) return false;
@@ -14,7 +19,7 @@ bool run_convert(const ConvertJob& job, platform::Modal& modal, const std::funct
     if (catalogs::ask_rewrite(*path, modal, job.program_name) == catalogs::rewrite_refused) {
         return false;
     }
-    const std::vector<std::uint8_t> bytes = convert();
+    const std::vector<std::uint8_t> bytes = convert(*path);
     if (auto failure = platform::write_file_atomically(*path, bytes)) {
         modal.message_box(platform::error_message(*failure), job.error_title, platform::Buttons::ok,
                           platform::Icon::exclamation);

@@ -24,4 +24,9 @@ struct ConvertJob {
 bool run_convert(const ConvertJob& job, platform::Modal& modal, const std::function<void()>& draw,
                  const std::function<std::vector<std::uint8_t>()>& convert);
 
+// The same for a file whose bytes depend on the path it goes to (a tape
+// carries a name made from it): `convert` is given that path.
+bool run_convert(const ConvertJob& job, platform::Modal& modal, const std::function<void()>& draw,
+                 const std::function<std::vector<std::uint8_t>(const std::string& path)>& convert);
+
 }  // namespace converter

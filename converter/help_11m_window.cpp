@@ -8,6 +8,14 @@
 namespace converter {
 namespace {
 
+// The "?" column is 40 pixels wide. The row of squares is 8 pixels below
+// the items, the description box 24 below the squares' top and 8 above the
+// window's bottom.
+constexpr int width = help::about_left + 40;
+constexpr int squares_gap = 8;
+constexpr int box_gap = 24;
+constexpr int bottom_margin = 8;
+
 std::vector<platform::HelpSquare> squares() {
     return {
         {{"left_button", "←", "Уменьшить ширину перекодируемой области картинки."},
@@ -41,38 +49,30 @@ std::vector<platform::HelpSquare> squares() {
     };
 }
 
-platform::HelpLayout form7_layout() {
+std::vector<platform::HelpColumn> form7_columns() {
     using namespace help;
-    return {
-        "Form7",
-        window_title,
-        {352, 193},
-        {{"Label1",
-          "File",
-          file_left,
-          {open,
-           {"output_item", "Output_catalog",
-            "Output_catalog - изменить каталог для вывода 11M файлов."},
-           exit}},
-         {"Label2",
-          "Window",
-          window_left,
-          {{"mono_item", "Mono", "Mono - Включить монохромный режим"},
-           {"ftw_item", "Fit_to_Window",
-            "Fit_to_Window - масштабировать картинку под размер окна."},
-           redraw,
-           min_x_scroll,
-           min_y_scroll}},
-         mono_column(),
-         colour_column(),
-         {"Label5",
-          "?",
-          about_left,
-          {about,
-           {"hlp_item", "Help", "Help - краткая справка по KVARO (подробне в файле kvaro.pdf)."}}}},
-        112,
-        squares(),
-        {8, 136, 337, 49}};
+    return columns(
+        {open,
+         {"output_item", "Output_catalog",
+          "Output_catalog - изменить каталог для вывода 11M файлов."},
+         exit},
+        window_column({{"mono_item", "Mono", "Mono - Включить монохромный режим"}},
+                      {"ftw_item", "Fit_to_Window",
+                       "Fit_to_Window - масштабировать картинку под размер окна."}),
+        {"hlp_item", "Help", "Help - краткая справка по KVARO (подробне в файле kvaro.pdf)."});
+}
+
+platform::HelpLayout form7_layout() {
+    std::vector<platform::HelpColumn> columns = form7_columns();
+    const int squares_top = help::columns_bottom(columns) + squares_gap;
+    const int box_top = squares_top + box_gap;
+    return {"Form7",
+            help::window_title,
+            {width, box_top + help::box_height + bottom_margin},
+            std::move(columns),
+            squares_top,
+            squares(),
+            help::description_box(box_top, width)};
 }
 
 }  // namespace

@@ -1,5 +1,16 @@
 #pragma once
-// The help items that the converter's two help windows share.
+// The help items of the converter's two help windows, and how the windows
+// are laid out around them.
+//
+// Every menu command of a converter window has its item, one row of the
+// column that stands for its menu, in the menu's order (the window tests
+// walk the menus and check it). A window's height follows its tallest
+// column, so a new menu command needs only its row here: an entry that the
+// column lists.
+#include <QRect>
+#include <algorithm>
+#include <vector>
+
 #include "platform/help_window.h"
 
 namespace converter::help {
@@ -8,14 +19,24 @@ using platform::HelpEntry;
 
 inline constexpr char window_title[] = "Help KVARO";
 
-// Column headings and their left edges, the same in both windows.
+// Column headings and their left edges, the same in both windows, in the
+// order of the menu bar.
 inline constexpr int file_left = 8;
 inline constexpr int window_left = 88;
 inline constexpr int mono_left = 168;
 inline constexpr int colour_left = 232;
-inline constexpr int about_left = 312;
+inline constexpr int dither_left = 312;
+inline constexpr int about_left = 408;
 
-inline constexpr HelpEntry open{"open_item", "Open", "Open - открыть JPG, GIF или BMP файл."};
+// Below the items: the description box, 49 pixels high and 15 narrower than
+// the window.
+inline constexpr int box_left = 8;
+inline constexpr int box_height = 49;
+inline constexpr int box_margin = 15;
+
+inline constexpr HelpEntry open{
+    "open_item", "Open",
+    "Open - открыть картинку: JPG, GIF, BMP, PNG или другой формат, который читает Qt."};
 inline constexpr HelpEntry exit{"exit_item", "Exit", "Exit - Выход из программы."};
 inline constexpr HelpEntry redraw{"rdr_item", "Redraw", "Redraw - перерисовать картинку."};
 inline constexpr HelpEntry min_x_scroll{
@@ -48,15 +69,56 @@ inline constexpr HelpEntry convert_colour{"colconv_item", "Convert",
 
 inline constexpr HelpEntry about{"about_item", "About", "About - о программе KVARO."};
 
-inline platform::HelpColumn mono_column() {
-    return {"Label3", "Mono", mono_left, {bw_levels, view_mono, convert_mono}};
+// The Window column: the window's own items, then those that steer the
+// picture in both windows, from the window's own Fit_to_Window (each window
+// words it its own way).
+inline platform::HelpColumn window_column(std::vector<HelpEntry> own,
+                                          const HelpEntry& fit_to_window) {
+    for (const HelpEntry& entry : {fit_to_window, redraw, min_x_scroll, min_y_scroll})
+        own.push_back(entry);
+    return {"Label2", "Window", window_left, std::move(own)};
 }
 
-inline platform::HelpColumn colour_column() {
-    return {"Label4",
-            "Color",
-            colour_left,
-            {colour_levels, change_colours, view_colour, convert_colour}};
+// A window's columns: its File and Window columns, then the Mono, Color,
+// Dither and "?" columns that both windows share but for the Help item's
+// words.
+inline std::vector<platform::HelpColumn> columns(std::vector<HelpEntry> file,
+                                                 platform::HelpColumn window,
+                                                 const HelpEntry& help) {
+    return {{"Label1", "File", file_left, std::move(file)},
+            std::move(window),
+            {"Label3", "Mono", mono_left, {bw_levels, view_mono, convert_mono}},
+            {"Label4",
+             "Color",
+             colour_left,
+             {colour_levels, change_colours, view_colour, convert_colour}},
+            {"Label6",
+             "Dither",
+             dither_left,
+             {{"dnone_item", "None",
+               "None - без дизеринга: каждый пиксель перекодируется по уровням отдельно."},
+              {"dfs_item", "Floyd-Steinberg",
+               "Floyd-Steinberg - дизеринг Флойда-Стейнберга: ошибка цвета каждого пикселя "
+               "рассеивается на соседние, и картинка передаёт полутона."},
+              {"datk_item", "Atkinson",
+               "Atkinson - дизеринг Аткинсона: рассеивается только часть ошибки, картинка "
+               "резче и контрастнее."},
+              {"dord_item", "Ordered",
+               "Ordered - упорядоченный дизеринг узором 8x8: изменение в одном месте картинки "
+               "не меняет пиксели в другом."}}},
+            {"Label5", "?", about_left, {about, help}}};
+}
+
+// The bottom of the tallest column's last item.
+inline int columns_bottom(const std::vector<platform::HelpColumn>& columns) {
+    std::size_t rows = 0;
+    for (const platform::HelpColumn& column : columns) rows = std::max(rows, column.entries.size());
+    return platform::help_first_row + int(rows) * platform::help_row_step;
+}
+
+// The description box at `top`, across a window `width` wide.
+inline QRect description_box(int top, int width) {
+    return {box_left, top, width - box_margin, box_height};
 }
 
 }  // namespace converter::help

@@ -12,6 +12,7 @@
 #include "engine/screen_file.h"
 #include "engine/walks.h"
 #include "formats/bin_file.h"
+#include "formats/tape.h"
 #include "platform/menus.h"
 #include "platform/picture_window.h"
 
@@ -42,6 +43,12 @@ ModeGeometry geometry_of(WindowMode mode) {
             break;
     }
     return {{512, 256}, QSize(512, 256) + client_margin, 512 + long_line_margin};
+}
+
+std::string tape_name_message(const bk::tape::Name& name) {
+    return "Tape name: \"" + bk::tape::name_text(name) +
+           "\". On the BK-0010, type M and Enter at the monitor's prompt, then this name "
+           "exactly (letter case too) and Enter, and play the tape.";
 }
 
 }  // namespace
@@ -79,6 +86,9 @@ void Form1::create_menus() {
     export_bin_ = add_item(file, "exportbin_mnu", "Export_bin", {}, &Form1::export_bin);
     export_bin_->setEnabled(false);
     export_bin_->setStatusTip("Convert the screen and write it as a .bin file for BK emulators");
+    export_wav_ = add_item(file, "exportwav_mnu", "Export_wav", {}, &Form1::export_wav);
+    export_wav_->setEnabled(false);
+    export_wav_->setStatusTip("Convert the screen and write it as a .wav tape for the BK-0010");
     QAction* exit = add_item(file, "exit_mnu", "Exit", {}, nullptr);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
@@ -131,7 +141,8 @@ void Form1::set_menus() {
     const bool mono = mode_ == WindowMode::mono512x256;
     for (QAction* action : colour_items_) action->setEnabled(!mono);
     for (QAction* action : mono_items_) action->setEnabled(mono);
-    export_bin_->setEnabled(mode_ != WindowMode::color64x64);  // a sprite is not a screen
+    for (QAction* action : {export_bin_, export_wav_})
+        action->setEnabled(mode_ != WindowMode::color64x64);  // a sprite is not a screen
 }
 
 void Form1::open_picture() {
@@ -193,6 +204,22 @@ void Form1::export_bin() {
         {source_, state_.catalogs.value(catalogs::pic_catalog), std::string(bk::bin::extension),
          "KVARO: Export_bin"},
         modal_, [this] { pane_->place_picture(); }, [this] { return bin_file(convert_screen()); });
+}
+
+// The monitor loads a tape only by its exact name, which the file's name
+// gives only when it is short and plain ASCII: so the name is shown too.
+void Form1::export_wav() {
+    bk::tape::Name name{};
+    const bool written = run_convert(
+        {source_, state_.catalogs.value(catalogs::pic_catalog), ".wav", "KVARO: Export_wav"},
+        modal_, [this] { pane_->place_picture(); },
+        [this, &name](const std::string& path) {
+            name = bk::tape::name_for_file(path);
+            return wav_file(convert_screen(), name);
+        });
+    if (written)
+        modal_.message_box(tape_name_message(name), "KVARO", platform::Buttons::ok,
+                           platform::Icon::none);
 }
 
 std::vector<std::uint8_t> Form1::convert_screen() {

@@ -43,6 +43,7 @@ class Form1 : public platform::MainWindow {
     void view_colour();
     void convert_colour();
     void export_bin();
+    void export_wav();
 
   private:
     void create_controls();
@@ -62,6 +63,7 @@ class Form1 : public platform::MainWindow {
 
     platform::ModeItems<WindowMode> mode_items_;
     QAction* export_bin_ = nullptr;
+    QAction* export_wav_ = nullptr;
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
 

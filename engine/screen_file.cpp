@@ -32,4 +32,10 @@ std::vector<std::uint8_t> bin_file(std::span<const std::uint8_t> screen_file) {
     return bk::bin::file_bytes(bk::bin::screen_header, screen_file);
 }
 
+std::vector<std::uint8_t> wav_file(std::span<const std::uint8_t> screen_file,
+                                   const bk::tape::Name& name) {
+    return bk::tape::wav_bytes({bk::bin::screen_address, int(screen_file.size()), name},
+                               screen_file);
+}
+
 }  // namespace converter

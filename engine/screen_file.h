@@ -13,14 +13,17 @@
 //                           green and blue act
 //
 // A .bin (formats/bin_file.h) holds a mono or colour screen file behind the
-// screen's load header; bin_file() forms it from the screen file, so that a
-// .bin and a .pic of the same settings hold the same screen.
+// screen's load header, and a .wav tape (formats/tape.h) holds it as a file
+// to load at the screen's address; bin_file() and wav_file() form them from
+// the screen file, so that a .bin, a .wav and a .pic of the same settings
+// hold the same screen.
 #include <cstdint>
 #include <span>
 #include <vector>
 
 #include "engine/dither.h"
 #include "engine/rules.h"
+#include "formats/tape.h"
 #include "platform/pixel_surface.h"
 
 namespace converter {
@@ -42,5 +45,9 @@ std::vector<std::uint8_t> convert_to_file(platform::PixelSurface& surface, Targe
 
 // The .bin of a mono or colour screen file.
 std::vector<std::uint8_t> bin_file(std::span<const std::uint8_t> screen_file);
+
+// The .wav tape of a mono or colour screen file, under the tape name `name`.
+std::vector<std::uint8_t> wav_file(std::span<const std::uint8_t> screen_file,
+                                   const bk::tape::Name& name);
 
 }  // namespace converter

@@ -266,6 +266,12 @@ Name name_from(std::string_view text) {
     return name;
 }
 
+Name name_for_file(std::string_view path) {
+    const std::string_view file = path.substr(path.rfind('/') + 1);
+    const std::size_t dot = file.rfind('.');
+    return name_from(dot == std::string_view::npos || dot == 0 ? file : file.substr(0, dot));
+}
+
 std::string name_text(const Name& name) {
     std::size_t end = name.size();
     while (end > 0 && name[end - 1] == ' ') --end;
@@ -331,6 +337,20 @@ std::string describe(const Reading& reading) {
                    " bytes of data";
     }
     return "";
+}
+
+TakenFile take_file(std::span<const std::uint8_t> wav_file, int number) {
+    const wav::Reading sound = wav::read(wav_file);
+    if (sound.status != wav::ReadStatus::ok) return {{}, wav::describe(sound)};
+    Reading reading = read(sound);
+    if (reading.status != ReadStatus::ok) return {{}, describe(reading)};
+    if (number < 1 || std::size_t(number) > reading.files.size())
+        return {{},
+                "the tape holds " + count_text(reading.files.size(), "file") + ", not a file " +
+                    std::to_string(number)};
+    File& file = reading.files[std::size_t(number - 1)];
+    if (!file.checksum_right()) return {{}, describe(file)};
+    return {std::move(file), {}};
 }
 
 }  // namespace bk::tape

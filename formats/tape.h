@@ -105,6 +105,12 @@ int checksum(std::span<const std::uint8_t> data);
 // padded with spaces.
 Name name_from(std::string_view text);
 
+// The tape name of a file written at `path`: the name after its last slash,
+// without its extension (from its last dot, unless that is its first
+// character), by name_from. The converter's Export_wav and bkpic both name
+// their tapes so.
+Name name_for_file(std::string_view path);
+
 // The name as a user types it at the monitor's prompt: without the padding,
 // any byte outside 0x20..0x7E as \ooo.
 std::string name_text(const Name& name);
@@ -146,5 +152,19 @@ Reading read(const Halves& halves);
 
 // What was read: "N files" when ok, else what stopped the reading and where.
 std::string describe(const Reading& reading);
+
+// The most bytes of a .wav file that are read: a tape of a 64 KB file at
+// 96 kHz in 24-bit stereo.
+inline constexpr std::size_t wav_read_limit = std::size_t(512) << 20;
+
+// File `number` (from 1) of the tape in a WAV file's bytes, when the tape
+// reads whole and that file's checksum is right. Otherwise `error` says what
+// failed, in the words of the describe() that found it: the WAV reader's,
+// the tape reader's, or the file's own with its checksum wrong.
+struct TakenFile {
+    std::optional<File> file;
+    std::string error;
+};
+TakenFile take_file(std::span<const std::uint8_t> wav_file, int number);
 
 }  // namespace bk::tape

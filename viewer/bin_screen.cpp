@@ -5,6 +5,7 @@
 #include "formats/bin_file.h"
 #include "platform/whole_input.h"
 #include "viewer/file_kind.h"
+#include "viewer/tape_screen.h"
 
 namespace viewer {
 
@@ -42,19 +43,21 @@ BkFileRead read_bin_screen(const std::string& path, WindowMode mode, FileBuffer&
     // by at least one byte more than was read.
     const std::uint64_t length = file.size.value_or(file.bytes.size() + 1);
     const auto* first = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
-    const BinScreen accepted = accept_bin_screen({first, file.bytes.size()}, mode, length);
-    if (!accepted.refusal.empty()) {
-        result.outcome = BkFileRead::Outcome::refused;
-        result.refusal = accepted.refusal;
-        return result;
-    }
+    return take_bin_screen({first, file.bytes.size()}, mode, length, buffer);
+}
+
+}  // namespace
+
+BkFileRead take_bin_screen(std::span<const std::uint8_t> file, WindowMode mode,
+                           std::uint64_t length, FileBuffer& buffer) {
+    const BinScreen accepted = accept_bin_screen(file, mode, length);
+    if (!accepted.refusal.empty()) return refused(accepted.refusal);
+    BkFileRead result;
     std::copy(accepted.screen.begin(), accepted.screen.end(), buffer.begin());
     result.outcome = BkFileRead::Outcome::read;
     result.bytes_read = accepted.screen.size();
     return result;
 }
-
-}  // namespace
 
 std::optional<platform::FailureMessage> open_failure(const BkFileRead& read) {
     switch (read.outcome) {
@@ -72,6 +75,7 @@ std::optional<platform::FailureMessage> open_failure(const BkFileRead& read) {
 
 BkFileRead read_for_open(const std::string& path, WindowMode mode, FileBuffer& buffer) {
     if (is_bin_name(path)) return read_bin_screen(path, mode, buffer);
+    if (is_tape_name(path)) return read_tape_screen(path, mode, buffer);
     return read_bk_file(path, size_limit(mode), buffer);
 }
 

@@ -32,8 +32,14 @@ struct BinScreen {
 BinScreen accept_bin_screen(std::span<const std::uint8_t> file, WindowMode mode,
                             std::uint64_t length = 0);
 
-// What Open reads: a .bin file through accept_bin_screen, any other file as
-// a .pic or .bbd file within the mode's size limit (read_bk_file).
+// Open's reading of a .bin file image: accept_bin_screen, and the screen
+// into the buffer; a refusal leaves the buffer as it was.
+BkFileRead take_bin_screen(std::span<const std::uint8_t> file, WindowMode mode,
+                           std::uint64_t length, FileBuffer& buffer);
+
+// What Open reads: a .bin file through accept_bin_screen, a .wav tape's
+// screen (tape_screen.h), any other file as a .pic or .bbd file within the
+// mode's size limit (read_bk_file).
 BkFileRead read_for_open(const std::string& path, WindowMode mode, FileBuffer& buffer);
 
 // What Open shows for a file it did not take: why it could not be read,

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/failure.h"
+#include "platform/whole_input.h"
 
 namespace viewer {
 
@@ -28,6 +29,13 @@ struct BkFileRead {
     // A file of fewer bytes than a whole screen.
     bool short_file() const { return bytes_read < screen_bytes; }
 };
+
+// A file refused for the reason `why`, a sentence.
+BkFileRead refused(std::string why);
+
+// What Open makes of an input that failed, or that did not end within its
+// limit (too large); nothing when it holds the whole file.
+std::optional<BkFileRead> unread(const platform::WholeInput& file);
 
 // Reads a file of at most `size_limit` bytes (itself at most 16384) into the
 // buffer from index 0. A file that is longer, or that cannot be opened or

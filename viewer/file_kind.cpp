@@ -16,7 +16,8 @@ namespace {
 std::optional<FileKind> kind_by_name(const std::string& path) {
     if (has_extension(path, ".bbd")) return FileKind::sprite;
     if (has_extension(path, bk::m11::extension)) return FileKind::m11;
-    if (has_extension(path, ".pic") || has_extension(path, bk::bin::extension))
+    if (has_extension(path, ".pic") || has_extension(path, bk::bin::extension) ||
+        has_extension(path, ".wav"))
         return FileKind::screen;
     return std::nullopt;
 }

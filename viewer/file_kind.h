@@ -4,7 +4,7 @@
 // and for other names by the first bytes.
 //   .bbd                          a sprite: the main window in color64x64
 //   .11m, or the 11M signature    an 11M file: the 11M viewer window
-//   .pic, .bin, anything else     a screen: the main window in color256x256
+//   .pic, .bin, .wav, the rest    a screen: the main window in color256x256
 #include <string>
 #include <string_view>
 

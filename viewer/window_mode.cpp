@@ -20,7 +20,8 @@ std::size_t size_limit(WindowMode mode) {
 
 platform::OpenRequest open_request(WindowMode mode) {
     if (mode == WindowMode::color64x64) return {"", "bbd", "BBD Files (*.bbd)|*.bbd|", 1};
-    return {"", "pic", "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|", 1};
+    return {"", "pic",
+            "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|WAV tapes (*.wav)|*.[wW][aA][vV]|", 1};
 }
 
 Decoder decoder_for(WindowMode mode) {

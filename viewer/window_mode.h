@@ -22,7 +22,8 @@ const bk::ScreenLayout& picture_layout(WindowMode mode);
 std::size_t size_limit(WindowMode mode);
 
 // The Open dialog's default extension and filter: BBD files in
-// color64x64, PIC files and then BIN screens in the other modes.
+// color64x64, PIC files, then BIN screens and WAV tapes (in any letter
+// case: sound recorders name their files .WAV) in the other modes.
 platform::OpenRequest open_request(WindowMode mode);
 
 // Open and Redraw draw by the mode alone.

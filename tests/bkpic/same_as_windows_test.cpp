@@ -1,6 +1,7 @@
 // bkpic convert writes exactly the bytes that the converter window's Convert
-// (and, with --bin-only, its Export_bin) writes for the same picture, window
-// mode, placement and settings.
+// (and, with --bin-only and --wav-only, its Export_bin and Export_wav) writes
+// for the same picture, window mode, placement and settings, under the same
+// output name (a tape carries its name).
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
@@ -22,8 +23,8 @@ struct Job {
     const char* to;
     const char* picture;
     const char* mode_item;     // the window mode chosen in the window
-    const char* convert_item;  // convbw_mnu, convcol_mnu or exportbin_mnu
-    const char* extension;     // .bin for exportbin_mnu
+    const char* convert_item;  // convbw_mnu, convcol_mnu, exportbin_mnu or exportwav_mnu
+    const char* extension;     // .bin for exportbin_mnu, .wav for exportwav_mnu
     bool fit = false;
     int x = 0, y = 0;  // scroll position
     int bw_level = 128;
@@ -48,7 +49,13 @@ QStringList bkpic_arguments(const Job& job, const std::string& input, const std:
     if (!swaps.isEmpty()) args << "--swap" << swaps.join(',');
     if (job.dither) args << "--dither" << job.dither;
     if (std::string(job.extension) == ".bin") args << "--bin-only";
+    if (std::string(job.extension) == ".wav") args << "--wav-only";
     return args;
+}
+
+// The window writes beside the picture, and the file is taken away again.
+std::string written_by_window(const Job& job, const std::string& input) {
+    return input.substr(0, input.size() - 4) + job.extension;
 }
 
 Bytes converted_by_window(const Job& job, const std::string& input) {
@@ -66,7 +73,7 @@ Bytes converted_by_window(const Job& job, const std::string& input) {
     rig.state.colour_levels = job.levels;
     for (int flag : job.swaps) rig.state.swap_flags[flag - 1] = true;
     rig.choose(job.convert_item);
-    const std::string written = input.substr(0, input.size() - 4) + job.extension;
+    const std::string written = written_by_window(job, input);
     Bytes bytes = read_bytes(written);
     std::filesystem::remove(written);
     return bytes;
@@ -87,7 +94,7 @@ TEST_P(SameAsWindows, WritesTheWindowsBytes) {
     ASSERT_FALSE(by_window.empty());
 
     std::ostringstream out, err;
-    const std::string output = folder / "bkpic.out";
+    const std::string output = written_by_window(job, input);
     EXPECT_EQ(bkpic::run_command_line(bkpic_arguments(job, input, output), out, err),
               bkpic::all_done)
         << err.str();
@@ -224,7 +231,17 @@ INSTANTIATE_TEST_SUITE_P(
                         .extension = ".pic",
                         .fit = true,
                         .shape = "whole",
-                        .shape_item = "ftwwhole_mnu"}),
+                        .shape_item = "ftwwhole_mnu"},
+                    Job{.to = "mono",
+                        .picture = "gradient.jpg",
+                        .mode_item = "s512_mnu",
+                        .convert_item = "exportwav_mnu",
+                        .extension = ".wav",
+                        .x = 10,
+                        .y = 20,
+                        .bw_level = 100,
+                        .dither = "atkinson",
+                        .dither_item = "datk_mnu"}),
     [](const auto& info) {
         return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
     });

@@ -42,39 +42,40 @@ void PrintTo(const WindowCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-const std::vector<Heading> converter_headings{{"Label1", "File", 8},
-                                              {"Label2", "Window", 88},
-                                              {"Label3", "Mono", 168},
-                                              {"Label4", "Color", 232},
-                                              {"Label5", "?", 312}};
+const std::vector<Heading> converter_headings{{"Label1", "File", 8},     {"Label2", "Window", 88},
+                                              {"Label3", "Mono", 168},   {"Label4", "Color", 232},
+                                              {"Label6", "Dither", 312}, {"Label5", "?", 408}};
 const std::vector<const char*> converter_mono{"bwlev_item", "vm_item", "bwconv_item"};
 const std::vector<const char*> converter_colour{"collev_item", "chcol_item", "vc_item",
                                                 "colconv_item"};
+const std::vector<const char*> converter_dither{"dnone_item", "dfs_item", "datk_item", "dord_item"};
 
 const WindowCase window_cases[] = {
     {"Form5",
      [] { return new converter::Form5; },
      "Help KVARO",
-     {368, 208},
+     {464, 208},
      converter_headings,
-     {{"open_item", "output_item", "exit_item"},
+     {{"open_item", "output_item", "exportbin_item", "exportwav_item", "exit_item"},
       {"c64x64_item", "c256x256_item", "m512x256_item", "ftw_item", "rdr_item", "mxs_item",
        "mys_item"},
       converter_mono,
       converter_colour,
+      converter_dither,
       {"about_item", "hlp_item"}},
-     {8, 152, 353, 49}},
+     {8, 152, 449, 49}},
     {"Form7",
      [] { return new converter::Form7; },
      "Help KVARO",
-     {352, 193},
+     {448, 193},
      converter_headings,
      {{"open_item", "output_item", "exit_item"},
       {"mono_item", "ftw_item", "rdr_item", "mxs_item", "mys_item"},
       converter_mono,
       converter_colour,
+      converter_dither,
       {"about_item", "hlp_item"}},
-     {8, 136, 337, 49}},
+     {8, 136, 433, 49}},
     {"Form3",
      [] { return new viewer::Form3; },
      "Help ORVAK",

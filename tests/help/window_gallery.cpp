@@ -47,14 +47,14 @@ int main(int argc, char** argv) {
         return *openers.back();
     };
     converter::open_main_help(opener_at(340, 8));
-    converter::open_11m_help(opener_at(730, 8));
+    converter::open_11m_help(opener_at(820, 8));
     converter::open_about(opener_at(8, 260));
     viewer::open_main_help(opener_at(340, 260));
     viewer::open_11m_help(opener_at(680, 260));
     viewer::open_about(opener_at(8, 440), from_11m);
-    click("Form5", "chcol_item");
-    click("Form7", "X_button");
-    click("Form3", "mono512_item");
+    click("Form5", "exportwav_item");
+    click("Form7", "dfs_item");
+    click("Form3", "open_item");
     click("Form4", "help_item");
     return QApplication::exec();
 }

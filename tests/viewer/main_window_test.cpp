@@ -115,7 +115,7 @@ TEST(ViewerOpen, TheDialogFollowsTheModeAndCancelChangesNothing) {
     ASSERT_EQ(rig.modal.open_requests.size(), 2u);
     EXPECT_EQ(rig.modal.open_requests[0].default_extension, "pic");
     EXPECT_EQ(rig.modal.open_requests[0].filter,
-              "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|");
+              "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|WAV tapes (*.wav)|*.[wW][aA][vV]|");
     EXPECT_EQ(rig.modal.open_requests[1].default_extension, "bbd");
     EXPECT_EQ(rig.modal.open_requests[1].filter, "BBD Files (*.bbd)|*.bbd|");
     EXPECT_TRUE(rig.modal.messages.empty());

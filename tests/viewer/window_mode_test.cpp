@@ -12,9 +12,9 @@ TEST(WindowModes, OpenLooksForTheModesFilesUpToTheirSize) {
     const std::tuple<WindowMode, int, int, std::size_t, const char*, const char*> modes[] = {
         {WindowMode::color64x64, 64, 64, 1024, "bbd", "BBD Files (*.bbd)|*.bbd|"},
         {WindowMode::color256x256, 256, 256, 16384, "pic",
-         "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|"},
+         "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|WAV tapes (*.wav)|*.[wW][aA][vV]|"},
         {WindowMode::mono512x256, 512, 256, 16384, "pic",
-         "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|"}};
+         "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|WAV tapes (*.wav)|*.[wW][aA][vV]|"}};
     for (const auto& [mode, width, height, limit, extension, filter] : modes) {
         EXPECT_EQ(viewer::picture_layout(mode).width, width);
         EXPECT_EQ(viewer::picture_layout(mode).height, height);

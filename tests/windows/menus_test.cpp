@@ -1,14 +1,18 @@
 // The menu bar of every main window as the user meets it at load: each menu
-// and item in order, with its name, caption, shortcut and state.
+// and item in order, with its name, caption, shortcut and state; and the
+// help window that each opens, which explains every one of those items.
 #include <gtest/gtest.h>
 
 #include <QMenu>
 #include <QMenuBar>
+#include <cctype>
+#include <map>
 #include <memory>
 #include <ostream>
 
 #include "converter/m11_window.h"
 #include "converter/main_window.h"
+#include "platform/help_window.h"
 #include "tests/support/main_window_rig.h"
 #include "viewer/m11_window.h"
 #include "viewer/main_window.h"
@@ -94,6 +98,7 @@ const std::vector<MenuRow> converter_rows = then_common({
     {"open_mnu", "Open", "Ctrl+O", ""},
     {"outcat_mnu", "Output_catalog", "", ""},
     {"exportbin_mnu", "Export_bin", "", "disabled"},
+    {"exportwav_mnu", "Export_wav", "", "disabled"},
     {"exit_mnu", "Exit", "", ""},
     {"window_mnu", "Window", "", "menu"},
     {"s64_mnu", "color64x64", "", " [ ]"},
@@ -188,6 +193,84 @@ INSTANTIATE_TEST_SUITE_P(
                                   &converter_11m_rows},
                       WindowMenus{"Viewer", open_viewer<viewer::Form1>, &viewer_rows},
                       WindowMenus{"Viewer11M", open_viewer<viewer::Form2>, &viewer_11m_rows}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A menu bar, or a help window's grid, as headings with their items'
+// captions from the top, in lower case: the help writes "Fit_to_Window" for
+// the menu's "Fit_to_window".
+using Columns = std::vector<std::pair<std::string, std::vector<std::string>>>;
+
+std::string lower(std::string text) {
+    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+Columns menu_commands(QMainWindow& window) {
+    Columns columns;
+    for (const MenuRow& row : menu_rows(window)) {
+        if (row.state == "menu")
+            columns.push_back({row.caption, {}});
+        else if (row.name != "-")
+            columns.back().second.push_back(lower(row.caption));
+    }
+    return columns;
+}
+
+// The headings, left to right, each with the items below it from the top
+// (not the 11M window's squares, which are not menu items).
+Columns help_items(const QWidget& help) {
+    std::map<int, std::pair<std::string, std::map<int, std::string>>> by_left;
+    for (QLabel* label : help.findChildren<QLabel*>()) {
+        const std::string text = label->text().toStdString();
+        if (qobject_cast<platform::HelpItem*>(label) == nullptr) {
+            if (label->y() == platform::help_heading_top) by_left[label->x()].first = text;
+        } else if (label->height() == platform::help_row_step) {
+            by_left[label->x()].second[label->y()] = lower(text);
+        }
+    }
+    Columns columns;
+    for (const auto& [left, column] : by_left) {
+        columns.push_back({column.first, {}});
+        for (const auto& [top, caption] : column.second) columns.back().second.push_back(caption);
+    }
+    return columns;
+}
+
+struct WindowHelp {
+    const char* name;
+    std::unique_ptr<QMainWindow> (*open)(Programs&);
+    const char* help_item;
+    const char* help_window;
+};
+
+void PrintTo(const WindowHelp& window, std::ostream* os) {
+    *os << window.name;
+}
+
+class MenuHelp : public ::testing::TestWithParam<WindowHelp> {};
+
+// A menu command added without its help item fails here: give it a row in
+// its help window's column (converter/help_texts.h for both converter
+// windows).
+TEST_P(MenuHelp, TheHelpWindowExplainsEveryMenuCommandInMenuOrder) {
+    Programs programs;
+    std::unique_ptr<QMainWindow> window = GetParam().open(programs);
+    window->findChild<QAction*>(GetParam().help_item)->trigger();
+    std::unique_ptr<QWidget> help(top_level(GetParam().help_window));
+    ASSERT_NE(help, nullptr) << GetParam().help_window;
+    EXPECT_EQ(help_items(*help), menu_commands(*window));
+    help.reset();
+    window.reset();
+    flush_deletes();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, MenuHelp,
+    ::testing::Values(
+        WindowHelp{"Converter", open_converter<converter::Form1>, "dsc_mnu", "Form5"},
+        WindowHelp{"Converter11M", open_converter<converter::Form6>, "dsc_mnu", "Form7"},
+        WindowHelp{"Viewer", open_viewer<viewer::Form1>, "hlp_hlp_mnu", "Form3"},
+        WindowHelp{"Viewer11M", open_viewer<viewer::Form2>, "hlp11_hlp_mnu", "Form4"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
