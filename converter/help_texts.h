@@ -23,10 +23,10 @@ inline constexpr char window_title[] = "Help KVARO";
 // order of the menu bar.
 inline constexpr int file_left = 8;
 inline constexpr int window_left = 88;
-inline constexpr int mono_left = 168;
-inline constexpr int colour_left = 232;
-inline constexpr int dither_left = 312;
-inline constexpr int about_left = 408;
+inline constexpr int mono_left = 184;
+inline constexpr int colour_left = 248;
+inline constexpr int dither_left = 328;
+inline constexpr int about_left = 424;
 
 // Below the items: the description box, 49 pixels high and 15 narrower than
 // the window.
@@ -67,6 +67,19 @@ inline constexpr HelpEntry convert_colour{"colconv_item", "Convert",
                                           "Convert - перекодировка картинки в цветную и запись "
                                           "её в экранном формате БК."};
 
+inline constexpr HelpEntry fit_stretch{
+    "ftwstretch_item", "Fit_stretch",
+    "Fit_stretch - Fit_to_window растягивает картинку на всё окно, как бы ни были "
+    "велики её стороны."};
+inline constexpr HelpEntry fit_whole_picture{
+    "ftwwhole_item", "Fit_whole_picture",
+    "Fit_whole_picture - Fit_to_window вписывает картинку в окно целиком, в её настоящих "
+    "пропорциях на экране БК, по центру, на чёрном поле."};
+inline constexpr HelpEntry fit_fill{
+    "ftwfill_item", "Fit_fill",
+    "Fit_fill - Fit_to_window заполняет всё окно картинкой в её настоящих пропорциях на "
+    "экране БК; что не вошло, обрезается, полоса прокрутки выбирает, что останется."};
+
 inline constexpr HelpEntry about{"about_item", "About", "About - о программе KVARO."};
 
 // The Window column: the window's own items, then those that steer the
@@ -74,7 +87,8 @@ inline constexpr HelpEntry about{"about_item", "About", "About - о програ
 // words it its own way).
 inline platform::HelpColumn window_column(std::vector<HelpEntry> own,
                                           const HelpEntry& fit_to_window) {
-    for (const HelpEntry& entry : {fit_to_window, redraw, min_x_scroll, min_y_scroll})
+    for (const HelpEntry& entry : {fit_to_window, fit_stretch, fit_whole_picture, fit_fill, redraw,
+                                   min_x_scroll, min_y_scroll})
         own.push_back(entry);
     return {"Label2", "Window", window_left, std::move(own)};
 }

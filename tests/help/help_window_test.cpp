@@ -43,8 +43,8 @@ void PrintTo(const WindowCase& c, std::ostream* os) {
 }
 
 const std::vector<Heading> converter_headings{{"Label1", "File", 8},     {"Label2", "Window", 88},
-                                              {"Label3", "Mono", 168},   {"Label4", "Color", 232},
-                                              {"Label6", "Dither", 312}, {"Label5", "?", 408}};
+                                              {"Label3", "Mono", 184},   {"Label4", "Color", 248},
+                                              {"Label6", "Dither", 328}, {"Label5", "?", 424}};
 const std::vector<const char*> converter_mono{"bwlev_item", "vm_item", "bwconv_item"};
 const std::vector<const char*> converter_colour{"collev_item", "chcol_item", "vc_item",
                                                 "colconv_item"};
@@ -54,28 +54,29 @@ const WindowCase window_cases[] = {
     {"Form5",
      [] { return new converter::Form5; },
      "Help KVARO",
-     {464, 208},
+     {480, 256},
      converter_headings,
      {{"open_item", "output_item", "exportbin_item", "exportwav_item", "exit_item"},
-      {"c64x64_item", "c256x256_item", "m512x256_item", "ftw_item", "rdr_item", "mxs_item",
-       "mys_item"},
+      {"c64x64_item", "c256x256_item", "m512x256_item", "ftw_item", "ftwstretch_item",
+       "ftwwhole_item", "ftwfill_item", "rdr_item", "mxs_item", "mys_item"},
       converter_mono,
       converter_colour,
       converter_dither,
       {"about_item", "hlp_item"}},
-     {8, 152, 449, 49}},
+     {8, 200, 465, 49}},
     {"Form7",
      [] { return new converter::Form7; },
      "Help KVARO",
-     {448, 193},
+     {464, 241},
      converter_headings,
      {{"open_item", "output_item", "exit_item"},
-      {"mono_item", "ftw_item", "rdr_item", "mxs_item", "mys_item"},
+      {"mono_item", "ftw_item", "ftwstretch_item", "ftwwhole_item", "ftwfill_item", "rdr_item",
+       "mxs_item", "mys_item"},
       converter_mono,
       converter_colour,
       converter_dither,
       {"about_item", "hlp_item"}},
-     {8, 136, 433, 49}},
+     {8, 184, 449, 49}},
     {"Form3",
      [] { return new viewer::Form3; },
      "Help ORVAK",
@@ -320,7 +321,7 @@ TEST(HelpSquares, SixSquaresInARowWithArrowsAndBoldXAndY) {
     for (std::size_t i = 0; i < std::size(squares); ++i) {
         auto* square = window.findChild<QLabel*>(squares[i].first);
         ASSERT_NE(square, nullptr) << squares[i].first;
-        EXPECT_EQ(square->geometry(), QRect(squares[i].second, 112, 17, 17)) << squares[i].first;
+        EXPECT_EQ(square->geometry(), QRect(squares[i].second, 160, 17, 17)) << squares[i].first;
         EXPECT_EQ(square->text(), QString::fromUtf8(glyphs[i]));
         EXPECT_EQ(square->font().bold(), i >= 4) << squares[i].first;
         EXPECT_FALSE(square->accessibleName().isEmpty()) << squares[i].first;
