@@ -108,6 +108,7 @@ void ConversionPane::draw_picture() {
 
 void ConversionPane::redraw() {
     draw(true);
+    emit picture_redrawn();
 }
 
 void ConversionPane::draw(bool redrawing) {
@@ -138,11 +139,13 @@ void ConversionPane::draw(bool redrawing) {
 
 void ConversionPane::show_scrolled() {
     picture().draw_picture(false, scroll_offset());
+    emit view_moved();
 }
 
 void ConversionPane::toggle_fit() {
     picture().clear();
     draw_picture();
+    emit view_moved();
 }
 
 void ConversionPane::set_arrow_step(QScrollBar& bar, const QAction& minimal) {

@@ -21,6 +21,7 @@ struct ConverterState {
     ColourLevels colour_levels;
     SwapFlags swap_flags{};
     Dither dither = Dither::none;  // chosen in either window's Dither menu
+    bool live_view = false;        // the Live_view item of the Mono and Color menus
     catalogs::Catalogs catalogs;
 
     Conversion conversion() const { return {bw_level, colour_levels, swap_flags, dither}; }

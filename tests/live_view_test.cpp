@@ -1,0 +1,170 @@
+// Live_view in both converter windows: with it on, steering a shown result
+// through its own control draws at once what View would show, in one paint;
+// off, or once Redraw, a window mode or Open showed the picture again,
+// nothing changes until View.
+#include <gtest/gtest.h>
+
+#include <QAbstractSlider>
+#include <QMainWindow>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "converter/m11_window.h"
+#include "converter/main_window.h"
+#include "tests/support/accessible_action.h"
+#include "tests/support/main_window_rig.h"
+#include "tests/support/param_names.h"
+
+namespace {
+
+using namespace testing_support;
+
+// Longer than a screen frame: the picture window shows what was drawn
+// meanwhile, and at once what is drawn next.
+constexpr int frame_wait = 40;
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+  public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+// 600 x 400 pixels whose colours cross every level in every part.
+QImage crossing_picture() {
+    QImage image(600, 400, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 3 & 255, y * 5 & 255, (x + y) * 2 & 255));
+    return image;
+}
+
+// A converter window, shown, with a picture larger than every area opened.
+struct LiveRig {
+    explicit LiveRig(bool m11) {
+        if (m11) {
+            window = std::make_unique<converter::Form6>(state, modal);
+        } else {
+            window = std::make_unique<converter::Form1>(state, modal);
+        }
+        window->show();
+        modal.files.push_back(save_bmp(crossing_picture(), folder / "big.bmp"));
+        choose("open_mnu");
+    }
+    ~LiveRig() {
+        window.reset();
+        flush_deletes();
+    }
+    template <class Control = QObject>
+    Control* find(const char* top, const char* name) {
+        QWidget* holder = top_level(top);
+        return holder == nullptr ? nullptr : holder->findChild<Control*>(name);
+    }
+    void choose(const char* item) { window->findChild<QAction*>(item)->trigger(); }
+    platform::PictureWindow& picture() const {
+        return *window->findChild<platform::PictureWindow*>("Picture1");
+    }
+    QImage shown() const { return picture().image(); }
+
+    TempFolder folder;
+    converter::ConverterState state{folder.path()};
+    platform::ScriptedModal modal;
+    std::unique_ptr<QMainWindow> window;
+};
+
+void move_slider(LiveRig& rig, const char* dialog_item, const char* dialog, const char* slider) {
+    rig.choose(dialog_item);
+    auto* control = rig.find<QAbstractSlider>(dialog, slider);
+    ASSERT_NE(control, nullptr);
+    for (int value : {20, 90, 240}) control->setValue(value);  // a drag, ending at 240
+}
+
+struct LiveCase {
+    const char* name;
+    bool m11;
+    const char* mode_item;  // chosen first, unless null
+    const char* shown_by;   // the command that shows the result first
+    const char* view_item;
+    void (*steer)(LiveRig&);
+};
+
+void PrintTo(const LiveCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const LiveCase live_cases[] = {
+    {"BwSlider", false, "s512_mnu", "vm_mnu", "vm_mnu",
+     [](LiveRig& rig) { move_slider(rig, "bwlev_mnu", "Form2", "Slider1"); }},
+    {"SwapButtonAccessibly", false, nullptr, "vcol_mnu", "vcol_mnu",
+     [](LiveRig& rig) {
+         rig.choose("changecol_mnu");
+         operate_accessibly(*rig.find("Form4", "Check1"));
+     }},
+    {"DitherItemAccessibly", false, nullptr, "vcol_mnu", "vcol_mnu",
+     [](LiveRig& rig) { operate_accessibly(*rig.find("Form1", "datk_mnu")); }},
+    {"ScrollBar", false, "s512_mnu", "vm_mnu", "vm_mnu",
+     [](LiveRig& rig) { rig.find<QScrollBar>("Form1", "HScroll1")->setValue(70); }},
+    {"FitToWindow", false, nullptr, "vcol_mnu", "vcol_mnu",
+     [](LiveRig& rig) { rig.choose("ftw_mnu"); }},
+    {"ColourSlider11M", true, nullptr, "vcol_mnu", "vcol_mnu",
+     [](LiveRig& rig) { move_slider(rig, "collev_mnu", "Form3", "Slider3"); }},
+    {"SizeButton11M", true, "mono_col_mnu", "vm_mnu", "vm_mnu",
+     [](LiveRig& rig) { rig.find<QToolButton>("Form6", "Command4")->click(); }},
+    {"BwSliderAfterConvert11M", true, "mono_col_mnu", "convbw_mnu", "vm_mnu",
+     [](LiveRig& rig) { move_slider(rig, "bwlev_mnu", "Form2", "Slider1"); }},
+};
+
+class LiveView : public ::testing::TestWithParam<LiveCase> {};
+
+TEST_P(LiveView, DrawsAtOnceWhatViewShows) {
+    const LiveCase& c = GetParam();
+    LiveRig rig(c.m11);
+    if (c.mode_item != nullptr) rig.choose(c.mode_item);
+    operate_accessibly(*rig.window->findChild<QAction*>("liveview_mnu"));
+    ASSERT_TRUE(rig.state.live_view);
+    rig.choose(c.shown_by);
+    QTest::qWait(frame_wait);
+    const QImage before = rig.shown();
+    PaintCounter counter;
+    rig.picture().installEventFilter(&counter);
+
+    c.steer(rig);
+    QTest::qWait(frame_wait);
+    const QImage live = rig.shown();
+    EXPECT_EQ(counter.paints, 1) << "not painted once";
+    rig.choose(c.view_item);
+    EXPECT_FALSE(live == before) << "the control changed nothing";
+    EXPECT_TRUE(live == rig.shown()) << "not what View shows";
+}
+
+INSTANTIATE_TEST_SUITE_P(Steering, LiveView, ::testing::ValuesIn(live_cases), printed_name);
+
+TEST(LiveViewOff, OrOnceThePictureShowsAgainASliderChangesNothingUntilView) {
+    LiveRig rig(false);
+    rig.choose("s512_mnu");
+    rig.choose("vm_mnu");
+    move_slider(rig, "bwlev_mnu", "Form2", "Slider1");
+    QApplication::processEvents();
+    const QImage first = rig.shown();
+    rig.choose("vm_mnu");
+    EXPECT_FALSE(rig.shown() == first) << "View shows the level the slider set";
+
+    rig.choose("liveview_mnu");
+    int value = 0;
+    for (const char* item : {"rdraw_mnu", "s512_mnu", "open_mnu"}) {
+        rig.choose("vm_mnu");
+        if (item == std::string("open_mnu")) rig.modal.files.push_back(rig.folder / "big.bmp");
+        rig.choose(item);
+        const QImage picture = rig.shown();
+        rig.find<QAbstractSlider>("Form2", "Slider1")->setValue(value += 50);
+        QApplication::processEvents();
+        EXPECT_TRUE(rig.shown() == picture) << item;
+    }
+}
+
+}  // namespace
