@@ -17,19 +17,12 @@
 #include "bench/largest_11m_area.h"
 #include "converter/main_window.h"
 #include "platform/picture_window.h"
+#include "tests/support/paint_counter.h"
 
 namespace {
 
 using converter::Dither;
-
-class PaintCounter : public QObject {
-  public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-    int paints = 0;
-};
+using testing_support::PaintCounter;
 
 struct LevelSlider {
     const char* dialog_item;

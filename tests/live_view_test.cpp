@@ -15,6 +15,7 @@
 #include "converter/main_window.h"
 #include "tests/support/accessible_action.h"
 #include "tests/support/main_window_rig.h"
+#include "tests/support/paint_counter.h"
 #include "tests/support/param_names.h"
 
 namespace {
@@ -24,16 +25,6 @@ using namespace testing_support;
 // Longer than a screen frame: the picture window shows what was drawn
 // meanwhile, and at once what is drawn next.
 constexpr int frame_wait = 40;
-
-// Counts the paints of a widget.
-class PaintCounter : public QObject {
-  public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-    int paints = 0;
-};
 
 // 600 x 400 pixels whose colours cross every level in every part.
 QImage crossing_picture() {
