@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
 #include <memory>
 
 #include "converter/m11_window.h"
@@ -30,25 +31,17 @@ void settle(const PaintCounter& counter) {
     QTest::qWait(40);
 }
 
-// 600 x 400 pixels whose colours cross every level in every part.
-QImage crossing_picture() {
-    QImage image(600, 400, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 3 & 255, y * 5 & 255, (x + y) * 2 & 255));
-    return image;
-}
-
-// A converter window, shown, with a picture larger than every area opened.
+// A converter window, shown, with a picture larger than the screens, from
+// a folder of the test's own where Convert writes.
 struct LiveRig {
     explicit LiveRig(bool m11) {
-        if (m11) {
+        if (m11)
             window = std::make_unique<converter::Form6>(state, modal);
-        } else {
+        else
             window = std::make_unique<converter::Form1>(state, modal);
-        }
         window->show();
-        modal.files.push_back(save_bmp(crossing_picture(), folder / "big.bmp"));
+        std::filesystem::copy_file(sample("gradient.jpg"), picture_file);  // 530 x 300
+        modal.files.push_back(picture_file);
         choose("open_mnu");
     }
     ~LiveRig() {
@@ -57,16 +50,14 @@ struct LiveRig {
     }
     template <class Control = QObject>
     Control* find(const char* top, const char* name) {
-        QWidget* holder = top_level(top);
-        return holder == nullptr ? nullptr : holder->findChild<Control*>(name);
+        return top_level(top)->findChild<Control*>(name);
     }
     void choose(const char* item) { window->findChild<QAction*>(item)->trigger(); }
-    platform::PictureWindow& picture() const {
-        return *window->findChild<platform::PictureWindow*>("Picture1");
-    }
-    QImage shown() const { return picture().image(); }
+    QWidget& picture() const { return *window->findChild<QWidget*>("Picture1"); }
+    QImage shown() const { return static_cast<platform::PictureWindow&>(picture()).image(); }
 
     TempFolder folder;
+    const std::string picture_file = folder / "gradient.jpg";
     converter::ConverterState state{folder.path()};
     platform::ScriptedModal modal;
     std::unique_ptr<QMainWindow> window;
@@ -75,7 +66,6 @@ struct LiveRig {
 void move_slider(LiveRig& rig, const char* dialog_item, const char* dialog, const char* slider) {
     rig.choose(dialog_item);
     auto* control = rig.find<QAbstractSlider>(dialog, slider);
-    ASSERT_NE(control, nullptr);
     for (int value : {20, 90, 240}) control->setValue(value);  // a drag, ending at 240
 }
 
@@ -103,7 +93,7 @@ const LiveCase live_cases[] = {
     {"DitherItemAccessibly", false, nullptr, "vcol_mnu", "vcol_mnu",
      [](LiveRig& rig) { operate_accessibly(*rig.find("Form1", "datk_mnu")); }},
     {"ScrollBar", false, "s512_mnu", "vm_mnu", "vm_mnu",
-     [](LiveRig& rig) { rig.find<QScrollBar>("Form1", "HScroll1")->setValue(70); }},
+     [](LiveRig& rig) { rig.find<QScrollBar>("Form1", "HScroll1")->setValue(15); }},
     {"FitToWindow", false, nullptr, "vcol_mnu", "vcol_mnu",
      [](LiveRig& rig) { rig.choose("ftw_mnu"); }},
     {"ColourSlider11M", true, nullptr, "vcol_mnu", "vcol_mnu",
@@ -154,7 +144,7 @@ TEST(LiveViewOff, OrOnceThePictureShowsAgainASliderChangesNothingUntilView) {
     int value = 0;
     for (const char* item : {"rdraw_mnu", "s512_mnu", "open_mnu"}) {
         rig.choose("vm_mnu");
-        if (item == std::string("open_mnu")) rig.modal.files.push_back(rig.folder / "big.bmp");
+        if (item == std::string("open_mnu")) rig.modal.files.push_back(rig.picture_file);
         rig.choose(item);
         const QImage picture = rig.shown();
         rig.find<QAbstractSlider>("Form2", "Slider1")->setValue(value += 50);
