@@ -37,6 +37,11 @@ void LiveView::view(ViewResult result) {
     shown_ = result;
 }
 
+void LiveView::place_picture() {
+    pane_.place_picture();
+    shown_ = ViewResult::none;
+}
+
 bool LiveView::drawing_live() const {
     return on_ && shown_ != ViewResult::none;
 }

@@ -49,6 +49,11 @@ class LiveView : public QObject {
     // View_mono and View_color: the picture afresh, then the result over it
     // row by row.
     void view(ViewResult result);
+    // Convert's first step: the picture afresh, which shows no result until
+    // the Convert walks (showing), or at all when the Convert stops before.
+    // A drawing still waiting, run while a message of the Convert waits for
+    // its answer, then leaves alone the picture that the Convert samples.
+    void place_picture();
     // What the picture window shows now: the result a Convert drew, or none
     // when the picture was drawn afresh.
     void showing(ViewResult result) { shown_ = result; }

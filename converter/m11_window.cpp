@@ -292,14 +292,14 @@ ConvertJob Form6::convert_job(const char* error_title) const {
 void Form6::convert_mono() {
     if (!pane_->picture_loaded()) return view_mono();
     run_convert(
-        convert_job("KVARO [11M]: Convbw"), modal_, [this] { pane_->place_picture(); },
+        convert_job("KVARO [11M]: Convbw"), modal_, [this] { live_->place_picture(); },
         [this] { return convert_area(Target::m11_mono); });
 }
 
 void Form6::convert_colour() {
     if (!pane_->picture_loaded()) return view_colour();
     run_convert(
-        convert_job("KVARO [11M]: Convcol"), modal_, [this] { pane_->place_picture(); },
+        convert_job("KVARO [11M]: Convcol"), modal_, [this] { live_->place_picture(); },
         [this] { return convert_area(Target::m11_colour); });
 }
 

@@ -169,7 +169,7 @@ void Form1::view_mono() {
 void Form1::convert_mono() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), ".pic", "KVARO: Convbw"}, modal_,
-        [this] { pane_->place_picture(); }, [this] { return convert_screen(); });
+        [this] { live_->place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::show_colour_levels() {
@@ -197,14 +197,14 @@ void Form1::convert_colour() {
     const auto catalog = sprite ? catalogs::bbd_catalog : catalogs::pic_catalog;
     run_convert(
         {source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic", "KVARO: Convcol"},
-        modal_, [this] { pane_->place_picture(); }, [this] { return convert_screen(); });
+        modal_, [this] { live_->place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::export_bin() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), std::string(bk::bin::extension),
          "KVARO: Export_bin"},
-        modal_, [this] { pane_->place_picture(); }, [this] { return bin_file(convert_screen()); });
+        modal_, [this] { live_->place_picture(); }, [this] { return bin_file(convert_screen()); });
 }
 
 // The picture window then shows the result of the mode's kind.

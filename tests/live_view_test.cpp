@@ -31,6 +31,16 @@ void settle(const PaintCounter& counter) {
     QTest::qWait(40);
 }
 
+// Answers from the script, but first handles the events waiting, as the
+// event loop of a real message box does.
+struct EventfulModal : platform::ScriptedModal {
+    platform::Answer message_box(std::string_view text, std::string_view title,
+                                 platform::Buttons buttons, platform::Icon icon) override {
+        QApplication::processEvents();
+        return ScriptedModal::message_box(text, title, buttons, icon);
+    }
+};
+
 // A converter window, shown, with a picture larger than the screens, from
 // a folder of the test's own where Convert writes.
 struct LiveRig {
@@ -59,7 +69,7 @@ struct LiveRig {
     TempFolder folder;
     const std::string picture_file = folder / "gradient.jpg";
     converter::ConverterState state{folder.path()};
-    platform::ScriptedModal modal;
+    EventfulModal modal;
     std::unique_ptr<QMainWindow> window;
 };
 
@@ -151,6 +161,23 @@ TEST(LiveViewOff, OrOnceThePictureShowsAgainASliderChangesNothingUntilView) {
         QApplication::processEvents();
         EXPECT_TRUE(rig.shown() == picture) << item;
     }
+}
+
+// A drawing still waiting when Convert asks "File exist. Rewrite?" leaves
+// the picture alone: the file is the picture's conversion, not the result's
+// converted again (where red turns green and green blue, red would be blue).
+TEST(LiveView, AConvertConvertsThePictureWhateverIsWaiting) {
+    LiveRig rig(true);
+    rig.state.swap_flags[0] = rig.state.swap_flags[4] = true;
+    rig.choose("liveview_mnu");
+    rig.choose("convcol_mnu");
+    const std::string file = rig.folder / "gradient.11M";
+    const std::vector<std::uint8_t> converted = read_bytes(file);
+    rig.choose("dfs_mnu");  // draws again once the events are handled
+    rig.choose("dnone_mnu");
+    rig.modal.answers = {platform::Answer::yes};
+    rig.choose("convcol_mnu");
+    EXPECT_EQ(read_bytes(file), converted);
 }
 
 }  // namespace
