@@ -1,6 +1,8 @@
 #include "converter/live_view.h"
 
+#include <QAction>
 #include <QMenu>
+#include <utility>
 
 #include "converter/conversion_pane.h"
 #include "platform/picture_window.h"
@@ -14,7 +16,7 @@ LiveView::LiveView(ConversionPane& pane, bool& on, Walk walk)
     item_->setCheckable(true);
     item_->setChecked(on_);
     item_->setStatusTip(
-        "Draw the result again at once when a level, a swap, the dither or the area changes");
+        "Draw the result again at once when a level, a swap, the ditherer or the area changes");
     // Acts on the checked state, whether a click, a key or an accessibility
     // action changed it. Turned on, it brings a shown result up to date.
     connect(item_, &QAction::toggled, this, [this](bool checked) {
