@@ -10,6 +10,10 @@ class Form2 : public QDialog {
   public:
     explicit Form2(int& bw_level, QWidget* parent = nullptr);
 
+  signals:
+    // The level changed, however the slider was moved.
+    void changed();
+
   private:
     int& bw_level_;
 };

@@ -104,14 +104,14 @@ void Form4::focus_first() {
 // of the pressed state. The buttons let go here do not report back.
 void Form4::button_toggled(int flag, bool checked) {
     flags_[flag] = checked;
-    if (!checked) return;
     const int first = flag / 3 * 3;
-    for (int other = first; other < first + 3; ++other) {
+    for (int other = first; checked && other < first + 3; ++other) {
         if (other == flag || !buttons_[other]->isChecked()) continue;
         const QSignalBlocker quiet(buttons_[other]);
         buttons_[other]->setChecked(false);
         flags_[other] = false;
     }
+    emit changed();
 }
 
 }  // namespace converter

@@ -18,6 +18,10 @@ class Form4 : public QDialog {
     // Puts the input focus on the first button (Check1).
     void focus_first();
 
+  signals:
+    // The flags changed, however a button was pressed or let go.
+    void changed();
+
   private:
     void button_toggled(int flag, bool checked);
 

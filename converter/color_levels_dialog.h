@@ -11,6 +11,10 @@ class Form3 : public QDialog {
     Q_OBJECT
   public:
     explicit Form3(ColourLevels& levels, QWidget* parent = nullptr);
+
+  signals:
+    // A level changed, however its slider was moved.
+    void changed();
 };
 
 }  // namespace converter

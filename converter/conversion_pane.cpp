@@ -138,6 +138,7 @@ void ConversionPane::draw_picture() {
 
 void ConversionPane::redraw() {
     draw(true);
+    emit picture_redrawn();
 }
 
 void ConversionPane::draw(bool redrawing) {
@@ -187,6 +188,7 @@ void ConversionPane::set_up_cut_bar(bool redrawing) {
 void ConversionPane::show_scrolled() {
     if (filling()) return place_picture();
     picture().draw_picture(false, scroll_offset());
+    emit view_moved();
 }
 
 void ConversionPane::toggle_fit() {
@@ -200,6 +202,7 @@ void ConversionPane::shape_chosen() {
     if (!picture_loaded_ || !fit_->isChecked()) return;
     picture().clear();
     draw_picture();
+    emit view_moved();
 }
 
 void ConversionPane::set_arrow_step(QScrollBar& bar, const QAction& minimal) {

@@ -79,6 +79,13 @@ class ConversionPane : public platform::PicturePane {
     // leaves it as it was.
     QSize measured_picture_size() const { return measured_; }
 
+  signals:
+    // A scroll bar moved the view, or Fit_to_window stretched or unstretched
+    // the picture: the picture window shows the picture at its new place.
+    void view_moved();
+    // Redraw drew the picture afresh.
+    void picture_redrawn();
+
   private:
     QAction* window_item(const char* name, const char* caption, const QKeySequence& shortcut);
     void draw(bool redrawing);

@@ -25,7 +25,7 @@ constexpr DitherItem dither_items[] = {
 
 }  // namespace
 
-QMenu* add_dither_menu(QMainWindow& window, Dither& choice) {
+QMenu* add_dither_menu(QMainWindow& window, Dither& choice, const std::function<void()>& chosen) {
     QMenu* menu = platform::add_menu(window, "dither_mnu", "Dither");
     auto* group = new QActionGroup(menu);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
@@ -41,8 +41,10 @@ QMenu* add_dither_menu(QMainWindow& window, Dither& choice) {
         // Acts on the checked state, whether a click, a shortcut or an
         // accessibility toggle checked the item.
         QObject::connect(action, &QAction::toggled, menu,
-                         [&choice, dither = item.dither](bool checked) {
-                             if (checked) choice = dither;
+                         [&choice, chosen, dither = item.dither](bool checked) {
+                             if (!checked) return;
+                             choice = dither;
+                             if (chosen) chosen();
                          });
     }
     // Another window may have changed the choice meanwhile.

@@ -80,6 +80,13 @@ inline constexpr HelpEntry fit_fill{
     "Fit_fill - Fit_to_window заполняет всё окно картинкой в её настоящих пропорциях на "
     "экране БК; что не вошло, обрезается, полоса прокрутки выбирает, что останется."};
 
+// Live_view is one item, at the end of both the Mono and the Color menu.
+inline constexpr char live_view_text[] =
+    "Live_view - после View_mono, View_color или Convert картинка перекодируется заново "
+    "сразу, как только меняются уровни, замена цветов, дизеринг или область.";
+inline constexpr HelpEntry live_view_mono{"bwlive_item", "Live_view", live_view_text};
+inline constexpr HelpEntry live_view_colour{"collive_item", "Live_view", live_view_text};
+
 inline constexpr HelpEntry about{"about_item", "About", "About - о программе KVARO."};
 
 // The Window column: the window's own items, then those that steer the
@@ -101,11 +108,11 @@ inline std::vector<platform::HelpColumn> columns(std::vector<HelpEntry> file,
                                                  const HelpEntry& help) {
     return {{"Label1", "File", file_left, std::move(file)},
             std::move(window),
-            {"Label3", "Mono", mono_left, {bw_levels, view_mono, convert_mono}},
+            {"Label3", "Mono", mono_left, {bw_levels, view_mono, convert_mono, live_view_mono}},
             {"Label4",
              "Color",
              colour_left,
-             {colour_levels, change_colours, view_colour, convert_colour}},
+             {colour_levels, change_colours, view_colour, convert_colour, live_view_colour}},
             {"Label6",
              "Dither",
              dither_left,

@@ -5,7 +5,7 @@
 
 namespace converter {
 
-void add_level_row(QWidget& dialog, const LevelRow& row, int& level) {
+QSlider* add_level_row(QWidget& dialog, const LevelRow& row, int& level) {
     auto* dark = new QLabel("Black", &dialog);
     dark->setObjectName(QString("Label%1").arg(2 * row.number - 1));
     dark->setGeometry(8, row.top + 4, 40, 17);
@@ -20,6 +20,7 @@ void add_level_row(QWidget& dialog, const LevelRow& row, int& level) {
     light->setGeometry(264, row.top + 4, 44, 17);
     QObject::connect(slider, &QSlider::valueChanged, &dialog,
                      [&level](int value) { level = 255 - value; });
+    return slider;
 }
 
 }  // namespace converter

@@ -3,6 +3,8 @@
 // and sets 255 - level, and the light end's name on the right.
 #include <QWidget>
 
+class QSlider;
+
 namespace converter {
 
 struct LevelRow {
@@ -12,6 +14,7 @@ struct LevelRow {
     int top;
 };
 
-void add_level_row(QWidget& dialog, const LevelRow& row, int& level);
+// Returns the slider, which reports every move as valueChanged.
+QSlider* add_level_row(QWidget& dialog, const LevelRow& row, int& level);
 
 }  // namespace converter

@@ -84,6 +84,10 @@ void Form6::create_controls() {
         *this,
         {{m11::picture_left, m11::picture_top}, m11::scroll_parts, ViewPlace::same_relative_place},
         state_.dither, state_.fit_shape);
+    live_ = new LiveView(*pane_, state_.live_view,
+                         [this](ViewResult result, platform::PixelSurface& surface) {
+                             walk_result(result, surface);
+                         });
     create_size_buttons(pane_);
     create_labels(pane_);
 }
@@ -140,6 +144,7 @@ void Form6::create_menus() {
         add_item(mono, "bwlev_mnu", "BW_levels", QKeySequence("Ctrl+B"), &Form6::show_bw_levels),
         add_item(mono, "vm_mnu", "View_mono", QKeySequence("Ctrl+M"), &Form6::view_mono),
         add_item(mono, "convbw_mnu", "Convert", {}, &Form6::convert_mono)};
+    live_->add_item(*mono);
 
     QMenu* colour = platform::add_menu(*this, "converttocol_mnu", "Color");
     colour_items_ = {
@@ -149,8 +154,9 @@ void Form6::create_menus() {
                  &Form6::show_change_colours),
         add_item(colour, "vcol_mnu", "View_color", QKeySequence("Ctrl+C"), &Form6::view_colour),
         add_item(colour, "convcol_mnu", "Convert", {}, &Form6::convert_colour)};
+    live_->add_item(*colour);
     for (QAction* action : mono_items_ + colour_items_) action->setEnabled(false);
-    add_dither_menu(*this, state_.dither);
+    add_dither_menu(*this, state_.dither, [this] { live_->changed(); });
 
     QMenu* help = platform::add_menu(*this, "help_mnu", "?");
     add_item(help, "about_mnu", "About", {}, &Form6::show_about);
@@ -203,6 +209,7 @@ bool Form6::load_picture(const std::string& name) {
     const QSize image = pane_->measured_picture_size();
     area_.picture_overhangs(area_.width() < image.width(), area_.height() < image.height());
     lay_out();
+    live_->showing(ViewResult::none);
     source_ = name;
     return true;
 }
@@ -211,6 +218,7 @@ void Form6::press(Arrow arrow) {
     area_.press(arrow);
     lay_out();
     pane_->draw_picture();
+    live_->changed();
 }
 
 void Form6::toggle_x() {
@@ -231,6 +239,7 @@ void Form6::toggle_mono() {
     for (QAction* action : mono_items_) action->setEnabled(area_.mono());
     for (QAction* action : colour_items_) action->setEnabled(!area_.mono());
     lay_out();
+    live_->showing(ViewResult::none);
 }
 
 void Form6::show_output_files() {
@@ -258,14 +267,20 @@ void Form6::show_help() {
 }
 
 void Form6::view_mono() {
-    pane_->place_picture();
-    m11::walk_mono_11m(pane_->picture(), {area_.width(), {}}, state_.bw_level, state_.dither);
+    live_->view(ViewResult::mono);
 }
 
 void Form6::view_colour() {
-    pane_->place_picture();
-    m11::walk_colour_11m(pane_->picture(), {area_.width(), {}}, state_.colour_levels,
-                         state_.swap_flags, state_.dither);
+    live_->view(ViewResult::colour);
+}
+
+void Form6::walk_result(ViewResult result, platform::PixelSurface& surface) {
+    if (result == ViewResult::mono) {
+        m11::walk_mono_11m(surface, {area_.width(), {}}, state_.bw_level, state_.dither);
+    } else {
+        m11::walk_colour_11m(surface, {area_.width(), {}}, state_.colour_levels, state_.swap_flags,
+                             state_.dither);
+    }
 }
 
 ConvertJob Form6::convert_job(const char* error_title) const {
@@ -278,19 +293,22 @@ ConvertJob Form6::convert_job(const char* error_title) const {
 void Form6::convert_mono() {
     if (!pane_->picture_loaded()) return view_mono();
     run_convert(
-        convert_job("KVARO [11M]: Convbw"), modal_, [this] { pane_->place_picture(); },
-        [this] {
-            return convert_to_file(pane_->picture(), Target::m11_mono, state_.conversion());
-        });
+        convert_job("KVARO [11M]: Convbw"), modal_, [this] { live_->place_picture(); },
+        [this] { return convert_area(Target::m11_mono); });
 }
 
 void Form6::convert_colour() {
     if (!pane_->picture_loaded()) return view_colour();
     run_convert(
-        convert_job("KVARO [11M]: Convcol"), modal_, [this] { pane_->place_picture(); },
-        [this] {
-            return convert_to_file(pane_->picture(), Target::m11_colour, state_.conversion());
-        });
+        convert_job("KVARO [11M]: Convcol"), modal_, [this] { live_->place_picture(); },
+        [this] { return convert_area(Target::m11_colour); });
+}
+
+std::vector<std::uint8_t> Form6::convert_area(Target target) {
+    std::vector<std::uint8_t> bytes =
+        convert_to_file(pane_->picture(), target, state_.conversion());
+    live_->showing(target == Target::m11_mono ? ViewResult::mono : ViewResult::colour);
+    return bytes;
 }
 
 }  // namespace converter

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "converter/convert_command.h"
+#include "converter/live_view.h"
 #include "converter/m11_area.h"
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
@@ -60,12 +61,17 @@ class Form6 : public platform::MainWindow {
     void press(m11::Arrow arrow);
     void lay_out();
     ConvertJob convert_job(const char* error_title) const;
+    // The picture window then shows the result of the target's kind.
+    std::vector<std::uint8_t> convert_area(Target target);
+    // View's walk of a result over the area.
+    void walk_result(ViewResult result, platform::PixelSurface& surface);
 
     ConverterState& state_;
     platform::Modal& modal_;
     m11::Area area_;
 
     ConversionPane* pane_ = nullptr;
+    LiveView* live_ = nullptr;
     std::array<QToolButton*, 4> arrows_{};  // Command1..Command4
     QToolButton* check_x_ = nullptr;
     QToolButton* check_y_ = nullptr;
@@ -75,7 +81,7 @@ class Form6 : public platform::MainWindow {
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
 
-    SecondaryDialogs dialogs_{*this, state_, modal_};
+    SecondaryDialogs dialogs_{*this, state_, modal_, [this] { live_->changed(); }};
 
     std::string source_;
 };

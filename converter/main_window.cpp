@@ -69,6 +69,10 @@ Form1::~Form1() = default;
 void Form1::create_controls() {
     pane_ = new ConversionPane(*this, {picture_origin, arrow_parts, ViewPlace::top_left},
                                state_.dither, state_.fit_shape);
+    live_ = new LiveView(*pane_, state_.live_view,
+                         [this](ViewResult result, platform::PixelSurface& surface) {
+                             walk_result(result, surface);
+                         });
 }
 
 QAction* Form1::add_item(QMenu* menu, const char* name, const char* caption,
@@ -105,6 +109,7 @@ void Form1::create_menus() {
         add_item(mono, "bwlev_mnu", "BW_levels", QKeySequence("Ctrl+B"), &Form1::show_bw_levels),
         add_item(mono, "vm_mnu", "View_mono", QKeySequence("Ctrl+M"), &Form1::view_mono),
         add_item(mono, "convbw_mnu", "Convert", {}, &Form1::convert_mono)};
+    live_->add_item(*mono);
 
     QMenu* colour = menu("converttocol_mnu", "Color");
     colour_items_ = {
@@ -114,8 +119,9 @@ void Form1::create_menus() {
                  &Form1::show_change_colours),
         add_item(colour, "vcol_mnu", "View_color", QKeySequence("Ctrl+C"), &Form1::view_colour),
         add_item(colour, "convcol_mnu", "Convert", {}, &Form1::convert_colour)};
+    live_->add_item(*colour);
     for (QAction* action : mono_items_ + colour_items_) action->setEnabled(false);
-    add_dither_menu(*this, state_.dither);
+    add_dither_menu(*this, state_.dither, [this] { live_->changed(); });
 
     QMenu* help = menu("help_mnu", "?");
     connect(add_item(help, "about_mnu", "About", {}, nullptr), &QAction::triggered, this,
@@ -133,6 +139,7 @@ void Form1::set_window_mode(WindowMode mode) {
     if (pane_->picture_loaded()) {
         pane_->picture().clear();
         pane_->draw_picture();
+        live_->showing(ViewResult::none);
         set_menus();
     }
 }
@@ -155,6 +162,7 @@ void Form1::open_named_file(const std::string& name) {
     if (!pane_->load_picture(name, modal_, "KVARO: Open picture")) return;
     if (first) set_menus();
     pane_->draw_picture();
+    live_->showing(ViewResult::none);
     source_ = name;
 }
 
@@ -167,14 +175,13 @@ void Form1::show_bw_levels() {
 }
 
 void Form1::view_mono() {
-    pane_->place_picture();
-    walk_mono(pane_->picture(), state_.bw_level, state_.dither);
+    live_->view(ViewResult::mono);
 }
 
 void Form1::convert_mono() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), ".pic", "KVARO: Convbw"}, modal_,
-        [this] { pane_->place_picture(); }, [this] { return convert_screen(); });
+        [this] { live_->place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::show_colour_levels() {
@@ -186,9 +193,15 @@ void Form1::show_change_colours() {
 }
 
 void Form1::view_colour() {
-    pane_->place_picture();
-    walk_colour(pane_->picture(), state_.colour_levels, state_.swap_flags, all_flags_act,
-                state_.dither);
+    live_->view(ViewResult::colour);
+}
+
+void Form1::walk_result(ViewResult result, platform::PixelSurface& surface) {
+    if (result == ViewResult::mono) {
+        walk_mono(surface, state_.bw_level, state_.dither);
+    } else {
+        walk_colour(surface, state_.colour_levels, state_.swap_flags, all_flags_act, state_.dither);
+    }
 }
 
 void Form1::convert_colour() {
@@ -196,14 +209,14 @@ void Form1::convert_colour() {
     const auto catalog = sprite ? catalogs::bbd_catalog : catalogs::pic_catalog;
     run_convert(
         {source_, state_.catalogs.value(catalog), sprite ? ".bbd" : ".pic", "KVARO: Convcol"},
-        modal_, [this] { pane_->place_picture(); }, [this] { return convert_screen(); });
+        modal_, [this] { live_->place_picture(); }, [this] { return convert_screen(); });
 }
 
 void Form1::export_bin() {
     run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), std::string(bk::bin::extension),
          "KVARO: Export_bin"},
-        modal_, [this] { pane_->place_picture(); }, [this] { return bin_file(convert_screen()); });
+        modal_, [this] { live_->place_picture(); }, [this] { return bin_file(convert_screen()); });
 }
 
 // The monitor loads a tape only by its exact name, which the file's name
@@ -212,7 +225,7 @@ void Form1::export_wav() {
     bk::tape::Name name{};
     const bool written = run_convert(
         {source_, state_.catalogs.value(catalogs::pic_catalog), ".wav", "KVARO: Export_wav"},
-        modal_, [this] { pane_->place_picture(); },
+        modal_, [this] { live_->place_picture(); },
         [this, &name](const std::string& path) {
             name = bk::tape::name_for_file(path);
             return wav_file(convert_screen(), name);
@@ -222,11 +235,15 @@ void Form1::export_wav() {
                            platform::Icon::none);
 }
 
+// The picture window then shows the result of the mode's kind.
 std::vector<std::uint8_t> Form1::convert_screen() {
     const Target target = mode_ == WindowMode::mono512x256  ? Target::mono
                           : mode_ == WindowMode::color64x64 ? Target::sprite
                                                             : Target::colour;
-    return convert_to_file(pane_->picture(), target, state_.conversion());
+    std::vector<std::uint8_t> bytes =
+        convert_to_file(pane_->picture(), target, state_.conversion());
+    live_->showing(target == Target::mono ? ViewResult::mono : ViewResult::colour);
+    return bytes;
 }
 
 }  // namespace converter

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "converter/live_view.h"
 #include "converter/secondary_dialogs.h"
 #include "converter/state.h"
 #include "platform/main_window.h"
@@ -52,6 +53,8 @@ class Form1 : public platform::MainWindow {
                       const QKeySequence& shortcut, void (Form1::*handler)());
     void set_window_mode(WindowMode mode);
     void set_menus();
+    // View's walk of a result over what the picture window shows.
+    void walk_result(ViewResult result, platform::PixelSurface& surface);
     // The mode's screen file (.pic or .bbd), converted from what the
     // picture window shows.
     std::vector<std::uint8_t> convert_screen();
@@ -60,6 +63,7 @@ class Form1 : public platform::MainWindow {
     platform::Modal& modal_;
 
     ConversionPane* pane_ = nullptr;
+    LiveView* live_ = nullptr;
 
     platform::ModeItems<WindowMode> mode_items_;
     QAction* export_bin_ = nullptr;
@@ -67,7 +71,7 @@ class Form1 : public platform::MainWindow {
     QList<QAction*> mono_items_;
     QList<QAction*> colour_items_;
 
-    SecondaryDialogs dialogs_{*this, state_, modal_};
+    SecondaryDialogs dialogs_{*this, state_, modal_, [this] { live_->changed(); }};
 
     WindowMode mode_ = WindowMode::color256x256;
     std::string source_;

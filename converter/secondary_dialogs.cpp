@@ -9,8 +9,9 @@
 
 namespace converter {
 
-SecondaryDialogs::SecondaryDialogs(QWidget& opener, ConverterState& state, platform::Modal& modal)
-    : opener_(opener), state_(state), modal_(modal) {}
+SecondaryDialogs::SecondaryDialogs(QWidget& opener, ConverterState& state, platform::Modal& modal,
+                                   std::function<void()> changed)
+    : opener_(opener), state_(state), modal_(modal), changed_(std::move(changed)) {}
 
 SecondaryDialogs::~SecondaryDialogs() {
     platform::close_secondary(output_files_);
@@ -26,18 +27,26 @@ void SecondaryDialogs::show_output_files(const catalogs::OutputFilesLayout& layo
     dialog->fill();
 }
 
+template <class Dialog>
+Dialog* SecondaryDialogs::reporting_changes(Dialog* dialog) {
+    QObject::connect(dialog, &Dialog::changed, dialog, [this] { changed_(); });
+    return dialog;
+}
+
 void SecondaryDialogs::show_bw_levels() {
-    platform::show_secondary(bw_levels_, opener_, [this] { return new Form2(state_.bw_level); });
+    platform::show_secondary(bw_levels_, opener_,
+                             [this] { return reporting_changes(new Form2(state_.bw_level)); });
 }
 
 void SecondaryDialogs::show_colour_levels() {
     platform::show_secondary(colour_levels_, opener_,
-                             [this] { return new Form3(state_.colour_levels); });
+                             [this] { return reporting_changes(new Form3(state_.colour_levels)); });
 }
 
 void SecondaryDialogs::show_change_colours() {
-    auto* dialog = platform::show_secondary(change_colours_, opener_,
-                                            [this] { return new Form4(state_.swap_flags); });
+    auto* dialog = platform::show_secondary(change_colours_, opener_, [this] {
+        return reporting_changes(new Form4(state_.swap_flags));
+    });
     dialog->focus_first();
 }
 

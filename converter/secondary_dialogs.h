@@ -4,6 +4,7 @@
 // Each is opened at the opener's top-left corner, not modal, brought there
 // again when chosen while open, and closed with the window that opened it.
 #include <QPointer>
+#include <functional>
 
 #include "platform/modal.h"
 
@@ -23,7 +24,10 @@ struct ConverterState;
 
 class SecondaryDialogs {
   public:
-    SecondaryDialogs(QWidget& opener, ConverterState& state, platform::Modal& modal);
+    // `changed` runs whenever a level or change-colour flag is changed in
+    // one of them.
+    SecondaryDialogs(QWidget& opener, ConverterState& state, platform::Modal& modal,
+                     std::function<void()> changed);
     SecondaryDialogs(const SecondaryDialogs&) = delete;
     SecondaryDialogs& operator=(const SecondaryDialogs&) = delete;
     ~SecondaryDialogs();
@@ -35,9 +39,13 @@ class SecondaryDialogs {
     void show_change_colours();
 
   private:
+    template <class Dialog>
+    Dialog* reporting_changes(Dialog* dialog);
+
     QWidget& opener_;
     ConverterState& state_;
     platform::Modal& modal_;
+    std::function<void()> changed_;
     QPointer<catalogs::OutputFilesDialog> output_files_;
     QPointer<Form2> bw_levels_;
     QPointer<Form3> colour_levels_;

@@ -24,6 +24,7 @@ struct ConverterState {
     SwapFlags swap_flags{};
     Dither dither = Dither::none;            // chosen in either window's Dither menu
     FitShape fit_shape = FitShape::stretch;  // chosen with either window's Fit_ items
+    bool live_view = false;        // the Live_view item of the Mono and Color menus
     catalogs::Catalogs catalogs;
 
     Conversion conversion() const { return {bw_level, colour_levels, swap_flags, dither}; }

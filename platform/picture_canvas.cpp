@@ -35,6 +35,7 @@ void PictureCanvas::set_size(int width, int height) {
 }
 
 void PictureCanvas::set_picture(const QImage& picture) {
+    averaged_ = QImage();
     if (!picture.hasAlphaChannel()) {
         picture_ = picture.convertToFormat(QImage::Format_RGB32);
         return;
@@ -51,7 +52,8 @@ void PictureCanvas::draw_picture(bool stretched, QPoint origin, Stretch stretch)
     if (picture_.isNull()) return;
     QPainter painter(&canvas_);
     if (stretched && stretch == Stretch::area_average) {
-        painter.drawImage(0, 0, scale_by_area(picture_, canvas_.size()));
+        if (averaged_.size() != canvas_.size()) averaged_ = scale_by_area(picture_, canvas_.size());
+        painter.drawImage(0, 0, averaged_);
     } else if (stretched) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(canvas_.rect(), picture_);

@@ -46,6 +46,9 @@ class PictureCanvas : public PixelSurface {
   private:
     QImage canvas_;
     QImage picture_;
+    // The picture as area averaging last stretched it: the same picture is
+    // stretched to the same size again at every level that Live_view draws.
+    QImage averaged_;
 };
 
 // Packed colour value red + 256 * green + 65536 * blue of a QRgb and back.

@@ -33,6 +33,10 @@ class PictureWindow : public QWidget, public PixelSurface {
     void clear();
 
     const QImage& image() const { return canvas_.image(); }
+    // The window's image as a surface that shows nothing by itself: a whole
+    // result drawn on it, without a repaint at every row, shows at the next
+    // update().
+    PixelSurface& unshown_image() { return canvas_; }
 
     int pixel_width() const override { return canvas_.pixel_width(); }
     int pixel_height() const override { return canvas_.pixel_height(); }

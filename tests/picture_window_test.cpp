@@ -96,6 +96,31 @@ TEST(PictureWindow, StretchedDrawingCoversTheWindowAndClearMakesBlack) {
     EXPECT_EQ(count_of(window, 0), 100 * 60);
 }
 
+// Each side of a two-pixel picture fills its half of the window.
+::testing::AssertionResult stretched_by_area(PictureWindow& window, const QImage& picture) {
+    window.draw_picture(true, {}, platform::Stretch::area_average);
+    const int right = window.pixel_width() - 1;
+    if (window.pixel(0, 0) == packed(picture.pixel(0, 0)) &&
+        window.pixel(right, 0) == packed(picture.pixel(1, 0)))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << window.pixel_width() << " pixels wide";
+}
+
+TEST(PictureWindow, AreaAveragingStretchesEachPictureToEachSize) {
+    PictureWindow window;
+    QImage picture(2, 1, QImage::Format_RGB32);
+    picture.setPixel(0, 0, qRgb(255, 0, 0));
+    picture.setPixel(1, 0, qRgb(0, 0, 255));
+    window.set_picture(picture);
+    window.set_size(100, 60);
+    EXPECT_TRUE(stretched_by_area(window, picture));
+    window.set_size(50, 40);
+    EXPECT_TRUE(stretched_by_area(window, picture));
+    const QImage mirrored = picture.mirrored(true, false);
+    window.set_picture(mirrored);
+    EXPECT_TRUE(stretched_by_area(window, mirrored));
+}
+
 TEST(PictureWindow, TransparentPartsDrawBlack) {
     PictureWindow window;
     window.set_size(4, 4);

@@ -45,9 +45,10 @@ void PrintTo(const WindowCase& c, std::ostream* os) {
 const std::vector<Heading> converter_headings{{"Label1", "File", 8},     {"Label2", "Window", 88},
                                               {"Label3", "Mono", 184},   {"Label4", "Color", 248},
                                               {"Label6", "Dither", 328}, {"Label5", "?", 424}};
-const std::vector<const char*> converter_mono{"bwlev_item", "vm_item", "bwconv_item"};
+const std::vector<const char*> converter_mono{"bwlev_item", "vm_item", "bwconv_item",
+                                              "bwlive_item"};
 const std::vector<const char*> converter_colour{"collev_item", "chcol_item", "vc_item",
-                                                "colconv_item"};
+                                                "colconv_item", "collive_item"};
 const std::vector<const char*> converter_dither{"dnone_item", "dfs_item", "datk_item", "dord_item"};
 
 const WindowCase window_cases[] = {
