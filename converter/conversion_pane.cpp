@@ -186,8 +186,10 @@ void ConversionPane::set_up_cut_bar(bool redrawing) {
 }
 
 void ConversionPane::show_scrolled() {
-    if (filling()) return place_picture();
-    picture().draw_picture(false, scroll_offset());
+    if (filling())
+        place_picture();
+    else
+        picture().draw_picture(false, scroll_offset());
     emit view_moved();
 }
 
@@ -195,6 +197,7 @@ void ConversionPane::toggle_fit() {
     centre_cut_ = true;
     picture().clear();
     draw_picture();
+    emit view_moved();
 }
 
 void ConversionPane::shape_chosen() {

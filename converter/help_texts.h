@@ -81,11 +81,14 @@ inline constexpr HelpEntry fit_fill{
     "экране БК; что не вошло, обрезается, полоса прокрутки выбирает, что останется."};
 
 // Live_view is one item, at the end of both the Mono and the Color menu.
-inline constexpr char live_view_text[] =
-    "Live_view - после View_mono, View_color или Convert картинка перекодируется заново "
-    "сразу, как только меняются уровни, замена цветов, дизеринг или область.";
-inline constexpr HelpEntry live_view_mono{"bwlive_item", "Live_view", live_view_text};
-inline constexpr HelpEntry live_view_colour{"collive_item", "Live_view", live_view_text};
+inline constexpr HelpEntry live_view_mono{
+    "bwlive_item", "Live_view",
+    "Live_view - после View_mono или Convert картинка перекодируется в монохромную заново "
+    "сразу, как только меняются уровни, дизеринг или область."};
+inline constexpr HelpEntry live_view_colour{
+    "collive_item", "Live_view",
+    "Live_view - после View_color или Convert картинка перекодируется в цветную заново "
+    "сразу, как только меняются уровни, замена цветов, дизеринг или область."};
 
 inline constexpr HelpEntry about{"about_item", "About", "About - о программе KVARO."};
 

@@ -86,6 +86,7 @@ struct LiveCase {
     const char* shown_by;   // the command that shows the result first
     const char* view_item;
     void (*steer)(LiveRig&);
+    const char* fit_item = nullptr;  // with Fit_to_window, unless null
 };
 
 void PrintTo(const LiveCase& c, std::ostream* os) {
@@ -106,6 +107,8 @@ const LiveCase live_cases[] = {
      [](LiveRig& rig) { rig.find<QScrollBar>("Form1", "HScroll1")->setValue(15); }},
     {"FitToWindow", false, nullptr, "vcol_mnu", "vcol_mnu",
      [](LiveRig& rig) { rig.choose("ftw_mnu"); }},
+    {"FillCutPanned", false, nullptr, "vcol_mnu", "vcol_mnu",
+     [](LiveRig& rig) { rig.find<QScrollBar>("Form1", "HScroll1")->setValue(3); }, "ftwfill_mnu"},
     {"ColourSlider11M", true, nullptr, "vcol_mnu", "vcol_mnu",
      [](LiveRig& rig) { move_slider(rig, "collev_mnu", "Form3", "Slider3"); }},
     {"SizeButton11M", true, "mono_col_mnu", "vm_mnu", "vm_mnu",
@@ -120,6 +123,10 @@ TEST_P(LiveView, DrawsAtOnceWhatViewShows) {
     const LiveCase& c = GetParam();
     LiveRig rig(c.m11);
     if (c.mode_item != nullptr) rig.choose(c.mode_item);
+    if (c.fit_item != nullptr) {
+        rig.choose(c.fit_item);
+        rig.choose("ftw_mnu");
+    }
     operate_accessibly(*rig.window->findChild<QAction*>("liveview_mnu"));
     ASSERT_TRUE(rig.state.live_view);
     PaintCounter counter;
