@@ -7,7 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# A folder that an older run set up with Makefiles is set up afresh for Ninja.
+if [ -f build/fuzz/CMakeCache.txt ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' build/fuzz/CMakeCache.txt; then
+    rm -rf build/fuzz
+fi
+cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # The targets that fuzz/CMakeLists.txt declares, one name a line.
 mapfile -t targets <build/fuzz/targets.txt
 cmake --build build/fuzz -j"$(nproc)" --target "${targets[@]}"
