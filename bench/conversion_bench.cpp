@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "bench/gradient_surface.h"
+#include "bench/sample_path.h"
 #include "converter/main_window.h"
 #include "engine/walks.h"
 #include "platform/memory_surface.h"
@@ -41,7 +42,7 @@ BENCHMARK(colour_walk_256x256)->Unit(benchmark::kMicrosecond);
 struct LoadedWindow {
     explicit LoadedWindow(const char* mode_item)
         : state(std::filesystem::temp_directory_path().string()), window(state, modal) {
-        modal.files.push_back(std::string(KVARO_SAMPLES) + "/testcard.bmp");
+        modal.files.push_back(bench::sample_path("testcard.bmp"));
         action("open_mnu")->trigger();
         action(mode_item)->trigger();
         window.show();

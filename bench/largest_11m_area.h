@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/sample_path.h"
 #include "converter/m11_window.h"
 #include "platform/scripted_modal.h"
 
@@ -19,7 +20,7 @@ struct LargestArea {
           window(state, modal) {
         std::filesystem::create_directories(output);
         state.catalogs.set(catalogs::m11_catalog, output.string());
-        modal.files.push_back(std::string(KVARO_SAMPLES) + "/testcard.bmp");
+        modal.files.push_back(sample_path("testcard.bmp"));
         action("open_mnu")->trigger();
         if (mono) {
             action("mono_col_mnu")->trigger();

@@ -15,6 +15,7 @@
 #include <QSlider>
 
 #include "bench/largest_11m_area.h"
+#include "bench/sample_path.h"
 #include "converter/main_window.h"
 #include "platform/picture_window.h"
 #include "tests/support/paint_counter.h"
@@ -79,7 +80,7 @@ void main_window(benchmark::State& state, const char* mode_item, const char* vie
     platform::ScriptedModal modal;
     converter::ConverterState program(folder.string());
     converter::Form1 window(program, modal);
-    std::string picture = std::string(KVARO_SAMPLES) + "/testcard.bmp";
+    std::string picture = bench::sample_path("testcard.bmp");
     if (fitted_photo) {
         const std::string photo = (folder / "kvaro_live_bench_photo.bmp").string();
         QImage(QString::fromStdString(picture))
