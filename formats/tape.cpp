@@ -80,7 +80,7 @@ class MonitorReader {
             any_pilot = true;
             if (!read_file(reading)) break;
         }
-        if (!any_pilot && reading.files.empty()) reading.status = ReadStatus::no_pilot;
+        if (!any_pilot) reading.status = ReadStatus::no_pilot;
         return reading;
     }
 
