@@ -10,7 +10,6 @@
 #include "converter/dither_menu.h"
 #include "converter/main_help_window.h"
 #include "engine/screen_file.h"
-#include "engine/walks.h"
 #include "formats/bin_file.h"
 #include "formats/tape.h"
 #include "platform/menus.h"
@@ -196,12 +195,10 @@ void Form1::view_colour() {
     live_->view(ViewResult::colour);
 }
 
+// The views decide the picture window as Convert does, without the file.
 void Form1::walk_result(ViewResult result, platform::PixelSurface& surface) {
-    if (result == ViewResult::mono) {
-        walk_mono(surface, state_.bw_level, state_.dither);
-    } else {
-        walk_colour(surface, state_.colour_levels, state_.swap_flags, all_flags_act, state_.dither);
-    }
+    convert_to_file(surface, result == ViewResult::mono ? Target::mono : Target::colour,
+                    state_.conversion());
 }
 
 void Form1::convert_colour() {
