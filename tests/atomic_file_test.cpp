@@ -70,51 +70,45 @@ TEST(AtomicFile, ReplacesKeepingTheModeCreatesWithTheUmaskOrRefuses) {
     EXPECT_EQ(folder_names(temp.path()), (Names{"fresh.pic", "kept.pic", "new.pic", "out.pic"}));
 }
 
-TEST(AtomicFile, WriteFailingMidwayKeepsTheOldFile) {
-    TempFolder temp;
-    write_text(temp / "out.pic", "old picture");
-    // Files may grow only to 4096 bytes for this write; its 16384 bytes fail.
-    rlimit old_limit{};
-    ::getrlimit(RLIMIT_FSIZE, &old_limit);
-    rlimit limit = old_limit;
-    limit.rlim_cur = 4096;
-    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    const auto failure = platform::write_file_atomically(temp / "out.pic", std::string(16384, 'n'));
-    ::setrlimit(RLIMIT_FSIZE, &old_limit);
-    std::signal(SIGXFSZ, old_handler);
-    EXPECT_EQ(message_of(failure), "Error 27: File too large");
-    EXPECT_EQ(read_text(temp / "out.pic"), "old picture");
-    EXPECT_EQ(folder_names(temp.path()), Names{"out.pic"});
-}
-
 // Only a regular file or a link is replaced; a link is replaced itself, not
-// the file it points at; a pipe or device is never opened; a failure leaves
-// no temporary file.
+// the file it points at; a pipe or device is never opened; a failure, even
+// midway, keeps the old file and leaves no temporary file.
 TEST(AtomicFile, ReplacesOnlyTheEntryAndOnlyWhatMayBeReplaced) {
     TempFolder temp;
     ASSERT_EQ(::mkfifo((temp / "pipe.pic").c_str(), 0644), 0);
     ASSERT_EQ(::mkdir((temp / "folder.pic").c_str(), 0755), 0);
     ASSERT_EQ(::mkdir((temp / "real").c_str(), 0755), 0);
     write_text(temp / "real/out.pic", "old");
+    write_text(temp / "big.pic", "old picture");
     ASSERT_EQ(::symlink("real/out.pic", (temp / "link.pic").c_str()), 0);
     const std::string longest = std::string(251, 'n') + ".pic";  // 255 bytes, the most allowed
-    const std::pair<std::string, std::string> cases[] = {
-        {temp / "pipe.pic", "Error 17: File exists"},
-        {"/dev/full", "Error 17: File exists"},
-        {temp / "folder.pic", "Error 21: Is a directory"},
-        {temp / "missing/out.pic", "Error 2: No such file or directory"},
-        {temp / "link.pic", "no failure"},
-        {temp / longest, "no failure"}};
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {temp / "pipe.pic", "new", "Error 17: File exists"},
+        {"/dev/full", "new", "Error 17: File exists"},
+        {temp / "folder.pic", "new", "Error 21: Is a directory"},
+        {temp / "missing/out.pic", "new", "Error 2: No such file or directory"},
+        {temp / "big.pic", std::string(16384, 'n'), "Error 27: File too large"},
+        {temp / "link.pic", "new", "no failure"},
+        {temp / longest, "new", "no failure"}};
+    // Files may grow only to 4096 bytes here; 16384 bytes fail midway.
+    rlimit old_limit{};
+    ::getrlimit(RLIMIT_FSIZE, &old_limit);
+    rlimit limit = old_limit;
+    limit.rlim_cur = 4096;
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
     ::alarm(20);  // opening the pipe would wait for a reader for ever
-    for (const auto& [path, expected] : cases)
-        EXPECT_EQ(message_of(platform::write_file_atomically(path, "new")), expected) << path;
+    for (const auto& [path, text, expected] : cases)
+        EXPECT_EQ(message_of(platform::write_file_atomically(path, text)), expected) << path;
     ::alarm(0);
+    ::setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    EXPECT_EQ(read_text(temp / "big.pic"), "old picture");
     EXPECT_EQ(read_text(temp / "link.pic"), "new");
     EXPECT_EQ(read_text(temp / "real/out.pic"), "old");
     EXPECT_EQ(read_text(temp / longest), "new");
     EXPECT_EQ(folder_names(temp.path()),
-              (Names{"folder.pic", "link.pic", longest, "pipe.pic", "real"}));
+              (Names{"big.pic", "folder.pic", "link.pic", longest, "pipe.pic", "real"}));
 }
 
 // Up to the limit, too large unless nothing is left, and a regular file's
