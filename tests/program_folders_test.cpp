@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/param_names.h"
+
 namespace {
 
 using Folders = std::vector<std::string>;
@@ -14,6 +16,10 @@ struct Case {
     platform::UserEnvironment environment;
     Folders expected;  // settings, data, then the defaults
 };
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
 const Case cases[] = {
     {"NotInstalledBesideTheProgram", false, {"/h", "/c", "/d", "/x"}, {"/usr/bin", "/usr/bin"}},
     {"XdgFolders",
@@ -45,6 +51,6 @@ TEST_P(ProgramFolders, FollowInstallationThenXdgThenHome) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Environments, ProgramFolders, ::testing::ValuesIn(cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testing_support::printed_name);
 
 }  // namespace
