@@ -60,29 +60,6 @@ const Flat flats[] = {
     {"red_gain", rgb(188, 0, 0), false, 96, rgb(255, 0, 0), 0.95, 1},
 };
 
-class FlatArea : public testing::TestWithParam<std::tuple<Flat, Dither>> {};
-
-TEST_P(FlatArea, ShowsItsBrightness) {
-    const auto& [flat, dither] = GetParam();
-    platform::MemorySurface surface(128, 64, flat.fill);
-    const converter::ColourLevels levels{flat.level, flat.level, flat.level};
-    if (flat.mono)
-        converter::walk_mono(surface, flat.level, dither);
-    else
-        converter::walk_colour(surface, levels, {}, converter::all_flags_act, dither);
-    EXPECT_GE(share(surface, flat.drawn), flat.low);
-    EXPECT_LE(share(surface, flat.drawn), flat.high);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ditherers, FlatArea,
-                         testing::Combine(testing::ValuesIn(flats),
-                                          testing::Values(Dither::floyd_steinberg, Dither::atkinson,
-                                                          Dither::ordered)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" +
-                                    name_of(std::get<1>(info.param));
-                         });
-
 // White lines one pixel thick, 8 apart, on black: too bright for any mix of
 // BK colours each, but not on average, so their light stays, spread as
 // coloured pixels around them. Red beside white: the white ground is dimmed
@@ -113,6 +90,19 @@ platform::MemorySurface colourful(int width, int height) {
 }
 
 class Ditherer : public testing::TestWithParam<Dither> {};
+
+TEST_P(Ditherer, ShowsTheBrightnessOfFlatAreas) {
+    for (const Flat& flat : flats) {
+        platform::MemorySurface surface(128, 64, flat.fill);
+        const converter::ColourLevels levels{flat.level, flat.level, flat.level};
+        if (flat.mono)
+            converter::walk_mono(surface, flat.level, GetParam());
+        else
+            converter::walk_colour(surface, levels, {}, converter::all_flags_act, GetParam());
+        EXPECT_GE(share(surface, flat.drawn), flat.low) << flat.name;
+        EXPECT_LE(share(surface, flat.drawn), flat.high) << flat.name;
+    }
+}
 
 // The bytes are the drawn pixels and the same each time; flag 1 turns
 // exactly the decided red pixels green; the 11M window's flags leave flag 3
