@@ -20,7 +20,7 @@ void PrintTo(const Case& c, std::ostream* out) {
     *out << c.name;
 }
 
-const Case cases[] = {
+const Case environments[] = {
     {"NotInstalledBesideTheProgram", false, {"/h", "/c", "/d", "/x"}, {"/usr/bin", "/usr/bin"}},
     {"XdgFolders",
      true,
@@ -50,7 +50,7 @@ TEST_P(ProgramFolders, FollowInstallationThenXdgThenHome) {
     EXPECT_EQ(decided, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Environments, ProgramFolders, ::testing::ValuesIn(cases),
+INSTANTIATE_TEST_SUITE_P(Environments, ProgramFolders, ::testing::ValuesIn(environments),
                          testing_support::printed_name);
 
 }  // namespace
