@@ -10,10 +10,10 @@
 
 namespace {
 
-using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 using Shown = std::tuple<std::string, std::string, Buttons, Icon>;
+using testing_support::TempFolder;
 
 const std::string marker(catalogs::no_catalog);
 
@@ -38,39 +38,33 @@ TEST(CatalogOps, FileAndOutputNames) {
         EXPECT_EQ(catalogs::output_name(source, folder, extension), expected) << source;
 }
 
-TEST(EnsureCatalog, MarkerForNoneAndFolderCreatedOrKept) {
-    testing_support::TempFolder temp;
-    platform::ScriptedModal modal;
-    EXPECT_EQ(catalogs::ensure_catalog("", modal, "KVARO"), marker);
-    EXPECT_EQ(catalogs::ensure_catalog(temp / "PIC", modal, "KVARO"), temp / "PIC");
-    EXPECT_TRUE(std::filesystem::is_directory(temp / "PIC"));
-    EXPECT_EQ(catalogs::ensure_catalog(temp / "PIC", modal, "KVARO"), temp / "PIC");
-    EXPECT_TRUE(modal.messages.empty());
-}
-
-TEST(EnsureCatalog, FailureIsShownAndGivesNothing) {
-    testing_support::TempFolder temp;
+// No catalog gives the marker; a catalog is made or kept silently; one that
+// cannot be made is shown and ends the command with no output path.
+TEST(EnsureCatalog, MakesTheFolderOrShowsWhyNot) {
+    TempFolder temp;
     testing_support::write_text(temp / "file", "x");
     platform::ScriptedModal modal;
-    EXPECT_EQ(catalogs::ensure_catalog(temp / "missing/PIC", modal, "KVARO"), "");
-    EXPECT_EQ(catalogs::ensure_catalog(temp / "file/PIC", modal, "KVARO"), "");
-    EXPECT_EQ(shown(modal),
-              (std::vector<Shown>{{"Error 2: No such file or directory", "KVARO : creatcatalog",
-                                   Buttons::ok, Icon::exclamation},
-                                  {"Error 20: Not a directory", "KVARO : creatcatalog", Buttons::ok,
-                                   Icon::exclamation}}));
-    EXPECT_FALSE(testing_support::exists(temp / "missing"));
-    // The command ends there: no output path.
+    EXPECT_EQ(catalogs::ensure_catalog("", modal, "KVARO"), marker);
+    for (int time = 0; time < 2; ++time)
+        EXPECT_EQ(catalogs::output_path("/src/cat.jpg", temp / "PIC", ".pic", modal, "KVARO"),
+                  temp / "PIC/cat.pic");
+    EXPECT_TRUE(std::filesystem::is_directory(temp / "PIC"));
+    EXPECT_TRUE(modal.messages.empty());
     EXPECT_EQ(catalogs::output_path("/src/cat.jpg", temp / "missing/PIC", ".pic", modal, "KVARO"),
               std::nullopt);
-    EXPECT_EQ(catalogs::output_path("/src/cat.jpg", temp / "PIC", ".pic", modal, "KVARO"),
-              temp / "PIC/cat.pic");
+    EXPECT_EQ(catalogs::ensure_catalog(temp / "file/PIC", modal, "KVARO"), "");
+    const auto failure = [](const char* text) {
+        return Shown{text, "KVARO : creatcatalog", Buttons::ok, Icon::exclamation};
+    };
+    EXPECT_EQ(shown(modal), (std::vector{failure("Error 2: No such file or directory"),
+                                         failure("Error 20: Not a directory")}));
+    EXPECT_FALSE(testing_support::exists(temp / "missing"));
 }
 
 TEST(AskRewrite, AsksOnlyAboutAnExistingFile) {
-    testing_support::TempFolder temp;
+    TempFolder temp;
     platform::ScriptedModal modal;
-    modal.answers = {Answer::yes, Answer::no};
+    modal.answers = {platform::Answer::yes, platform::Answer::no};
     EXPECT_EQ(catalogs::ask_rewrite(temp / "cat.pic", modal, "KVARO"), 0);
     EXPECT_TRUE(modal.messages.empty());
     testing_support::write_text(temp / "cat.pic", "old");

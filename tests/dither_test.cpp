@@ -22,12 +22,14 @@ std::string name_of(Dither dither) {
     return name;
 }
 
-// How many pixels of a walked area are drawn in `colour`.
-long count_drawn(const platform::MemorySurface& surface, std::int32_t colour) {
+// The share of a walked area's pixels, in columns `first` to `end`, drawn
+// in `colour`.
+double share(const platform::MemorySurface& surface, std::int32_t colour, int first = 0,
+             int end = 128) {
     long count = 0;
     for (int y = 0; y < surface.pixel_height(); ++y)
-        for (int x = 0; x < surface.pixel_width(); ++x) count += surface.pixel(x, y) == colour;
-    return count;
+        for (int x = first; x < end; ++x) count += surface.pixel(x, y) == colour;
+    return double(count) / (surface.pixel_height() * (end - first));
 }
 
 struct Flat {
@@ -58,57 +60,23 @@ const Flat flats[] = {
     {"red_gain", rgb(188, 0, 0), false, 96, rgb(255, 0, 0), 0.95, 1},
 };
 
-class FlatArea : public testing::TestWithParam<std::tuple<Flat, Dither>> {};
-
-TEST_P(FlatArea, ShowsItsBrightness) {
-    const auto& [flat, dither] = GetParam();
-    platform::MemorySurface surface(128, 64, flat.fill);
-    const converter::ColourLevels levels{flat.level, flat.level, flat.level};
-    if (flat.mono)
-        converter::walk_mono(surface, flat.level, dither);
-    else
-        converter::walk_colour(surface, levels, {}, converter::all_flags_act, dither);
-    const double share = count_drawn(surface, flat.drawn) / double(128 * 64);
-    EXPECT_GE(share, flat.low);
-    EXPECT_LE(share, flat.high);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ditherers, FlatArea,
-                         testing::Combine(testing::ValuesIn(flats),
-                                          testing::Values(Dither::floyd_steinberg, Dither::atkinson,
-                                                          Dither::ordered)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" +
-                                    name_of(std::get<1>(info.param));
-                         });
-
 // White lines one pixel thick, 8 apart, on black: too bright for any mix of
 // BK colours each, but not on average, so their light stays, spread as
-// coloured pixels around them.
-TEST(ErrorDiffusion, KeepsTheLightOfFineBrightLines) {
+// coloured pixels around them. Red beside white: the white ground is dimmed
+// into the mixes, the red stays red right up to its edge, with no dark band
+// where the ground's neighbourhood reaches into it.
+TEST(ErrorDiffusion, KeepsTheLightOfFineLinesAndAFullColourBesideABrightGround) {
     for (Dither dither : {Dither::floyd_steinberg, Dither::atkinson}) {
-        platform::MemorySurface surface(128, 64);
-        for (int y = 0; y < 64; y += 8)
-            for (int x = 0; x < 128; ++x) surface.set_pixel(x, y, rgb(255, 255, 255));
-        converter::walk_colour(surface, {}, {}, converter::all_flags_act, dither);
-        const double lit = 1 - count_drawn(surface, 0) / double(128 * 64);
-        EXPECT_NEAR(lit, 3.0 / 8, 0.06) << name_of(dither);
-    }
-}
-
-// Red beside white: the white ground is dimmed into the mixes, the red stays
-// red right up to its edge, with no dark band where the ground's
-// neighbourhood reaches into it.
-TEST(ErrorDiffusion, KeepsAFullColourBesideABrightGround) {
-    for (Dither dither : {Dither::floyd_steinberg, Dither::atkinson}) {
-        platform::MemorySurface surface(128, 64, rgb(255, 0, 0));
+        platform::MemorySurface lines(128, 64), beside(128, 64, rgb(255, 0, 0));
         for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 64; ++x) surface.set_pixel(x, y, rgb(255, 255, 255));
-        converter::walk_colour(surface, {}, {}, converter::all_flags_act, dither);
-        long red = 0;
-        for (int y = 0; y < 64; ++y)
-            for (int x = 64; x < 72; ++x) red += surface.pixel(x, y) == rgb(255, 0, 0);
-        EXPECT_GT(red / (8 * 64.0), 0.9) << name_of(dither);
+            for (int x = 0; x < 128; ++x) {
+                if (y % 8 == 0) lines.set_pixel(x, y, rgb(255, 255, 255));
+                if (x < 64) beside.set_pixel(x, y, rgb(255, 255, 255));
+            }
+        converter::walk_colour(lines, {}, {}, converter::all_flags_act, dither);
+        converter::walk_colour(beside, {}, {}, converter::all_flags_act, dither);
+        EXPECT_NEAR(1 - share(lines, 0), 3.0 / 8, 0.06) << name_of(dither);
+        EXPECT_GT(share(beside, rgb(255, 0, 0), 64, 72), 0.9) << name_of(dither);
     }
 }
 
@@ -123,35 +91,42 @@ platform::MemorySurface colourful(int width, int height) {
 
 class Ditherer : public testing::TestWithParam<Dither> {};
 
-// The bytes are the drawn pixels, and the same picture gives the same bytes.
-TEST_P(Ditherer, PacksWhatItDrawsTheSameEachTime) {
-    platform::MemorySurface first = colourful(256, 96), second = first;
-    const auto bytes = converter::walk_colour(first, {}, {}, converter::all_flags_act, GetParam());
-    EXPECT_EQ(converter::walk_colour(second, {}, {}, converter::all_flags_act, GetParam()), bytes);
-    ASSERT_EQ(bytes.size(), 256u * 96 / 4);
-    for (int y = 0; y < 96; ++y)
-        for (int x = 0; x < 256; ++x) {
-            const auto index = bk::ColourIndex(bytes[y * 64 + x / 4] >> (x % 4 * 2) & 3);
-            ASSERT_EQ(first.pixel(x, y), bk::drawn_colour(index)) << x << "," << y;
-        }
+TEST_P(Ditherer, ShowsTheBrightnessOfFlatAreas) {
+    for (const Flat& flat : flats) {
+        platform::MemorySurface surface(128, 64, flat.fill);
+        const converter::ColourLevels levels{flat.level, flat.level, flat.level};
+        if (flat.mono)
+            converter::walk_mono(surface, flat.level, GetParam());
+        else
+            converter::walk_colour(surface, levels, {}, converter::all_flags_act, GetParam());
+        EXPECT_GE(share(surface, flat.drawn), flat.low) << flat.name;
+        EXPECT_LE(share(surface, flat.drawn), flat.high) << flat.name;
+    }
 }
 
-// Flag 1 turns exactly the decided red pixels green; the 11M window's
-// flags leave flag 3 (red to black) out.
-TEST_P(Ditherer, FlagsSwapTheDecidedColours) {
+// The bytes are the drawn pixels and the same each time; flag 1 turns
+// exactly the decided red pixels green; the 11M window's flags leave flag 3
+// (red to black) out.
+TEST_P(Ditherer, PacksWhatItDrawsAndFlagsSwapTheDecidedColours) {
     const platform::MemorySurface source = colourful(128, 64);
-    platform::MemorySurface plain = source, swapped = source, m11 = source;
-    converter::SwapFlags flags{};
-    flags[0] = true;
-    converter::walk_colour(plain, {}, {}, converter::all_flags_act, GetParam());
-    converter::walk_colour(swapped, {}, flags, converter::all_flags_act, GetParam());
-    converter::SwapFlags to_black{};
-    to_black[2] = true;
-    converter::walk_colour(m11, {}, to_black, converter::colour_swaps_act, GetParam());
-    ASSERT_GT(count_drawn(plain, rgb(255, 0, 0)), 0);
+    platform::MemorySurface plain = source, again = source, swapped = source, m11 = source;
+    converter::SwapFlags red_to_green{}, red_to_black{};
+    red_to_green[0] = red_to_black[2] = true;
+    const auto walk = [&](platform::MemorySurface& surface, const converter::SwapFlags& flags,
+                          converter::ActingFlags acting = converter::all_flags_act) {
+        return converter::walk_colour(surface, {}, flags, acting, GetParam());
+    };
+    const auto bytes = walk(plain, {});
+    EXPECT_EQ(walk(again, {}), bytes);
+    walk(swapped, red_to_green);
+    walk(m11, red_to_black, converter::colour_swaps_act);
+    ASSERT_GT(share(plain, rgb(255, 0, 0)), 0);
+    ASSERT_EQ(bytes.size(), 128u * 64 / 4);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 128; ++x) {
             const std::int32_t was = plain.pixel(x, y);
+            const auto index = bk::ColourIndex(bytes[y * 32 + x / 4] >> (x % 4 * 2) & 3);
+            ASSERT_EQ(was, bk::drawn_colour(index)) << x << "," << y;
             ASSERT_EQ(swapped.pixel(x, y), was == rgb(255, 0, 0) ? rgb(0, 255, 0) : was);
             ASSERT_EQ(m11.pixel(x, y), was);
         }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/param_names.h"
+
 namespace {
 
 using Folders = std::vector<std::string>;
@@ -12,57 +14,43 @@ struct Case {
     const char* name;
     bool installed;
     platform::UserEnvironment environment;
-    const char* settings;
-    const char* data;
-    Folders defaults;
+    Folders expected;  // settings, data, then the defaults
 };
 void PrintTo(const Case& c, std::ostream* out) {
     *out << c.name;
 }
+
+const Case environments[] = {
+    {"NotInstalledBesideTheProgram", false, {"/h", "/c", "/d", "/x"}, {"/usr/bin", "/usr/bin"}},
+    {"XdgFolders",
+     true,
+     {"/h", "/c", "/d", "/x:/y"},
+     {"/c/kvaro", "/d/kvaro", "/x/kvaro", "/y/kvaro"}},
+    {"UnsetXdgMeansHomeAndEtcXdg",
+     true,
+     {"/h", "", "", ""},
+     {"/h/.config/kvaro", "/h/.local/share/kvaro", "/etc/xdg/kvaro"}},
+    {"RelativeXdgIsIgnored",
+     true,
+     {"/h", "c", "./d", "x::/y:z"},
+     {"/h/.config/kvaro", "/h/.local/share/kvaro", "/y/kvaro"}},
+    {"NoHomeBesideTheProgram",
+     true,
+     {"", "", "/d", "x"},
+     {"/usr/bin", "/d/kvaro", "/etc/xdg/kvaro"}},
+};
 
 class ProgramFolders : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ProgramFolders, FollowInstallationThenXdgThenHome) {
     const Case& c = GetParam();
     const auto folders = platform::decide_program_folders("/usr/bin", c.installed, c.environment);
-    EXPECT_EQ(folders.settings, c.settings);
-    EXPECT_EQ(folders.data, c.data);
-    EXPECT_EQ(folders.defaults, c.defaults);
+    Folders decided{folders.settings, folders.data};
+    decided.insert(decided.end(), folders.defaults.begin(), folders.defaults.end());
+    EXPECT_EQ(decided, c.expected);
 }
 
-const Folders etc_xdg{"/etc/xdg/kvaro"};
-
-INSTANTIATE_TEST_SUITE_P(Environments, ProgramFolders,
-                         ::testing::Values(Case{"NotInstalledKeepsTheProgramFolder",
-                                                false,
-                                                {"/h", "/c", "/d", "/x"},
-                                                "/usr/bin",
-                                                "/usr/bin",
-                                                {}},
-                                           Case{"XdgFolders",
-                                                true,
-                                                {"/h", "/c", "/d", "/x:/y"},
-                                                "/c/kvaro",
-                                                "/d/kvaro",
-                                                Folders{"/x/kvaro", "/y/kvaro"}},
-                                           Case{"UnsetXdgMeansHomeAndEtcXdg",
-                                                true,
-                                                {"/h", "", "", ""},
-                                                "/h/.config/kvaro",
-                                                "/h/.local/share/kvaro",
-                                                etc_xdg},
-                                           Case{"RelativeXdgIsIgnored",
-                                                true,
-                                                {"/h", "c", "./d", "x::/y:z"},
-                                                "/h/.config/kvaro",
-                                                "/h/.local/share/kvaro",
-                                                Folders{"/y/kvaro"}},
-                                           Case{"NoHomeKeepsTheProgramFolder",
-                                                true,
-                                                {"", "", "/d", "x"},
-                                                "/usr/bin",
-                                                "/d/kvaro",
-                                                etc_xdg}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Environments, ProgramFolders, ::testing::ValuesIn(environments),
+                         testing_support::printed_name);
 
 }  // namespace

@@ -24,6 +24,23 @@ void PrintTo(const PlacementCase& c, std::ostream* os) {
     *os << c.name;
 }
 
+// 360 x 240 in a 256 x 256 colour area (1024 x 768 as the BK shows it):
+// 1024 x 683 whole, 228 rows; 1152 x 768 filling, 288 columns.
+// 240 x 360 in a 512 x 256 mono area: 512 x 768 whole, 256 columns;
+// 1024 x 1536 filling, 512 rows.
+using enum FitShape;
+const PixelShape bw = mono_pixel, four = colour_pixel;
+const PlacementCase placements[] = {
+    {"StretchTakesTheArea", stretch, {360, 240}, {256, 256}, four, 9, {0, 0, 256, 256}},
+    {"WholeWideInColour", whole, {360, 240}, {256, 256}, four, 0, {0, 14, 256, 228}},
+    {"WholeTallInMono", whole, {240, 360}, {512, 256}, bw, 0, {128, 0, 256, 256}},
+    {"WholeOfTheAreasShape", whole, {1024, 768}, {64, 64}, four, 0, {0, 0, 64, 64}},
+    {"FillCutsAcross", fill, {360, 240}, {256, 256}, four, 20, {-20, 0, 288, 256}},
+    {"FillPansOnlyToTheOverhang", fill, {360, 240}, {256, 256}, four, 100, {-32, 0, 288, 256}},
+    {"FillCutsDown", fill, {240, 360}, {512, 256}, bw, 10, {0, -10, 512, 512}},
+    {"FillOfTheAreasShapeCutsNothing", fill, {512, 384}, {512, 256}, bw, 7, {0, 0, 512, 256}},
+    {"EmptyPictureTakesTheArea", whole, {0, 10}, {96, 64}, bw, 0, {0, 0, 96, 64}}};
+
 class FitPlacement : public testing::TestWithParam<PlacementCase> {};
 
 TEST_P(FitPlacement, PutsThePictureInItsTrueShape) {
@@ -33,88 +50,15 @@ TEST_P(FitPlacement, PutsThePictureInItsTrueShape) {
                                  << place.height;
 }
 
-// 360 x 240 in a 256 x 256 colour area (1024 x 768 as the BK shows it):
-// 1024 x 683 whole, 228 rows; 1152 x 768 filling, 288 columns.
-// 240 x 360 in a 512 x 256 mono area: 512 x 768 whole, 256 columns;
-// 1024 x 1536 filling, 512 rows.
-INSTANTIATE_TEST_SUITE_P(Shapes, FitPlacement,
-                         testing::Values(PlacementCase{"StretchTakesTheArea",
-                                                       FitShape::stretch,
-                                                       {360, 240},
-                                                       {256, 256},
-                                                       colour_pixel,
-                                                       9,
-                                                       {0, 0, 256, 256}},
-                                         PlacementCase{"WholeWideInColour",
-                                                       FitShape::whole,
-                                                       {360, 240},
-                                                       {256, 256},
-                                                       colour_pixel,
-                                                       0,
-                                                       {0, 14, 256, 228}},
-                                         PlacementCase{"WholeTallInMono",
-                                                       FitShape::whole,
-                                                       {240, 360},
-                                                       {512, 256},
-                                                       mono_pixel,
-                                                       0,
-                                                       {128, 0, 256, 256}},
-                                         PlacementCase{"WholeOfTheAreasShape",
-                                                       FitShape::whole,
-                                                       {1024, 768},
-                                                       {64, 64},
-                                                       colour_pixel,
-                                                       0,
-                                                       {0, 0, 64, 64}},
-                                         PlacementCase{"FillCutsAcross",
-                                                       FitShape::fill,
-                                                       {360, 240},
-                                                       {256, 256},
-                                                       colour_pixel,
-                                                       20,
-                                                       {-20, 0, 288, 256}},
-                                         PlacementCase{"FillPansNoFurtherThanTheOverhang",
-                                                       FitShape::fill,
-                                                       {360, 240},
-                                                       {256, 256},
-                                                       colour_pixel,
-                                                       100,
-                                                       {-32, 0, 288, 256}},
-                                         PlacementCase{"FillCutsDown",
-                                                       FitShape::fill,
-                                                       {240, 360},
-                                                       {512, 256},
-                                                       mono_pixel,
-                                                       10,
-                                                       {0, -10, 512, 512}},
-                                         PlacementCase{"FillOfTheAreasShapeCutsNothing",
-                                                       FitShape::fill,
-                                                       {512, 384},
-                                                       {512, 256},
-                                                       mono_pixel,
-                                                       7,
-                                                       {0, 0, 512, 256}},
-                                         PlacementCase{"EmptyPictureTakesTheArea",
-                                                       FitShape::whole,
-                                                       {0, 10},
-                                                       {96, 64},
-                                                       mono_pixel,
-                                                       0,
-                                                       {0, 0, 96, 64}}),
+INSTANTIATE_TEST_SUITE_P(Shapes, FitPlacement, testing::ValuesIn(placements),
                          testing_support::printed_name);
 
-TEST(TrueShape, PixelsOfEachTargetMakeA4To3Screen) {
-    EXPECT_EQ(pixel_shape(Target::mono), mono_pixel);
-    EXPECT_EQ(pixel_shape(Target::m11_mono), mono_pixel);
+TEST(TrueShape, PixelsOfEachTargetMakeA4To3ScreenAndFillCutsTheLongerAxis) {
+    for (Target target : {Target::mono, Target::m11_mono})
+        EXPECT_EQ(pixel_shape(target), mono_pixel);
     for (Target target : {Target::colour, Target::sprite, Target::m11_colour})
         EXPECT_EQ(pixel_shape(target), colour_pixel);
-    EXPECT_EQ(true_shape_size({512, 256}, mono_pixel), (Extent{1024, 768}));
-    EXPECT_EQ(true_shape_size({256, 256}, colour_pixel), (Extent{1024, 768}));
     EXPECT_EQ(true_shape_size({64, 64}, colour_pixel), (Extent{256, 192}));
-}
-
-TEST(TrueShape, FillCutsTheAxisOnWhichThePictureIsLonger) {
-    EXPECT_EQ(fill_cut({360, 240}, {256, 256}, colour_pixel), (Cut{true, 32}));
     EXPECT_EQ(centred_pan(fill_cut({360, 240}, {256, 256}, colour_pixel)), 16);
     EXPECT_EQ(fill_cut({240, 360}, {512, 256}, mono_pixel), (Cut{false, 256}));
     EXPECT_EQ(fill_cut({1, 100000}, {512, 256}, mono_pixel).overhang, 34133333 - 256);

@@ -64,24 +64,22 @@ std::int32_t four_colours(int x, int) {
     return source[x % 4];
 }
 
-TEST(WalkColour, SpriteDrawsBkColours) {
-    MemorySurface surface(64, 64, four_colours, 64);
-    EXPECT_EQ(converter::walk_colour(surface, {}, {}), std::vector<std::uint8_t>(1024, 0xE4));
+// Flag 10 draws black red; an unreadable pixel reads as white: blue.
+TEST(WalkColour, DrawsBkColoursAndPacksThemWithTheFlagsAndUnreadablePixels) {
+    MemorySurface plain(64, 64, four_colours, 64), cut(64, 64, four_colours, 32);
+    EXPECT_EQ(converter::walk_colour(plain, {}, {}), std::vector<std::uint8_t>(1024, 0xE4));
     const std::int32_t drawn[] = {0, 16711680, 65280, 255};
     for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) ASSERT_EQ(surface.pixel(x, y), drawn[x % 4]) << x << "," << y;
-    EXPECT_EQ(surface.drawn_at_refresh.size(), 64u);
-}
-
-TEST(WalkColour, FlagsAndUnreadablePixels) {
-    MemorySurface surface(64, 64, four_colours, 32);
+        for (int x = 0; x < 64; ++x) ASSERT_EQ(plain.pixel(x, y), drawn[x % 4]) << x << "," << y;
+    EXPECT_EQ(plain.drawn_at_refresh.size(), 64u);
     converter::SwapFlags flags{};
-    flags[9] = true;  // black drawn red
-    const auto bytes = converter::walk_colour(surface, {}, flags);
-    ASSERT_EQ(bytes.size(), 1024u);
-    EXPECT_EQ(bytes[0], 0xE7);  // red, blue, green, red
-    EXPECT_EQ(bytes[8], 0x55);  // unreadable reads as white: blue
-    EXPECT_EQ(bytes[1023], 0x55);
+    flags[9] = true;
+    std::vector<std::uint8_t> expected;
+    for (int row = 0; row < 64; ++row) {
+        expected.insert(expected.end(), 8, 0xE7);
+        expected.insert(expected.end(), 8, 0x55);
+    }
+    EXPECT_EQ(converter::walk_colour(cut, {}, flags), expected);
 }
 
 }  // namespace
