@@ -48,6 +48,15 @@ std::string enabled(const MainWindowRig& rig) {
     return text;
 }
 
+// Missing or foreign files at load: see InstalledSettings and SettingsIo.
+TEST(MainWindowLoad, DefaultResolvesOnlyForBbdAndPic) {
+    MainWindowRig rig(defaults_ini);
+    EXPECT_TRUE(rig.load_messages.empty());
+    EXPECT_EQ(std::pair(rig.state.catalogs.value(catalogs::pic_catalog),
+                        rig.state.catalogs.value(catalogs::m11_catalog)),
+              std::pair(rig.folder / "PIC", std::string("default")));
+}
+
 TEST(MainWindowOpen, CancelChangesNothingAndAPictureEnablesTheItemsOfTheMode) {
     MainWindowRig rig;
     rig.choose("open_mnu");
