@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "platform/qt_text.h"
+
 namespace {
 
 TEST(OpenFilters, DescribedFiltersFirstThenPngThenAllPictures) {
@@ -15,11 +17,11 @@ TEST(OpenFilters, DescribedFiltersFirstThenPngThenAllPictures) {
         platform::picture_filter({"bmp", "gif", "jpeg", "jpg", "png", "xpm"}));
     // what the dialog shows (the patterns hidden), names let through, names kept out
     const std::tuple<QString, QStringList, QStringList> cases[] = {
-        {"JPG Files", {"a.jpg", "A.JPG", "a.jpeg", "a.JPEG", "a.Jpg"}, {"a.png", "ajpg"}},
-        {"GIF Files", {"a.gif", "a.GIF"}, {"a.jpg"}},
-        {"BMP Files", {"a.bmp", "a.BMP"}, {"a.gif"}},
-        {"PNG Files", {"a.png", "a.PNG"}, {"a.bmp"}},
-        {"All pictures",
+        {"JPG Files (*.jpg)", {"a.jpg", "A.JPG", "a.jpeg", "a.JPEG", "a.Jpg"}, {"a.png", "ajpg"}},
+        {"GIF Files (*.gif)", {"a.gif", "a.GIF"}, {"a.jpg"}},
+        {"BMP Files (*.bmp)", {"a.bmp", "a.BMP"}, {"a.gif"}},
+        {"PNG Files (*.png)", {"a.png", "a.PNG"}, {"a.bmp"}},
+        {"All pictures (*.bmp *.gif *.jpeg *.jpg *.png *.xpm)",
          {"a.bmp", "a.GIF", "a.jpeg", "a.JPG", "a.png", "a.xpm"},
          {"a.pic", "a.11M"}},
     };
