@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QGroupBox>
-#include <QPushButton>
 
 #include "tests/support/accessible_action.h"
 #include "tests/support/main_window_rig.h"
@@ -17,94 +15,68 @@ struct ChangeColoursRig : MainWindowRig {
     ChangeColoursRig() {
         form->show();
         open(sample("gradient.jpg"));
+        state.swap_flags[4] = true;  // Check5, green frame
+        dialog = show_dialog();
+        EXPECT_NE(dialog, nullptr);
     }
     QWidget* show_dialog() {
         choose("changecol_mnu");
         return top_level("Form4");
     }
-    QAbstractButton* check(QWidget* dialog, int n) {
+    QAbstractButton* check(int n) {
         return dialog->findChild<QAbstractButton*>(QString("Check%1").arg(n));
     }
+    // The pressed buttons and the flags, as 0/1.
+    std::pair<std::string, std::string> pressed_and_flags() {
+        std::string pressed, flags;
+        for (int n = 1; n <= 12; ++n) {
+            pressed += check(n)->isChecked() ? '1' : '0';
+            flags += state.swap_flags[n - 1] ? '1' : '0';
+        }
+        return {pressed, flags};
+    }
+    QWidget* dialog = nullptr;
 };
 
-TEST(ChangeColours, FramesAndButtonsShowTheFlags) {
+TEST(ChangeColours, ButtonsShowTheFlagsWithTheirAccessibleNames) {
     ChangeColoursRig rig;
-    rig.state.swap_flags[4] = true;
-    rig.state.swap_flags[11] = true;
-    QWidget* dialog = rig.show_dialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), "Change colors");
-    const char* frames[] = {"Red", "Green", "Blue", "Black"};
-    for (int f = 0; f < 4; ++f) {
-        EXPECT_EQ(dialog->findChild<QGroupBox*>(QString("Frame%1").arg(f + 1))->title(), frames[f]);
-    }
     const char* names[] = {"red to green",  "red to blue",    "red to black",   "green to red",
                            "green to blue", "green to black", "blue to red",    "blue to green",
                            "blue to black", "black to red",   "black to green", "black to blue"};
-    for (int n = 1; n <= 12; ++n) {
-        QAbstractButton* button = rig.check(dialog, n);
-        ASSERT_NE(button, nullptr) << n;
-        EXPECT_TRUE(button->isCheckable()) << n;
-        EXPECT_EQ(button->iconSize(), QSize(34, 18)) << n;
-        EXPECT_EQ(button->accessibleName(), names[n - 1]) << n;
-        EXPECT_EQ(button->isChecked(), n == 5 || n == 12) << n;
-    }
+    for (int n = 1; n <= 12; ++n) EXPECT_EQ(rig.check(n)->accessibleName(), names[n - 1]) << n;
+    EXPECT_EQ(rig.pressed_and_flags().first, "000010000000");
 }
 
-TEST(ChangeColours, OnePressedButtonPerFrame) {
-    ChangeColoursRig rig;
-    rig.state.swap_flags[4] = true;  // Check5, green frame
-    QWidget* dialog = rig.show_dialog();
-    ASSERT_NE(dialog, nullptr);
-    rig.check(dialog, 1)->click();
-    EXPECT_TRUE(rig.state.swap_flags[0]);
-    rig.check(dialog, 2)->click();
-    EXPECT_FALSE(rig.check(dialog, 1)->isChecked());
-    EXPECT_TRUE(rig.check(dialog, 2)->isChecked());
-    EXPECT_FALSE(rig.state.swap_flags[0]);
-    EXPECT_TRUE(rig.state.swap_flags[1]);
-    EXPECT_TRUE(rig.state.swap_flags[4]);  // other frames keep theirs
-
-    rig.check(dialog, 2)->click();  // a pressed button lets go
-    rig.check(dialog, 6)->click();
-    EXPECT_FALSE(rig.check(dialog, 2)->isChecked() || rig.check(dialog, 5)->isChecked());
-    EXPECT_EQ(rig.state.swap_flags, (converter::SwapFlags{0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}));
-}
-
-// A screen reader toggles the buttons without clicking them; the flags and
-// the frames must follow all the same.
-TEST(ChangeColours, ButtonsToggledByAssistiveTechnologySetTheFlags) {
-    ChangeColoursRig rig;
-    rig.state.swap_flags[4] = true;  // Check5, green frame
-    QWidget* dialog = rig.show_dialog();
-    ASSERT_NE(dialog, nullptr);
-    using Flags = converter::SwapFlags;
-    const std::pair<int, Flags> steps[] = {{1, {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}},
-                                           {2, {0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}},
-                                           {2, {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}},
-                                           {6, {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}},
-                                           {12, {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1}}};
-    for (const auto& [n, flags] : steps) {
-        operate_accessibly(*rig.check(dialog, n));
-        EXPECT_EQ(rig.state.swap_flags, flags) << "Check" << n;
-        for (int k = 1; k <= 12; ++k) {
-            EXPECT_EQ(rig.check(dialog, k)->isChecked(), flags[k - 1] != 0) << "Check" << k;
+// Clicked, or toggled by a screen reader without a click, the buttons set
+// the flags and let go of the other button of their frame.
+TEST(ChangeColours, OnePressedButtonPerFrameClickedOrToggledAccessibly) {
+    const std::pair<int, std::string> steps[] = {{1, "100010000000"},
+                                                 {2, "010010000000"},
+                                                 {2, "000010000000"},  // a pressed button lets go
+                                                 {6, "000001000000"},
+                                                 {12, "000001000001"}};
+    for (const bool accessibly : {false, true}) {
+        ChangeColoursRig rig;
+        for (const auto& [n, flags] : steps) {
+            if (accessibly)
+                operate_accessibly(*rig.check(n));
+            else
+                rig.check(n)->click();
+            EXPECT_EQ(rig.pressed_and_flags(), std::pair(flags, flags))
+                << "Check" << n << (accessibly ? " accessibly" : "");
         }
     }
 }
 
 TEST(ChangeColours, FirstButtonTakesTheFocusEachTime) {
     ChangeColoursRig rig;
-    QWidget* dialog = rig.show_dialog();
-    ASSERT_NE(dialog, nullptr);
-    QApplication::setActiveWindow(dialog);
-    EXPECT_EQ(QApplication::focusWidget(), rig.check(dialog, 1));
-    rig.check(dialog, 3)->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), rig.check(dialog, 3));
-    EXPECT_EQ(rig.show_dialog(), dialog);
-    QApplication::setActiveWindow(dialog);
-    EXPECT_EQ(QApplication::focusWidget(), rig.check(dialog, 1));
-    EXPECT_EQ(dialog->focusWidget(), rig.check(dialog, 1));
+    QApplication::setActiveWindow(rig.dialog);
+    EXPECT_EQ(QApplication::focusWidget(), rig.check(1));
+    rig.check(3)->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), rig.check(3));
+    EXPECT_EQ(rig.show_dialog(), rig.dialog);
+    QApplication::setActiveWindow(rig.dialog);
+    EXPECT_EQ(QApplication::focusWidget(), rig.check(1));
 }
 
 }  // namespace

@@ -1,67 +1,38 @@
-// The Dither menu of both converter windows: after Color, exactly one item
-// checked, the choice kept in the program's state however an item is
-// checked, and the menu bar still on one line at the window's design width.
+// The Dither menu of both converter windows: exactly one item checked, the
+// choice kept in the program's state however an item is checked, and the
+// menu bar still on one line at the window's design width.
 #include <gtest/gtest.h>
 
-#include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QMenuBar>
 
 #include "tests/m11/m11_window_rig.h"
+#include "tests/support/accessible_action.h"
 #include "tests/support/main_window_rig.h"
 
 namespace {
 
 using converter::Dither;
-using testing_support::M11Rig;
-using testing_support::MainWindowRig;
 
-QStringList menu_titles(QMainWindow& window) {
-    QStringList titles;
-    for (QAction* action : window.menuBar()->actions()) titles << action->text();
-    return titles;
-}
-
-QStringList checked_items(QMenu& menu) {
+// The dither chosen and the items checked.
+std::pair<Dither, QStringList> chosen(QMainWindow& window, converter::ConverterState& state) {
     QStringList checked;
-    for (QAction* action : menu.actions())
+    for (QAction* action : window.findChild<QMenu*>("dither_mnu")->actions())
         if (action->isChecked()) checked << action->objectName();
-    return checked;
-}
-
-// Presses a menu item as a screen reader does.
-void press_accessibly(QMenu& menu, const QString& caption) {
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&menu);
-    ASSERT_NE(accessible, nullptr);
-    for (int i = 0; i < accessible->childCount(); ++i) {
-        QAccessibleInterface* item = accessible->child(i);
-        if (item->text(QAccessible::Name) != caption) continue;
-        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        return;
-    }
-    ADD_FAILURE() << "no item " << caption.toStdString();
+    return {state.dither, checked};
 }
 
 void check_dither_menu(QMainWindow& window, converter::ConverterState& state) {
-    EXPECT_EQ(menu_titles(window), QStringList({"File", "Window", "Mono", "Color", "Dither", "?"}));
-    auto* menu = window.findChild<QMenu*>("dither_mnu");
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(checked_items(*menu), QStringList{"dnone_mnu"});
-
-    press_accessibly(*menu, "Atkinson");
-    EXPECT_EQ(state.dither, Dither::atkinson);
-    EXPECT_EQ(checked_items(*menu), QStringList{"datk_mnu"});
+    testing_support::operate_accessibly(*window.findChild<QAction*>("datk_mnu"));
+    EXPECT_EQ(chosen(window, state), std::pair(Dither::atkinson, QStringList{"datk_mnu"}));
     window.findChild<QAction*>("dord_mnu")->setChecked(true);
-    EXPECT_EQ(state.dither, Dither::ordered);
+    EXPECT_EQ(chosen(window, state), std::pair(Dither::ordered, QStringList{"dord_mnu"}));
     window.findChild<QAction*>("dfs_mnu")->trigger();
-    EXPECT_EQ(state.dither, Dither::floyd_steinberg);
     window.findChild<QAction*>("dfs_mnu")->trigger();  // stays chosen
-    EXPECT_EQ(state.dither, Dither::floyd_steinberg);
-    EXPECT_EQ(checked_items(*menu), QStringList{"dfs_mnu"});
+    EXPECT_EQ(chosen(window, state), std::pair(Dither::floyd_steinberg, QStringList{"dfs_mnu"}));
 
     state.dither = Dither::none;  // chosen in the other window
-    emit menu->aboutToShow();
-    EXPECT_EQ(checked_items(*menu), QStringList{"dnone_mnu"});
+    emit window.findChild<QMenu*>("dither_mnu")->aboutToShow();
+    EXPECT_EQ(chosen(window, state), std::pair(Dither::none, QStringList{"dnone_mnu"}));
 
     window.show();
     QMenuBar* bar = window.menuBar();
@@ -71,12 +42,12 @@ void check_dither_menu(QMainWindow& window, converter::ConverterState& state) {
 }
 
 TEST(DitherMenu, MainWindow) {
-    MainWindowRig rig;
+    testing_support::MainWindowRig rig;
     check_dither_menu(*rig.form, rig.state);
 }
 
 TEST(DitherMenu, M11WindowAtItsDesignWidth) {
-    M11Rig rig;
+    testing_support::M11Rig rig;
     check_dither_menu(*rig.form, rig.state);
 }
 

@@ -11,10 +11,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <vector>
 
 #include "platform/program_folders.h"
 #include "tests/support/main_window_rig.h"
@@ -24,46 +22,35 @@ namespace {
 using namespace testing_support;
 
 // Makes a folder unwritable for this process for the life of the object.
-class ReadOnlyFolder {
-  public:
-    explicit ReadOnlyFolder(std::string path) : path_(std::move(path)) {
+struct ReadOnlyFolder {
+    explicit ReadOnlyFolder(std::string folder) : path(std::move(folder)) {
         if (::geteuid() != 0) {
-            made_ = ::chmod(path_.c_str(), 0555) == 0;
-        } else if (::mount(path_.c_str(), path_.c_str(), nullptr, MS_BIND, nullptr) == 0) {
-            mounted_ = true;
-            made_ = ::mount(nullptr, path_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
-                            nullptr) == 0;
+            made = ::chmod(path.c_str(), 0555) == 0;
+        } else if ((mounted =
+                        ::mount(path.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) == 0)) {
+            made = ::mount(nullptr, path.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                           nullptr) == 0;
         }
     }
     ~ReadOnlyFolder() {
-        if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
-        if (::geteuid() != 0) ::chmod(path_.c_str(), 0755);
+        if (mounted) ::umount2(path.c_str(), MNT_DETACH);
+        if (::geteuid() != 0) ::chmod(path.c_str(), 0755);
     }
-    bool made() const { return made_; }
-
-  private:
-    std::string path_;
-    bool mounted_ = false;
-    bool made_ = false;
+    std::string path;
+    bool mounted = false;
+    bool made = false;
 };
 
 // Sets an environment variable for the life of the object.
-class EnvironmentValue {
-  public:
-    EnvironmentValue(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
+struct EnvironmentValue {
+    EnvironmentValue(const char* name, const std::string& value)
+        : name(name), old(qgetenv(name)), was_set(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, QByteArray::fromStdString(value));
     }
-    ~EnvironmentValue() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
+    ~EnvironmentValue() { was_set ? qputenv(name, old) : qunsetenv(name); }
+    const char* name;
+    QByteArray old;
+    bool was_set;
 };
 
 struct Placement {
@@ -73,9 +60,6 @@ struct Placement {
     bool shipped_default;  // the package's kvaro.ini in $XDG_CONFIG_DIRS/kvaro
     std::vector<std::string> first_start_titles;
 };
-void PrintTo(const Placement& placement, std::ostream* out) {
-    *out << placement.name;
-}
 
 std::vector<std::string> titles(const platform::ScriptedModal& modal) {
     std::vector<std::string> titles;
@@ -103,12 +87,11 @@ TEST_P(InstalledSettings, SettingsAndDefaultCatalogsLandWhereThePlacementSays) {
     std::optional<ReadOnlyFolder> read_only;
     if (placement.read_only) {
         read_only.emplace(program);
-        if (!read_only->made()) GTEST_SKIP() << "cannot make " << program << " read-only";
+        if (!read_only->made) GTEST_SKIP() << "cannot make " << program << " read-only";
     }
     const std::string settings = placement.installed ? root / "config/kvaro" : program;
     const std::string pictures = placement.installed ? root / "data/kvaro" : program;
     const std::vector<std::string> install_folders{placement.installed ? program : "/usr/bin"};
-    std::filesystem::copy_file(sample("quadrants.gif"), root / "quadrants.gif");
 
     platform::ScriptedModal modal;
     converter::ConverterState state(platform::program_folders(program, install_folders));
@@ -125,7 +108,7 @@ TEST_P(InstalledSettings, SettingsAndDefaultCatalogsLandWhereThePlacementSays) {
     EXPECT_EQ(read_text(settings + "/kvaro.ini").substr(0, 23), "*******KVARO_Ini*******");
     EXPECT_EQ(state.catalogs.value(catalogs::pic_catalog), pictures + "/PIC");
 
-    modal.files.push_back(root / "quadrants.gif");
+    modal.files.push_back(sample("quadrants.gif"));
     form->findChild<QAction*>("open_mnu")->trigger();
     form->findChild<QAction*>("convcol_mnu")->trigger();
     EXPECT_EQ(read_bytes(pictures + "/PIC/quadrants.pic").size(), 16384u);

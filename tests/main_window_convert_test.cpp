@@ -1,8 +1,9 @@
 // View and Convert in the main window: what the picture window shows after
-// a view, and the bytes, folders and messages a conversion leaves.
+// a view, and the bytes, folders and messages a conversion or an export leaves.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "engine/rules.h"
@@ -31,20 +32,6 @@ std::vector<std::uint8_t> mono_screen(const QImage& picture, int level) {
     return bytes;
 }
 
-// The four-colour screen of quadrants.gif drawn at the window's top-left:
-// 16 bytes per 64 pixels, `row_bytes` per row, `rows` rows.
-std::vector<std::uint8_t> quadrant_screen(int row_bytes, int rows, std::uint8_t top_left,
-                                          std::uint8_t top_right, std::uint8_t bottom_left) {
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(row_bytes) * rows, 0);
-    for (int y = 0; y < 64; ++y) {
-        for (int i = 0; i < 8; ++i) {
-            bytes[y * row_bytes + i] = y < 32 ? top_left : bottom_left;
-            bytes[y * row_bytes + 8 + i] = y < 32 ? top_right : 0x00;
-        }
-    }
-    return bytes;
-}
-
 // The main window in mono512x256 with a copy of testcard.bmp opened from
 // its own folder.
 struct MonoRig : MainWindowRig {
@@ -55,6 +42,21 @@ struct MonoRig : MainWindowRig {
         source.load(QString::fromStdString(sample("testcard.bmp")));
         modal.messages.clear();
     }
+    // Each shown pixel against the colour `expected` gives its source pixel;
+    // the colours shown.
+    std::set<std::int32_t> expect_each_pixel(const std::function<std::int32_t(QRgb)>& expected) {
+        std::set<std::int32_t> colours;
+        for (int y = 0; y < picture().pixel_height(); ++y) {
+            for (int x = 0; x < picture().pixel_width(); ++x) {
+                colours.insert(picture().pixel(x, y));
+                if (picture().pixel(x, y) != expected(source.pixel(x, y))) {
+                    ADD_FAILURE() << "at " << x << "," << y;
+                    return colours;
+                }
+            }
+        }
+        return colours;
+    }
     TempFolder pictures;
     TempFolder out;
     QImage source;
@@ -64,69 +66,43 @@ Shown saved(const std::string& path) {
     return {"File " + path + " saved", "kvaro", Buttons::ok, Icon::none};
 }
 
-TEST(ViewMono, EveryPixelFollowsTheLevelRuleOnTheSource) {
+// Each view is drawn afresh from the picture, not from the last view.
+TEST(View, EveryPixelFollowsItsRuleWithTheLevelsAndFlagsOfTheMoment) {
     MonoRig rig;
-    ASSERT_EQ(rig.source.size(), QSize(512, 256));
     rig.state.bw_level = 200;
     rig.choose("vm_mnu");
     rig.state.bw_level = 50;
-    rig.choose("vm_mnu");  // drawn afresh from the picture, not from the last view
-    const QImage first = rig.picture().image().copy();
-    int whites = 0;
-    for (int y = 0; y < 256; ++y) {
-        for (int x = 0; x < 512; ++x) {
-            const bool white = white_at(rig.source.pixel(x, y), 50);
-            whites += white;
-            ASSERT_EQ(rig.picture().pixel(x, y), white ? 16777215 : 0) << x << "," << y;
-        }
-    }
-    EXPECT_GT(whites, 0);
-    EXPECT_LT(whites, 512 * 256);
     rig.choose("vm_mnu");
-    EXPECT_EQ(rig.picture().image(), first);
-}
+    EXPECT_EQ(rig.expect_each_pixel([](QRgb rgb) { return white_at(rgb, 50) ? 16777215 : 0; }),
+              (std::set<std::int32_t>{0, 16777215}));
 
-TEST(ViewColour, EveryPixelTakesItsColourRuleWithTheLevelsAndFlagsOfTheMoment) {
-    MonoRig rig;  // testcard.bmp covers the whole 256 x 256 window too
-    rig.choose("s256_mnu");
+    rig.choose("s256_mnu");  // testcard.bmp covers the whole 256 x 256 window too
     rig.choose("vcol_mnu");
     rig.state.colour_levels = {100, 150, 60};
     rig.state.swap_flags[1] = true;   // red becomes blue
     rig.state.swap_flags[11] = true;  // black becomes blue
-    rig.choose("vcol_mnu");           // drawn afresh from the picture, not from the last view
-    std::set<std::int32_t> colours;
-    for (int y = 0; y < 256; ++y) {
-        for (int x = 0; x < 256; ++x) {
-            const auto index = converter::colour_index(
-                packed(rig.source.pixel(x, y)), rig.state.colour_levels, rig.state.swap_flags);
-            colours.insert(rig.picture().pixel(x, y));
-            ASSERT_EQ(rig.picture().pixel(x, y), bk::drawn_colour(index)) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(colours,
+    rig.choose("vcol_mnu");
+    EXPECT_EQ(rig.expect_each_pixel([&](QRgb rgb) {
+        return bk::drawn_colour(
+            converter::colour_index(packed(rgb), rig.state.colour_levels, rig.state.swap_flags));
+    }),
               (std::set<std::int32_t>{bk::drawn_colour(bk::blue), bk::drawn_colour(bk::green)}));
 }
 
-TEST(ConvertMono, WithoutCatalogWritesBesideThePicture) {
+TEST(ConvertMono, WritesBesideThePictureOrIntoItsCatalogMadeWhenMissing) {
     MonoRig rig;
     rig.state.bw_level = 200;
     rig.choose("vm_mnu");
     rig.state.bw_level = 90;
     rig.choose("convbw_mnu");
-    const std::string path = rig.pictures / "testcard.pic";
-    EXPECT_EQ(read_bytes(path), mono_screen(rig.source, 90));
-    EXPECT_EQ(shown(rig.modal.messages), std::vector<Shown>{saved(path)});
+    const std::string beside = rig.pictures / "testcard.pic";
+    EXPECT_EQ(read_bytes(beside), mono_screen(rig.source, 90));
     EXPECT_TRUE(std::filesystem::is_empty(rig.folder.path()));
-}
-
-TEST(ConvertMono, MissingCatalogFolderIsCreated) {
-    MonoRig rig;
-    const std::string catalog = rig.out / "PICS";
-    rig.state.catalogs.set(catalogs::pic_catalog, catalog);
+    const std::string in_catalog = rig.out / "PICS/testcard.pic";
+    rig.state.catalogs.set(catalogs::pic_catalog, rig.out / "PICS");
     rig.choose("convbw_mnu");
-    EXPECT_EQ(read_bytes(catalog + "/testcard.pic"), mono_screen(rig.source, 128));
-    EXPECT_EQ(shown(rig.modal.messages), std::vector<Shown>{saved(catalog + "/testcard.pic")});
-    EXPECT_EQ(folder_names(rig.pictures.path()), std::vector<std::string>{"testcard.bmp"});
+    EXPECT_EQ(read_bytes(in_catalog), read_bytes(beside));
+    EXPECT_EQ(shown(rig.modal.messages), (std::vector<Shown>{saved(beside), saved(in_catalog)}));
 }
 
 TEST(ConvertMono, ExistingFileIsReplacedOnlyOnYes) {
@@ -136,87 +112,55 @@ TEST(ConvertMono, ExistingFileIsReplacedOnlyOnYes) {
     write_text(path, "old");
     const Shown question{"File exist. Rewrite?", "KVARO", Buttons::yes_no_default_no,
                          Icon::question};
-
-    rig.modal.answers = {platform::Answer::no};
+    rig.modal.answers = {platform::Answer::no, platform::Answer::yes};
     rig.choose("convbw_mnu");
     EXPECT_EQ(read_text(path), "old");
-    EXPECT_EQ(shown(rig.modal.messages), std::vector<Shown>{question});
-
-    rig.modal.messages.clear();
-    rig.modal.answers = {platform::Answer::yes};
     rig.choose("convbw_mnu");
     EXPECT_EQ(read_bytes(path), mono_screen(rig.source, 128));
-    EXPECT_EQ(shown(rig.modal.messages), (std::vector<Shown>{question, saved(path)}));
+    EXPECT_EQ(shown(rig.modal.messages), (std::vector<Shown>{question, question, saved(path)}));
     EXPECT_EQ(folder_names(rig.out.path()), std::vector<std::string>{"testcard.pic"});
 }
 
-TEST(ConvertMono, CatalogWhoseParentIsMissingStopsTheCommand) {
-    MonoRig rig;
-    rig.state.catalogs.set(catalogs::pic_catalog, rig.out / "no/such");
-    rig.choose("convbw_mnu");
-    EXPECT_EQ(shown(rig.modal.messages),
-              (std::vector<Shown>{{"Error 2: No such file or directory", "KVARO : creatcatalog",
-                                   Buttons::ok, Icon::exclamation}}));
-    EXPECT_TRUE(std::filesystem::is_empty(rig.out.path()));
-    EXPECT_EQ(folder_names(rig.pictures.path()), std::vector<std::string>{"testcard.bmp"});
-}
-
-TEST(ConvertMono, UnwritableCatalogIsReportedAndLeavesNothing) {
-    MonoRig rig;
-    const std::string not_folder = rig.out / "plain";
-    write_text(not_folder, "x");
-    rig.state.catalogs.set(catalogs::pic_catalog, not_folder);
-    rig.choose("convbw_mnu");
-    EXPECT_EQ(shown(rig.modal.messages),
-              (std::vector<Shown>{
-                  {"Error 20: Not a directory", "KVARO: Convbw", Buttons::ok, Icon::exclamation}}));
-    EXPECT_EQ(read_text(not_folder), "x");
-    EXPECT_EQ(folder_names(rig.out.path()), std::vector<std::string>{"plain"});
-    EXPECT_EQ(folder_names(rig.pictures.path()), std::vector<std::string>{"testcard.bmp"});
-}
-
-// The main window in `mode` with quadrants.gif, each catalog its own folder.
-struct ColourRig : MainWindowRig {
-    explicit ColourRig(const char* mode) {
-        state.catalogs.set(catalogs::bbd_catalog, out / "BBD");
-        state.catalogs.set(catalogs::pic_catalog, out / "PIC");
-        choose(mode);
-        open(sample("quadrants.gif"));
+TEST(ConvertFailure, IsShownUnderTheCommandsTitleAndLeavesNothing) {
+    // window mode, command, PIC catalog, message, title
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {"s512_mnu", "convbw_mnu", "no/such", "Error 2: No such file or directory",
+         "KVARO : creatcatalog"},
+        {"s512_mnu", "convbw_mnu", "plain", "Error 20: Not a directory", "KVARO: Convbw"},
+        {"s256_mnu", "convcol_mnu", "plain", "Error 20: Not a directory", "KVARO: Convcol"},
+        {"s256_mnu", "exportbin_mnu", "plain", "Error 20: Not a directory", "KVARO: Export_bin"},
+        {"s512_mnu", "exportwav_mnu", "plain", "Error 20: Not a directory", "KVARO: Export_wav"}};
+    for (const auto& [mode, item, catalog, text, title] : cases) {
+        MonoRig rig;
+        write_text(rig.out / "plain", "x");
+        rig.state.catalogs.set(catalogs::pic_catalog, rig.out / catalog);
+        rig.choose(mode);
+        rig.choose(item);
+        EXPECT_EQ(shown(rig.modal.messages),
+                  (std::vector<Shown>{{text, title, Buttons::ok, Icon::exclamation}}))
+            << item;
+        EXPECT_EQ(read_text(rig.out / "plain"), "x");
+        EXPECT_EQ(folder_names(rig.out.path()), std::vector<std::string>{"plain"});
+        EXPECT_EQ(folder_names(rig.pictures.path()), std::vector<std::string>{"testcard.bmp"});
     }
-    TempFolder out;
-};
-
-TEST(ConvertColour, SpriteGoesToTheBbdCatalogAndFollowsTheSwapFlags) {
-    ColourRig rig("s64_mnu");
-    rig.choose("convcol_mnu");
-    const std::string path = rig.out / "BBD/quadrants.bbd";
-    EXPECT_EQ(read_bytes(path), quadrant_screen(16, 64, 0xFF, 0xAA, 0x55));
-    EXPECT_EQ(shown(rig.modal.messages), std::vector<Shown>{saved(path)});
-    EXPECT_EQ(folder_names(rig.out.path()), std::vector<std::string>{"BBD"});
-
-    rig.state.swap_flags[0] = true;  // red becomes green
-    rig.modal.answers = {platform::Answer::yes};
-    rig.choose("convcol_mnu");
-    EXPECT_EQ(read_bytes(path), quadrant_screen(16, 64, 0xAA, 0xAA, 0x55));
 }
 
-TEST(ConvertColour, FullWindowGoesToThePicCatalog) {
-    ColourRig rig("s256_mnu");
-    rig.choose("convcol_mnu");
-    EXPECT_EQ(read_bytes(rig.out / "PIC/quadrants.pic"),
-              quadrant_screen(64, 256, 0xFF, 0xAA, 0x55));
-    EXPECT_EQ(folder_names(rig.out.path()), std::vector<std::string>{"PIC"});
-}
-
-TEST(ConvertColour, WriteFailureHasItsOwnTitle) {
-    ColourRig rig("s256_mnu");
-    write_text(rig.out / "plain", "x");
-    rig.state.catalogs.set(catalogs::pic_catalog, rig.out / "plain");
-    rig.choose("convcol_mnu");
-    EXPECT_EQ(shown(rig.modal.messages),
-              (std::vector<Shown>{{"Error 20: Not a directory", "KVARO: Convcol", Buttons::ok,
-                                   Icon::exclamation}}));
-    EXPECT_EQ(folder_names(rig.out.path()), std::vector<std::string>{"plain"});
+TEST(ConvertColour, SpriteGoesToTheBbdCatalogAndTheFullWindowToThePicCatalog) {
+    // window mode, file written, its size; SameAsWindows compares the bytes
+    const std::tuple<const char*, std::string, std::size_t> cases[] = {
+        {"s64_mnu", "BBD/quadrants.bbd", 1024}, {"s256_mnu", "PIC/quadrants.pic", 16384}};
+    for (const auto& [mode, file, size] : cases) {
+        MainWindowRig rig;
+        TempFolder out;
+        rig.state.catalogs.set(catalogs::bbd_catalog, out / "BBD");
+        rig.state.catalogs.set(catalogs::pic_catalog, out / "PIC");
+        rig.choose(mode);
+        rig.open(sample("quadrants.gif"));
+        rig.choose("convcol_mnu");
+        EXPECT_EQ(read_bytes(out / file).size(), size) << file;
+        EXPECT_EQ(shown(rig.modal.messages), std::vector<Shown>{saved(out / file)});
+        EXPECT_EQ(folder_names(out.path()), std::vector<std::string>{file.substr(0, 3)});
+    }
 }
 
 }  // namespace

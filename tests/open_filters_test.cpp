@@ -6,40 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "platform/qt_text.h"
 
 namespace {
 
-struct Shown {
-    QString text;          // what the dialog shows, the patterns hidden
-    QStringList patterns;  // what it matches
-};
-
-Shown as_dialog_shows(const QString& name_filter) {
-    const qsizetype open = name_filter.lastIndexOf(u'(');
-    return {name_filter.left(open).trimmed(),
-            name_filter.mid(open + 1).chopped(1).split(u' ', Qt::SkipEmptyParts)};
-}
-
-bool lets_through(const Shown& filter, const QString& file) {
-    for (const QString& pattern : filter.patterns) {
-        const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(pattern));
-        if (wildcard.match(file).hasMatch()) return true;
-    }
-    return false;
-}
-
-struct FilterCase {
-    const char* shown;
-    QStringList through;
-    QStringList kept_out;
-};
-
 TEST(OpenFilters, DescribedFiltersFirstThenPngThenAllPictures) {
     const QStringList filters = platform::name_filters(
         platform::picture_filter({"bmp", "gif", "jpeg", "jpg", "png", "xpm"}));
-    const FilterCase cases[] = {
+    // what the dialog shows (the patterns hidden), names let through, names kept out
+    const std::tuple<QString, QStringList, QStringList> cases[] = {
         {"JPG Files (*.jpg)", {"a.jpg", "A.JPG", "a.jpeg", "a.JPEG", "a.Jpg"}, {"a.png", "ajpg"}},
         {"GIF Files (*.gif)", {"a.gif", "a.GIF"}, {"a.jpg"}},
         {"BMP Files (*.bmp)", {"a.bmp", "a.BMP"}, {"a.gif"}},
@@ -50,12 +27,18 @@ TEST(OpenFilters, DescribedFiltersFirstThenPngThenAllPictures) {
     };
     ASSERT_EQ(filters.size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        const Shown filter = as_dialog_shows(filters[i]);
-        EXPECT_EQ(filter.text, cases[i].shown);
-        for (const QString& file : cases[i].through)
-            EXPECT_TRUE(lets_through(filter, file)) << cases[i].shown << " " << file.toStdString();
-        for (const QString& file : cases[i].kept_out)
-            EXPECT_FALSE(lets_through(filter, file)) << cases[i].shown << " " << file.toStdString();
+        const auto& [text, through, kept_out] = cases[i];
+        const qsizetype open = filters[i].lastIndexOf(u'(');
+        EXPECT_EQ(filters[i].left(open).trimmed(), text);
+        const QStringList patterns = filters[i].mid(open + 1).chopped(1).split(u' ');
+        const auto lets_through = [&](const QString& file) {
+            return std::any_of(patterns.begin(), patterns.end(), [&](const QString& pattern) {
+                const auto wildcard = QRegularExpression::wildcardToRegularExpression(pattern);
+                return QRegularExpression(wildcard).match(file).hasMatch();
+            });
+        };
+        for (const QString& file : through) EXPECT_TRUE(lets_through(file)) << file.toStdString();
+        for (const QString& file : kept_out) EXPECT_FALSE(lets_through(file)) << file.toStdString();
     }
 }
 
