@@ -9,7 +9,6 @@
 
 #include "bkpic/command_line.h"
 #include "platform/qt_text.h"
-#include "tests/bkpic/bkpic_process.h"
 #include "tests/bkpic/bkpic_run.h"
 #include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"

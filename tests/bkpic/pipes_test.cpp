@@ -6,25 +6,24 @@
 
 #include <QProcess>
 
-#include "tests/bkpic/bkpic_process.h"
+#include "tests/bkpic/bkpic_run.h"
+#include "tests/support/param_names.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
 using namespace testing_support;
-
-enum class Source { named_pipe, standard_input };
+using bkpic_testing::q;
 
 struct Piped {
-    const char* name;
-    QStringList command;  // without the input and -o
+    const char* command;  // without the input and -o
     const char* input;    // a file of samples/, or "screen.pic" made here
     const char* output;   // its extension tells what is written
-    Source source;
+    bool named_pipe;      // else standard input
 };
 
-void PrintTo(const Piped& piped, std::ostream* out) {
-    *out << piped.name;
+void PrintTo(const Piped& p, std::ostream* out) {
+    *out << p.command << (p.named_pipe ? " named pipe" : " standard input");
 }
 
 class BkpicPipes : public testing::TestWithParam<Piped> {};
@@ -32,59 +31,41 @@ class BkpicPipes : public testing::TestWithParam<Piped> {};
 TEST_P(BkpicPipes, GiveWhatTheFileGives) {
     const Piped& p = GetParam();
     TempFolder folder;
-    std::string input = folder / p.input;
+    std::string input = sample(p.input);
     if (std::string(p.input) == "screen.pic") {
         std::string screen(16384, '\0');
         for (std::size_t i = 0; i < screen.size(); ++i) screen[i] = char(i * 37 + i / 64);
+        input = folder / p.input;
         write_text(input, screen);
-    } else {
-        input = sample(p.input);
     }
-    const QString plain = QString::fromStdString(folder / "plain" + p.output);
-    const QString piped = QString::fromStdString(folder / "piped" + p.output);
-    const auto by_file = bkpic_testing::run_bkpic(
-        p.command + QStringList{QString::fromStdString(input), "-o", plain});
+    const QStringList command = QString(p.command).split(' ');
+    const std::string plain = folder / "plain" + p.output, piped = folder / "piped" + p.output;
+    const auto by_file = bkpic_testing::run_bkpic(command + QStringList{q(input), "-o", q(plain)});
     ASSERT_EQ(by_file.status, 0) << by_file.err;
 
     bkpic_testing::ProcessRun run;
-    if (p.source == Source::standard_input) {
-        run = bkpic_testing::run_bkpic(p.command + QStringList{"-", "-o", piped}, {},
+    if (!p.named_pipe) {
+        run = bkpic_testing::run_bkpic(command + QStringList{"-", "-o", q(piped)}, {},
                                        QByteArray::fromStdString(read_text(input)));
     } else {
-        const std::string pipe =
-            folder / "pipe" + std::string(p.input).substr(std::string(p.input).rfind('.'));
+        const std::string pipe = folder / "pipe" + input.substr(input.rfind('.'));
         ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
         QProcess writer;
-        writer.start("/bin/sh", {"-c", "exec cat \"$0\" > \"$1\"", QString::fromStdString(input),
-                                 QString::fromStdString(pipe)});
-        run = bkpic_testing::run_bkpic(p.command +
-                                       QStringList{QString::fromStdString(pipe), "-o", piped});
+        writer.start("/bin/sh", {"-c", "exec cat \"$0\" > \"$1\"", q(input), q(pipe)});
+        run = bkpic_testing::run_bkpic(command + QStringList{q(pipe), "-o", q(piped)});
         if (!writer.waitForFinished(1000)) writer.kill();
         writer.waitForFinished();
     }
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(read_bytes(piped.toStdString()), read_bytes(plain.toStdString()));
+    EXPECT_EQ(read_bytes(piped), read_bytes(plain));
 }
 
-using S = Source;
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, BkpicPipes,
-    testing::Values(Piped{"ConvertNamedPipe",
-                          {"convert", "--to", "color"},
-                          "gradient.jpg",
-                          ".pic",
-                          S::named_pipe},
-                    Piped{"ConvertStandardInput",
-                          {"convert", "--to", "sprite", "--fit"},
-                          "quadrants.gif",
-                          ".bbd",
-                          S::standard_input},
-                    Piped{"RenderNamedPipe", {"render"}, "screen.pic", ".bmp", S::named_pipe},
-                    Piped{"RenderStandardInput",
-                          {"render", "--as", "color"},
-                          "screen.pic",
-                          ".bmp",
-                          S::standard_input}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Inputs, BkpicPipes,
+                         testing::Values(Piped{"convert --to color", "gradient.jpg", ".pic", true},
+                                         Piped{"convert --to sprite --fit", "quadrants.gif", ".bbd",
+                                               false},
+                                         Piped{"render", "screen.pic", ".bmp", true},
+                                         Piped{"render --as color", "screen.pic", ".bmp", false}),
+                         printed_name);
 
 }  // namespace

@@ -7,7 +7,6 @@
 
 #include "bkpic/command_line.h"
 #include "formats/m11_file.h"
-#include "tests/bkpic/bkpic_process.h"
 #include "tests/bkpic/bkpic_run.h"
 #include "tests/support/param_names.h"
 #include "tests/viewer/viewer_rig.h"
