@@ -62,23 +62,6 @@ TEST(BkpicBatch, BrokenPictureFailsAloneAndTheOthersAreWritten) {
     EXPECT_EQ(read_bytes(p.folder / "out/photo.bbd").size(), 1024u);
 }
 
-// A missing --outdir is made with the folders above it; one that cannot be
-// made fails each input.
-TEST(BkpicBatch, MissingOutputFolderIsMade) {
-    Pictures p;
-    const Outcome made = bkpic_run(
-        p.arguments("convert @/quadrants.gif @/testcard.bmp --to sprite --outdir @/a/b/"));
-    EXPECT_EQ(made.status, bkpic::all_done) << made.err;
-    EXPECT_EQ(folder_names(p.folder / "a/b"), (Names{"quadrants.bbd", "testcard.bbd"}));
-    const Outcome refused = bkpic_run(p.arguments(
-        "convert @/quadrants.gif @/testcard.bmp --to sprite --outdir @/gradient.jpg/b"));
-    EXPECT_EQ(refused.status, bkpic::some_failed);
-    EXPECT_EQ(refused.err,
-              p.with_folder("bkpic: @/quadrants.gif: cannot make the folder @/gradient.jpg/b: "
-                            "Error 20: Not a directory\nbkpic: @/testcard.bmp: cannot make the "
-                            "folder @/gradient.jpg/b: Error 20: Not a directory\n"));
-}
-
 TEST(BkpicBatch, ExistingOutputIsKeptUnlessForced) {
     Pictures p;
     for (const std::string output : {"pic", "bin"}) {
@@ -111,12 +94,12 @@ TEST(BkpicBatch, PreviewShowsTheConvertedArea) {
 
 // The README's `bkpic convert *.gif --to sprite --outdir sprites/`, with
 // inputs named without a folder, with a relative one and with an absolute
-// one, and the folder named every way.
+// one, and the missing folder, made with the one above it, named every way.
 class BkpicOutdir : public testing::TestWithParam<const char*> {};
 
-TEST_P(BkpicOutdir, TakesInputsWithAndWithoutFolders) {
+TEST_P(BkpicOutdir, IsMadeAndTakesInputsWithAndWithoutFolders) {
     Pictures p;
-    fs::create_directories(p.folder / "in/sprites");
+    fs::create_directory(p.folder / "in");
     fs::copy_file(p.folder / "gradient.jpg", p.folder / "in/gradient.jpg");
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(q(p.folder / "in")));
@@ -125,13 +108,13 @@ TEST_P(BkpicOutdir, TakesInputsWithAndWithoutFolders) {
         GetParam()));
     QDir::setCurrent(previous);
     EXPECT_EQ(run.status, bkpic::all_done) << run.err;
-    EXPECT_EQ(folder_names(p.folder / "in/sprites"),
+    EXPECT_EQ(folder_names(p.folder / "in/new/sprites"),
               (Names{"gradient.bbd", "quadrants.bbd", "testcard.bbd"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, BkpicOutdir,
-                         testing::Values("sprites/", "sprites", "./sprites//", "@/in/sprites",
-                                         "@/in/sprites/"),
+                         testing::Values("new/sprites/", "new/sprites", "./new//sprites//",
+                                         "@/in/new/sprites", "@/in/new/sprites/"),
                          [](const auto& info) { return "Form" + std::to_string(info.index); });
 
 // One line per failed input, bkpic's own: nothing from the JPEG reader
@@ -166,6 +149,8 @@ TEST(BkpicErrors, SayWhatFailedAndWriteNothing) {
          "/dev/zero: too large for this mode: at most 16384 bytes"},
         {"render @/big.bbd", "@/big.bbd: too large for this mode: at most 1024 bytes"},
         {"render @/fake.11M", "@/fake.11M: not an 11M file"},
+        {"convert @/testcard.bmp --to sprite --outdir @/gradient.jpg/b",
+         "@/testcard.bmp: cannot make the folder @/gradient.jpg/b: Error 20: Not a directory"},
         {"convert @/testcard.bmp --to mono -o @/missing/out.pic",
          "@/testcard.bmp: cannot write @/missing/out.pic: Error 2: No such file or directory"},
         {"convert @/gradient.jpg --to mono --offset 19,0 -o @/out.pic",

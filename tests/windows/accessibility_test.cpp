@@ -21,6 +21,7 @@
 #include "launcher/main_window.h"
 #include "tests/support/accessible_action.h"
 #include "tests/support/main_window_rig.h"
+#include "tests/support/param_names.h"
 #include "viewer/m11_window.h"
 #include "viewer/main_window.h"
 
@@ -47,6 +48,7 @@ struct Program {
 template <class Window>
 struct Converter : Program {
     Converter() {
+        converter.swap_flags[0] = true;  // Check2 of Change_colors then lets Check1 go
         window = std::make_unique<Window>(converter, modal);
         window->show();
         choose("open_mnu", save_bmp(numbered_picture(600, 400), folder / "big.bmp"));
@@ -106,52 +108,18 @@ struct Launcher : Program {
     RecordedStart start;
 };
 
-std::unique_ptr<Program> converter_main() {
-    return std::make_unique<Converter<converter::Form1>>();
-}
-std::unique_ptr<Program> converter_change_colors() {
-    auto program = std::make_unique<Converter<converter::Form1>>();
-    program->converter.swap_flags[0] = true;
-    program->choose("changecol_mnu");
+// A program by its kind, then brought on by choosing the menu items named
+// after it, as "Viewer chcol_mnu".
+std::unique_ptr<Program> open_program(const QString& how) {
+    const QStringList words = how.split(' ');
+    std::unique_ptr<Program> program;
+    if (words[0] == "Converter") program = std::make_unique<Converter<converter::Form1>>();
+    if (words[0] == "Converter11M") program = std::make_unique<Converter<converter::Form6>>();
+    if (words[0] == "Viewer") program = std::make_unique<Viewer<viewer::Form1>>("s.pic");
+    if (words[0] == "Viewer11M") program = std::make_unique<Viewer<viewer::Form2>>("s.11M");
+    if (words[0] == "Launcher") program = std::make_unique<Launcher>();
+    for (const QString& item : words.mid(1)) program->choose(item.toLatin1().constData());
     return program;
-}
-std::unique_ptr<Program> converter_output_files() {
-    auto program = std::make_unique<Converter<converter::Form1>>();
-    program->choose("outcat_mnu");
-    return program;
-}
-std::unique_ptr<Program> converter_11m() {
-    return std::make_unique<Converter<converter::Form6>>();
-}
-std::unique_ptr<Program> converter_help() {
-    auto program = std::make_unique<Converter<converter::Form1>>();
-    program->choose("dsc_mnu");
-    return program;
-}
-std::unique_ptr<Program> converter_11m_help() {
-    auto program = std::make_unique<Converter<converter::Form6>>();
-    program->choose("dsc_mnu");
-    return program;
-}
-std::unique_ptr<Program> viewer_main() {
-    return std::make_unique<Viewer<viewer::Form1>>("s.pic");
-}
-std::unique_ptr<Program> viewer_change_color() {
-    auto program = std::make_unique<Viewer<viewer::Form1>>("s.pic");
-    program->choose("chcol_mnu");
-    return program;
-}
-std::unique_ptr<Program> viewer_change_bw() {
-    auto program = std::make_unique<Viewer<viewer::Form1>>("s.pic");
-    program->choose("sbk512_mnu");
-    program->choose("chcol_mnu");
-    return program;
-}
-std::unique_ptr<Program> viewer_11m() {
-    return std::make_unique<Viewer<viewer::Form2>>("s.11M");
-}
-std::unique_ptr<Program> launcher_window() {
-    return std::make_unique<Launcher>();
 }
 
 std::uint64_t checksum(const QImage& image) {
@@ -197,20 +165,19 @@ std::string what_the_user_sees(const Program& program) {
 }
 
 struct ControlCase {
-    const char* program;
-    std::unique_ptr<Program> (*open)();
+    const char* program;  // as open_program takes it
     const char* window;   // the top-level window holding the control
-    const char* control;  // a button or a menu item
+    std::string control;  // a button or a menu item
 };
 
 void PrintTo(const ControlCase& c, std::ostream* os) {
-    *os << c.program << " " << c.window << "." << c.control;
+    *os << c.program << " " << c.window << " " << c.control;
 }
 
 QObject* find_control(const ControlCase& c) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->isVisible() && top->objectName() == c.window) {
-            return top->findChild<QObject*>(c.control);
+            return top->findChild<QObject*>(QString::fromStdString(c.control));
         }
     }
     return nullptr;
@@ -234,7 +201,7 @@ class AccessibleControl : public ::testing::TestWithParam<ControlCase> {
   protected:
     // What the user sees before and after operating the control.
     std::pair<std::string, std::string> operate(bool accessibly) {
-        const std::unique_ptr<Program> program = GetParam().open();
+        const std::unique_ptr<Program> program = open_program(GetParam().program);
         const std::string before = what_the_user_sees(*program);
         QObject* control = find_control(GetParam());
         EXPECT_NE(control, nullptr);
@@ -255,49 +222,32 @@ TEST_P(AccessibleControl, DoesWhatAClickDoes) {
     flush_deletes();
 }
 
-const ControlCase control_cases[] = {
-    {"Converter", converter_main, "Form1", "s64_mnu"},
-    {"Converter", converter_main, "Form1", "s512_mnu"},
-    {"Converter", converter_main, "Form1", "ftw_mnu"},
-    {"Converter", converter_main, "Form1", "ftwwhole_mnu"},
-    {"Converter", converter_main, "Form1", "ftwfill_mnu"},
-    {"Converter", converter_main, "Form1", "minxscrl_mnu"},
-    {"Converter", converter_main, "Form1", "minyscrl_mnu"},
-    {"Converter", converter_main, "Form1", "liveview_mnu"},
-    {"Converter", converter_change_colors, "Form4", "Check1"},
-    {"Converter", converter_change_colors, "Form4", "Check2"},
-    {"Converter", converter_change_colors, "Form4", "Check12"},
-    {"Converter", converter_change_colors, "Form4", "Command1"},
-    {"Converter", converter_output_files, "Form8", "Command1"},
-    {"Converter11M", converter_11m, "Form6", "mono_col_mnu"},
-    {"Converter11M", converter_11m, "Form6", "ftw_mnu"},
-    {"Converter11M", converter_11m, "Form6", "ftwwhole_mnu"},
-    {"Converter11M", converter_11m, "Form6", "liveview_mnu"},
-    {"Converter11M", converter_11m, "Form6", "Check1"},
-    {"Converter11M", converter_11m, "Form6", "Check2"},
-    {"Converter11M", converter_11m, "Form6", "Command1"},
-    {"Converter11M", converter_11m, "Form6", "Command2"},
-    {"Converter11M", converter_11m, "Form6", "Command3"},
-    {"Converter11M", converter_11m, "Form6", "Command4"},
-    {"ConverterHelp", converter_help, "Form5", "open_item"},
-    {"ConverterHelp", converter_11m_help, "Form7", "X_button"},
-    {"Viewer", viewer_main, "Form1", "sbk64_mnu"},
-    {"Viewer", viewer_main, "Form1", "sbk512_mnu"},
-    {"Viewer", viewer_change_color, "Form5", "Option15"},
-    {"Viewer", viewer_change_color, "Form5", "Label8"},
-    {"Viewer", viewer_change_color, "Form5", "Command1"},
-    {"Viewer", viewer_change_bw, "Form6", "Option7"},
-    {"Viewer", viewer_change_bw, "Form6", "Label2"},
-    {"Viewer11M", viewer_11m, "Form2", "mono_col_mnu"},
-    {"Launcher", launcher_window, "Form1", "Command1"},
-    {"Launcher", launcher_window, "Form1", "Command4"},
-    {"Launcher", launcher_window, "Form1", "Command5"},
-};
+// Each program, window and the controls tried in it.
+std::vector<ControlCase> control_cases() {
+    const std::tuple<const char*, const char*, QString> controls[] = {
+        {"Converter", "Form1",
+         "s64_mnu s512_mnu ftw_mnu ftwwhole_mnu ftwfill_mnu minxscrl_mnu minyscrl_mnu "
+         "liveview_mnu"},
+        {"Converter changecol_mnu", "Form4", "Check1 Check2 Check12 Command1"},
+        {"Converter outcat_mnu", "Form8", "Command1"},
+        {"Converter11M", "Form6",
+         "mono_col_mnu ftw_mnu ftwwhole_mnu liveview_mnu Check1 Check2 Command1 Command2 Command3 "
+         "Command4"},
+        {"Converter dsc_mnu", "Form5", "open_item"},
+        {"Converter11M dsc_mnu", "Form7", "X_button"},
+        {"Viewer", "Form1", "sbk64_mnu sbk512_mnu"},
+        {"Viewer chcol_mnu", "Form5", "Option15 Label8 Command1"},
+        {"Viewer sbk512_mnu chcol_mnu", "Form6", "Option7 Label2"},
+        {"Viewer11M", "Form2", "mono_col_mnu"},
+        {"Launcher", "Form1", "Command1 Command4 Command5"}};
+    std::vector<ControlCase> cases;
+    for (const auto& [program, window, names] : controls)
+        for (const QString& control : names.split(' '))
+            cases.push_back({program, window, control.toStdString()});
+    return cases;
+}
 
-INSTANTIATE_TEST_SUITE_P(AllWindows, AccessibleControl, ::testing::ValuesIn(control_cases),
-                         [](const auto& info) {
-                             return std::string(info.param.program) + "_" + info.param.window +
-                                    "_" + info.param.control;
-                         });
+INSTANTIATE_TEST_SUITE_P(AllWindows, AccessibleControl, ::testing::ValuesIn(control_cases()),
+                         printed_name);
 
 }  // namespace
