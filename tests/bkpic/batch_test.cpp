@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QDir>
 #include <QImage>
 #include <filesystem>
 
@@ -41,28 +40,7 @@ struct Pictures {
     TempFolder folder;
 };
 
-// A JPG cut short in its scan data fails alone; any picture Qt reads
-// converts, named without its whole extension whatever its case.
-TEST(BkpicBatch, BrokenPictureFailsAloneAndTheOthersAreWritten) {
-    Pictures p;
-    const auto jpg = read_text(sample("gradient.jpg"));
-    write_text(p.folder / "broken.jpg", jpg.substr(0, jpg.size() / 2));
-    write_text(p.folder / "photo.JPEG", jpg);
-    ASSERT_TRUE(QImage(q(sample("testcard.bmp"))).save(q(p.folder / "card.png")));
-    const Outcome run = bkpic_run(p.arguments(
-        "convert @/card.png @/broken.jpg @/photo.JPEG @/testcard.bmp --to sprite --fit --outdir "
-        "@/out"));
-    EXPECT_EQ(run.status, bkpic::some_failed);
-    EXPECT_EQ(run.out, p.with_folder("@/card.png -> @/out/card.bbd\n@/photo.JPEG -> "
-                                     "@/out/photo.bbd\n@/testcard.bmp -> @/out/testcard.bbd\n"));
-    EXPECT_EQ(run.err,
-              p.with_folder("bkpic: @/broken.jpg: Error 5: The picture file is cut short\n"));
-    EXPECT_EQ(folder_names(p.folder / "out"), (Names{"card.bbd", "photo.bbd", "testcard.bbd"}));
-    EXPECT_EQ(read_bytes(p.folder / "out/card.bbd"), read_bytes(p.folder / "out/testcard.bbd"));
-    EXPECT_EQ(read_bytes(p.folder / "out/photo.bbd").size(), 1024u);
-}
-
-TEST(BkpicBatch, ExistingOutputIsKeptUnlessForced) {
+TEST(BkpicOutput, ExistingIsKeptUnlessForced) {
     Pictures p;
     for (const std::string output : {"pic", "bin"}) {
         const std::string convert =
@@ -79,7 +57,7 @@ TEST(BkpicBatch, ExistingOutputIsKeptUnlessForced) {
     EXPECT_EQ(folder_names(p.folder.path()).size(), samples.size() + 2);
 }
 
-TEST(BkpicBatch, PreviewShowsTheConvertedArea) {
+TEST(BkpicPreview, ShowsTheConvertedArea) {
     Pictures p;
     const Outcome run = bkpic_run(p.arguments(
         "convert @/quadrants.gif --to 11m-color --area 64x64 -o @/q.11M --preview @/q.png"));
@@ -95,43 +73,55 @@ TEST(BkpicBatch, PreviewShowsTheConvertedArea) {
 // The README's `bkpic convert *.gif --to sprite --outdir sprites/`, with
 // inputs named without a folder, with a relative one and with an absolute
 // one, and the missing folder, made with the one above it, named every way.
-class BkpicOutdir : public testing::TestWithParam<const char*> {};
+class BkpicBatch : public testing::TestWithParam<const char*> {};
 
-TEST_P(BkpicOutdir, IsMadeAndTakesInputsWithAndWithoutFolders) {
+TEST_P(BkpicBatch, MissingOutdirIsMadeAndTakesInputsWithAndWithoutFolders) {
     Pictures p;
     fs::create_directory(p.folder / "in");
     fs::copy_file(p.folder / "gradient.jpg", p.folder / "in/gradient.jpg");
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(q(p.folder / "in")));
-    const Outcome run = bkpic_run(p.arguments(
-        std::string("convert gradient.jpg ../quadrants.gif @/testcard.bmp --to sprite --outdir ") +
-        GetParam()));
-    QDir::setCurrent(previous);
+    const auto run = bkpic_testing::run_bkpic(
+        p.arguments(
+            std::string(
+                "convert gradient.jpg ../quadrants.gif @/testcard.bmp --to sprite --outdir ") +
+            GetParam()),
+        q(p.folder / "in"));
     EXPECT_EQ(run.status, bkpic::all_done) << run.err;
     EXPECT_EQ(folder_names(p.folder / "in/new/sprites"),
               (Names{"gradient.bbd", "quadrants.bbd", "testcard.bbd"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, BkpicOutdir,
+INSTANTIATE_TEST_SUITE_P(Folders, BkpicBatch,
                          testing::Values("new/sprites/", "new/sprites", "./new//sprites//",
                                          "@/in/new/sprites", "@/in/new/sprites/"),
                          [](const auto& info) { return "Form" + std::to_string(info.index); });
 
-// One line per failed input, bkpic's own: nothing from the JPEG reader
-// ("Not a JPEG file") or from libpng ("libpng error: Read Error").
+// Pictures that do not read fail alone, each with one line of bkpic's own:
+// nothing from the JPEG reader ("Not a JPEG file") or from libpng ("libpng
+// error: Read Error"). Any picture Qt reads converts, named without its whole
+// extension whatever its case.
 TEST(BkpicErrors, OneLineForEachFailedPictureAndNoDecoderChatter) {
     Pictures p;
+    const auto jpg = read_text(sample("gradient.jpg"));
+    write_text(p.folder / "broken.jpg", jpg.substr(0, jpg.size() / 2));
+    write_text(p.folder / "photo.JPEG", jpg);
     write_text(p.folder / "text.jpg", "not a picture\n");
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImage(q(sample("testcard.bmp"))).save(&buffer, "PNG");
+    write_text(p.folder / "card.png", png.toStdString());
     write_text(p.folder / "cut.png", png.left(png.size() / 2).toStdString());
     const auto run = bkpic_testing::run_bkpic(
-        p.arguments("convert @/text.jpg @/cut.png --to sprite --outdir @"));
+        p.arguments("convert @/card.png @/broken.jpg @/text.jpg @/photo.JPEG @/cut.png "
+                    "@/testcard.bmp --to sprite --fit --outdir @/out"));
     EXPECT_EQ(run.status, bkpic::some_failed);
-    EXPECT_EQ(run.err, p.with_folder("bkpic: @/text.jpg: Error 4: Unable to read image data\n"
+    EXPECT_EQ(run.out, p.with_folder("@/card.png -> @/out/card.bbd\n@/photo.JPEG -> "
+                                     "@/out/photo.bbd\n@/testcard.bmp -> @/out/testcard.bbd\n"));
+    EXPECT_EQ(run.err, p.with_folder("bkpic: @/broken.jpg: Error 5: The picture file is cut short\n"
+                                     "bkpic: @/text.jpg: Error 4: Unable to read image data\n"
                                      "bkpic: @/cut.png: Error 4: Unable to read image data\n"));
+    EXPECT_EQ(read_bytes(p.folder / "out/card.bbd"), read_bytes(p.folder / "out/testcard.bbd"));
+    EXPECT_EQ(read_bytes(p.folder / "out/photo.bbd").size(), 1024u);
 }
 
 // Every command reports the platform's error for what failed, or what it

@@ -122,14 +122,6 @@ std::unique_ptr<Program> open_program(const QString& how) {
     return program;
 }
 
-std::uint64_t checksum(const QImage& image) {
-    std::uint64_t sum = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) sum = sum * 31 + image.pixel(x, y);
-    }
-    return sum;
-}
-
 // The visible windows and, in each, what its controls show.
 std::string what_the_user_sees(const Program& program) {
     QApplication::processEvents();  // windows take their new sizes
@@ -152,8 +144,9 @@ std::string what_the_user_sees(const Program& program) {
                 out << " " << bar->isEnabled() << " " << bar->value() << "/" << bar->maximum()
                     << " by " << bar->singleStep();
             } else if (auto* picture = qobject_cast<platform::PictureWindow*>(child)) {
+                const QImage image = picture->image().convertToFormat(QImage::Format_RGB32);
                 out << " " << picture->width() << "x" << picture->height() << " "
-                    << checksum(picture->image());
+                    << qHashBits(image.constBits(), image.sizeInBytes());
             }
         }
         windows.push_back(out.str());
