@@ -1,9 +1,11 @@
 // bkpic runs as a batch: each input on its own, one line per written file,
 // one per failure, and exit statuses 0, 1 and 2.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QBuffer>
 #include <QImage>
+#include <QProcess>
 #include <filesystem>
 
 #include "bkpic/command_line.h"
@@ -15,11 +17,8 @@
 namespace {
 
 using namespace testing_support;
+using namespace bkpic_testing;
 namespace fs = std::filesystem;
-
-using bkpic_testing::bkpic_run;
-using bkpic_testing::Outcome;
-using bkpic_testing::q;
 
 using Names = std::vector<std::string>;
 const Names samples{"gradient.jpg", "quadrants.gif", "testcard.bmp"};
@@ -79,7 +78,7 @@ TEST_P(BkpicBatch, MissingOutdirIsMadeAndTakesInputsWithAndWithoutFolders) {
     Pictures p;
     fs::create_directory(p.folder / "in");
     fs::copy_file(p.folder / "gradient.jpg", p.folder / "in/gradient.jpg");
-    const auto run = bkpic_testing::run_bkpic(
+    const auto run = run_bkpic(
         p.arguments(
             std::string(
                 "convert gradient.jpg ../quadrants.gif @/testcard.bmp --to sprite --outdir ") +
@@ -111,9 +110,9 @@ TEST(BkpicErrors, OneLineForEachFailedPictureAndNoDecoderChatter) {
     QImage(q(sample("testcard.bmp"))).save(&buffer, "PNG");
     write_text(p.folder / "card.png", png.toStdString());
     write_text(p.folder / "cut.png", png.left(png.size() / 2).toStdString());
-    const auto run = bkpic_testing::run_bkpic(
-        p.arguments("convert @/card.png @/broken.jpg @/text.jpg @/photo.JPEG @/cut.png "
-                    "@/testcard.bmp --to sprite --fit --outdir @/out"));
+    const auto run =
+        run_bkpic(p.arguments("convert @/card.png @/broken.jpg @/text.jpg @/photo.JPEG @/cut.png "
+                              "@/testcard.bmp --to sprite --fit --outdir @/out"));
     EXPECT_EQ(run.status, bkpic::some_failed);
     EXPECT_EQ(run.out, p.with_folder("@/card.png -> @/out/card.bbd\n@/photo.JPEG -> "
                                      "@/out/photo.bbd\n@/testcard.bmp -> @/out/testcard.bbd\n"));
@@ -210,6 +209,62 @@ INSTANTIATE_TEST_SUITE_P(
               "-o r.xyz: the extension names no picture format that bkpic writes (bmp,"},
         Usage{"convert PIC --to mono --preview look", "--preview look: the"}),
     testing_support::printed_name);
+
+// bkpic reads each input once, whole, from whatever its name opens: a named
+// pipe's writer is waited for, and "-" is standard input. The outputs are
+// those made from the same bytes in a plain file.
+struct Piped {
+    const char* command;  // without the input and -o
+    const char* input;    // a file of samples/, or "screen.pic" made here
+    const char* output;   // its extension tells what is written
+    bool named_pipe;      // else standard input
+};
+
+void PrintTo(const Piped& p, std::ostream* out) {
+    *out << p.command << (p.named_pipe ? " named pipe" : " standard input");
+}
+
+class BkpicPipes : public testing::TestWithParam<Piped> {};
+
+TEST_P(BkpicPipes, GiveWhatTheFileGives) {
+    const Piped& p = GetParam();
+    TempFolder folder;
+    std::string input = sample(p.input);
+    if (std::string(p.input) == "screen.pic") {
+        std::string screen(16384, '\0');
+        for (std::size_t i = 0; i < screen.size(); ++i) screen[i] = char(i * 37 + i / 64);
+        input = folder / p.input;
+        write_text(input, screen);
+    }
+    const QStringList command = QString(p.command).split(' ');
+    const std::string plain = folder / "plain" + p.output, piped = folder / "piped" + p.output;
+    const auto by_file = run_bkpic(command + QStringList{q(input), "-o", q(plain)});
+    ASSERT_EQ(by_file.status, 0) << by_file.err;
+
+    ProcessRun run;
+    if (!p.named_pipe) {
+        run = run_bkpic(command + QStringList{"-", "-o", q(piped)}, {},
+                        QByteArray::fromStdString(read_text(input)));
+    } else {
+        const std::string pipe = folder / "pipe" + input.substr(input.rfind('.'));
+        ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+        QProcess writer;
+        writer.start("/bin/sh", {"-c", "exec cat \"$0\" > \"$1\"", q(input), q(pipe)});
+        run = run_bkpic(command + QStringList{q(pipe), "-o", q(piped)});
+        if (!writer.waitForFinished(1000)) writer.kill();
+        writer.waitForFinished();
+    }
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(read_bytes(piped), read_bytes(plain));
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, BkpicPipes,
+                         testing::Values(Piped{"convert --to color", "gradient.jpg", ".pic", true},
+                                         Piped{"convert --to sprite --fit", "quadrants.gif", ".bbd",
+                                               false},
+                                         Piped{"render", "screen.pic", ".bmp", true},
+                                         Piped{"render --as color", "screen.pic", ".bmp", false}),
+                         printed_name);
 
 // A name is bytes: one made in another code page works in every command, and
 // the outputs are named from the same bytes.

@@ -15,7 +15,7 @@
 namespace {
 
 using namespace viewer_testing;
-using bkpic_testing::q;
+using namespace bkpic_testing;
 using Bytes = std::vector<std::uint8_t>;
 
 // Bytes that use every BK colour index and bit pattern.
@@ -68,8 +68,8 @@ TEST_P(SameAsViewer, WritesTheViewersBmp) {
     const QStringList colours{"--colors", "purple,yellow,white,orange", "--mono-colors",
                               "navy,#00ff00"};
     const QStringList options = QString(d.options).split(' ', Qt::SkipEmptyParts);
-    const auto run = bkpic_testing::run_bkpic(
-        QStringList{"render", q(file), "-o", q(folder / "bkpic.bmp")} + colours + options);
+    const auto run = run_bkpic(QStringList{"render", q(file), "-o", q(folder / "bkpic.bmp")} +
+                               colours + options);
     EXPECT_EQ(run.status, bkpic::all_done) << run.err;
     EXPECT_EQ(read_bytes(folder / "bkpic.bmp"), by_viewer);
 }
@@ -107,7 +107,7 @@ TEST(BkpicRender, ExtensionDecidesBeforeTheHeaderAnd11MBeforeAs) {
             if (as_sprite)
                 arguments << "--as"
                           << "sprite";
-            const auto run = bkpic_testing::bkpic_run(arguments);
+            const auto run = bkpic_run(arguments);
             EXPECT_EQ(run.status, bkpic::all_done) << run.err;
             QImageReader written(output);
             EXPECT_EQ(written.format(), as_sprite ? "jpeg" : "png") << name;

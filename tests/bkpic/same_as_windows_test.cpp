@@ -19,6 +19,7 @@
 namespace {
 
 using namespace testing_support;
+using namespace bkpic_testing;
 using Bytes = std::vector<std::uint8_t>;
 using Options = std::map<QString, QString>;  // by name without "--"; "" for a flag
 
@@ -130,9 +131,7 @@ TEST_P(SameAsWindows, WritesTheWindowsBytes) {
     const Bytes by_window =
         o.at("to").startsWith("11m") ? by_11m_window(o, input) : by_main_window(o, input, output);
     ASSERT_FALSE(by_window.empty());
-    using bkpic_testing::q;
-    const auto run =
-        bkpic_testing::bkpic_run(QStringList{"convert", q(input), "-o", q(output)} + options);
+    const auto run = bkpic_run(QStringList{"convert", q(input), "-o", q(output)} + options);
     EXPECT_EQ(run.status, bkpic::all_done) << run.err;
     EXPECT_EQ(read_bytes(output), by_window);
 }

@@ -14,9 +14,7 @@
 namespace {
 
 using namespace testing_support;
-using bkpic_testing::bkpic_run;
-using bkpic_testing::Outcome;
-using bkpic_testing::q;
+using namespace bkpic_testing;
 
 // A white disc, 180 across, in the middle of a black 360 x 240 picture: a
 // 3:2 picture, cut across by fill in the 4:3 screens and down in areas
