@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QBuffer>
 #include <QImage>
 #include <QProcess>
 #include <filesystem>
@@ -39,23 +38,6 @@ struct Pictures {
     TempFolder folder;
 };
 
-TEST(BkpicOutput, ExistingIsKeptUnlessForced) {
-    Pictures p;
-    for (const std::string output : {"pic", "bin"}) {
-        const std::string convert =
-            "convert @/testcard.bmp --to mono" + std::string(output == "bin" ? " --bin-only" : "");
-        write_text(p.folder / "testcard." + output, "old");
-        const Outcome refused = bkpic_run(p.arguments(convert));
-        EXPECT_EQ(refused.status, bkpic::some_failed);
-        EXPECT_EQ(refused.err, p.with_folder("bkpic: @/testcard.bmp: @/testcard." + output +
-                                             " exists; use --force to replace it\n"));
-        EXPECT_EQ(read_text(p.folder / "testcard." + output), "old");
-        EXPECT_EQ(bkpic_run(p.arguments(convert + " --force")).status, bkpic::all_done);
-        EXPECT_GE(read_bytes(p.folder / "testcard." + output).size(), 16384u);
-    }
-    EXPECT_EQ(folder_names(p.folder.path()).size(), samples.size() + 2);
-}
-
 TEST(BkpicPreview, ShowsTheConvertedArea) {
     Pictures p;
     const Outcome run = bkpic_run(p.arguments(
@@ -78,12 +60,9 @@ TEST_P(BkpicBatch, MissingOutdirIsMadeAndTakesInputsWithAndWithoutFolders) {
     Pictures p;
     fs::create_directory(p.folder / "in");
     fs::copy_file(p.folder / "gradient.jpg", p.folder / "in/gradient.jpg");
-    const auto run = run_bkpic(
-        p.arguments(
-            std::string(
-                "convert gradient.jpg ../quadrants.gif @/testcard.bmp --to sprite --outdir ") +
-            GetParam()),
-        q(p.folder / "in"));
+    const std::string convert = "convert gradient.jpg ../quadrants.gif @/testcard.bmp --to sprite";
+    const auto run =
+        run_bkpic(p.arguments(convert + " --outdir " + GetParam()), q(p.folder / "in"));
     EXPECT_EQ(run.status, bkpic::all_done) << run.err;
     EXPECT_EQ(folder_names(p.folder / "in/new/sprites"),
               (Names{"gradient.bbd", "quadrants.bbd", "testcard.bbd"}));
@@ -104,12 +83,9 @@ TEST(BkpicErrors, OneLineForEachFailedPictureAndNoDecoderChatter) {
     write_text(p.folder / "broken.jpg", jpg.substr(0, jpg.size() / 2));
     write_text(p.folder / "photo.JPEG", jpg);
     write_text(p.folder / "text.jpg", "not a picture\n");
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImage(q(sample("testcard.bmp"))).save(&buffer, "PNG");
-    write_text(p.folder / "card.png", png.toStdString());
-    write_text(p.folder / "cut.png", png.left(png.size() / 2).toStdString());
+    ASSERT_TRUE(QImage(q(sample("testcard.bmp"))).save(q(p.folder / "card.png")));
+    const auto png = read_text(p.folder / "card.png");
+    write_text(p.folder / "cut.png", png.substr(0, png.size() / 2));
     const auto run =
         run_bkpic(p.arguments("convert @/card.png @/broken.jpg @/text.jpg @/photo.JPEG @/cut.png "
                               "@/testcard.bmp --to sprite --fit --outdir @/out"));
@@ -124,12 +100,19 @@ TEST(BkpicErrors, OneLineForEachFailedPictureAndNoDecoderChatter) {
 }
 
 // Every command reports the platform's error for what failed, or what it
-// refuses, writes nothing, and a file that never ends is too large.
+// refuses, and writes nothing; a file that never ends is too large, and an
+// output that exists is kept unless forced.
 TEST(BkpicErrors, SayWhatFailedAndWriteNothing) {
     Pictures p;
     write_text(p.folder / "big.bbd", std::string(1025, '\0'));
     write_text(p.folder / "fake.11M", std::string(100, '\0'));
+    write_text(p.folder / "testcard.pic", "old");
+    write_text(p.folder / "testcard.bin", "old");
     const std::pair<const char*, const char*> cases[] = {
+        {"convert @/testcard.bmp --to mono",
+         "@/testcard.bmp: @/testcard.pic exists; use --force to replace it"},
+        {"convert @/testcard.bmp --to mono --bin-only",
+         "@/testcard.bmp: @/testcard.bin exists; use --force to replace it"},
         {"convert @ --to mono", "@: Error 21: Is a directory"},
         {"render @", "@: Error 21: Is a directory"},
         {"info @", "@: Error 21: Is a directory"},
@@ -149,7 +132,13 @@ TEST(BkpicErrors, SayWhatFailedAndWriteNothing) {
         EXPECT_EQ(run.status, bkpic::some_failed) << arguments;
         EXPECT_EQ(run.err, p.with_folder(std::string("bkpic: ") + error + "\n"));
     }
-    EXPECT_EQ(folder_names(p.folder.path()).size(), samples.size() + 2);
+    EXPECT_EQ(folder_names(p.folder.path()).size(), samples.size() + 4);
+    EXPECT_EQ(read_text(p.folder / "testcard.pic") + read_text(p.folder / "testcard.bin"),
+              "oldold");
+    EXPECT_EQ(bkpic_run(p.arguments("convert @/testcard.bmp --to mono --bin --force")).err, "");
+    EXPECT_EQ(
+        read_text(p.folder / "testcard.pic").size() + read_text(p.folder / "testcard.bin").size(),
+        16384u + 16388u);
     EXPECT_EQ(bkpic_run({"info", "/dev/zero"}).out,
               "/dev/zero: more than 49153 bytes: too large for a PIC screen or a BBD sprite: "
               "refused\n");
