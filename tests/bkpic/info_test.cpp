@@ -21,6 +21,7 @@ TEST(BkpicInfo, ToldByTheSizeOrThe11MHeader) {
          "short PIC screen (1 bytes missing, drawn from zeros); too large for a BBD "
          "sprite"},
         {Bytes(1024), "BBD sprite, 64x64 four-colour"},
+        {Bytes(1023), "short BBD sprite or PIC screen; the rest is drawn from zeros"},
         {Bytes(0), "short BBD sprite or PIC screen; the rest is drawn from zeros"},
         {m11_file(32, 256, 8192),
          "11M file, line width 32, line count 256: 128x256 four-colour "
