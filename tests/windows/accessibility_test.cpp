@@ -67,14 +67,10 @@ struct Viewer : Program {
     explicit Viewer(const std::string& file) {
         window = std::make_unique<Window>(viewer, modal);
         window->show();
-        std::string bytes;
-        for (int i = 0; i < 16384; ++i) bytes += static_cast<char>(i * 7);
-        if (file.ends_with(".11M")) {
-            const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
-            const auto whole = bk::m11::file_bytes({64, 256}, data);
-            bytes.assign(whole.begin(), whole.end());
-        }
-        write_text(folder / file, bytes);
+        std::vector<std::uint8_t> data(16384);
+        for (std::size_t i = 0; i < data.size(); ++i) data[i] = std::uint8_t(i * 7);
+        const auto bytes = file.ends_with(".11M") ? bk::m11::file_bytes({64, 256}, data) : data;
+        write_text(folder / file, std::string(bytes.begin(), bytes.end()));
         choose("openbk_mnu", folder / file);
     }
     std::string state() const override {
@@ -199,11 +195,7 @@ class AccessibleControl : public ::testing::TestWithParam<ControlCase> {
         QObject* control = find_control(GetParam());
         EXPECT_NE(control, nullptr);
         if (control == nullptr) return {};
-        if (accessibly) {
-            operate_accessibly(*control);
-        } else {
-            operate_by_hand(*control);
-        }
+        accessibly ? operate_accessibly(*control) : operate_by_hand(*control);
         return {before, what_the_user_sees(*program)};
     }
 };
