@@ -29,61 +29,6 @@ namespace {
 
 using namespace testing_support;
 
-// A program with one main window over scripted answers, brought to where
-// the control under test is enabled.
-struct Program {
-    virtual ~Program() = default;
-    // What no control shows: the program-wide state.
-    virtual std::string state() const = 0;
-    // Chooses a menu item of the main window, answering an open dialog with `file`.
-    void choose(const char* item, const std::string& file = {}) {
-        if (!file.empty()) modal.files.push_back(file);
-        window->findChild<QAction*>(item)->trigger();
-    }
-    TempFolder folder;
-    platform::ScriptedModal modal;
-    std::unique_ptr<QWidget> window;
-};
-
-template <class Window>
-struct Converter : Program {
-    Converter() {
-        converter.swap_flags[0] = true;  // Check2 of Change_colors then lets Check1 go
-        window = std::make_unique<Window>(converter, modal);
-        window->show();
-        choose("open_mnu", save_bmp(numbered_picture(600, 400), folder / "big.bmp"));
-    }
-    std::string state() const override {
-        std::ostringstream out;
-        for (bool flag : converter.swap_flags) out << flag;
-        return out.str();
-    }
-    ~Converter() override { window.reset(); }
-    converter::ConverterState converter{folder.path()};
-};
-
-template <class Window>
-struct Viewer : Program {
-    explicit Viewer(const std::string& file) {
-        window = std::make_unique<Window>(viewer, modal);
-        window->show();
-        std::vector<std::uint8_t> data(16384);
-        for (std::size_t i = 0; i < data.size(); ++i) data[i] = std::uint8_t(i * 7);
-        const auto bytes = file.ends_with(".11M") ? bk::m11::file_bytes({64, 256}, data) : data;
-        write_text(folder / file, std::string(bytes.begin(), bytes.end()));
-        choose("openbk_mnu", folder / file);
-    }
-    std::string state() const override {
-        std::ostringstream out;
-        for (auto colour : viewer.maps.colour) out << colour << " ";
-        for (auto colour : viewer.maps.mono) out << colour << " ";
-        out << viewer.dialog_colour << " " << viewer.pressed_button[0] << viewer.pressed_button[1];
-        return out.str();
-    }
-    ~Viewer() override { window.reset(); }
-    viewer::ViewerState viewer{folder.path()};
-};
-
 class RecordedStart : public platform::ProcessStart {
   public:
     std::optional<platform::Failure> start(const std::string& program,
@@ -94,28 +39,59 @@ class RecordedStart : public platform::ProcessStart {
     std::string started;
 };
 
-struct Launcher : Program {
-    Launcher() {
-        window = std::make_unique<launcher::Form1>(start, modal);
-        window->show();
+// One of the programs with its main window over scripted answers, brought
+// to where the control under test is enabled.
+struct Program {
+    // Chooses a menu item of the main window, answering an open dialog with `file`.
+    void choose(const QString& item, const std::string& file = {}) {
+        if (!file.empty()) modal.files.push_back(file);
+        window->findChild<QAction*>(item)->trigger();
     }
-    ~Launcher() override { window.reset(); }
-    std::string state() const override { return start.started; }
+    // What no control shows: the program-wide state.
+    std::string state() const {
+        std::ostringstream out;
+        for (bool flag : converter.swap_flags) out << flag;
+        for (auto colour : viewer.maps.colour) out << " " << colour;
+        for (auto colour : viewer.maps.mono) out << " " << colour;
+        out << " " << viewer.dialog_colour << " " << viewer.pressed_button[0]
+            << viewer.pressed_button[1] << " " << start.started;
+        return out.str();
+    }
+    TempFolder folder;
+    platform::ScriptedModal modal;
+    converter::ConverterState converter{folder.path()};
+    viewer::ViewerState viewer{folder.path()};
     RecordedStart start;
+    std::unique_ptr<QWidget> window;  // goes before what it holds by reference
 };
 
-// A program by its kind, then brought on by choosing the menu items named
-// after it, as "Viewer chcol_mnu".
+// A program by its window, with a picture or a BK file open, then brought on
+// by choosing the menu items named after it, as "Viewer chcol_mnu".
 std::unique_ptr<Program> open_program(const QString& how) {
     const QStringList words = how.split(' ');
-    std::unique_ptr<Program> program;
-    if (words[0] == "Converter") program = std::make_unique<Converter<converter::Form1>>();
-    if (words[0] == "Converter11M") program = std::make_unique<Converter<converter::Form6>>();
-    if (words[0] == "Viewer") program = std::make_unique<Viewer<viewer::Form1>>("s.pic");
-    if (words[0] == "Viewer11M") program = std::make_unique<Viewer<viewer::Form2>>("s.11M");
-    if (words[0] == "Launcher") program = std::make_unique<Launcher>();
-    for (const QString& item : words.mid(1)) program->choose(item.toLatin1().constData());
-    return program;
+    auto p = std::make_unique<Program>();
+    p->converter.swap_flags[0] = true;  // Check2 of Change_colors then lets Check1 go
+    if (words[0] == "Converter")
+        p->window = std::make_unique<converter::Form1>(p->converter, p->modal);
+    if (words[0] == "Converter11M")
+        p->window = std::make_unique<converter::Form6>(p->converter, p->modal);
+    if (words[0] == "Viewer") p->window = std::make_unique<viewer::Form1>(p->viewer, p->modal);
+    if (words[0] == "Viewer11M") p->window = std::make_unique<viewer::Form2>(p->viewer, p->modal);
+    if (words[0] == "Launcher") p->window = std::make_unique<launcher::Form1>(p->start, p->modal);
+    p->window->show();
+    if (words[0].startsWith("Converter"))
+        p->choose("open_mnu", save_bmp(numbered_picture(600, 400), p->folder / "big.bmp"));
+    if (words[0].startsWith("Viewer")) {
+        std::vector<std::uint8_t> data(16384);
+        for (std::size_t i = 0; i < data.size(); ++i) data[i] = std::uint8_t(i * 7);
+        const bool m11 = words[0] == "Viewer11M";
+        const auto bytes = m11 ? bk::m11::file_bytes({64, 256}, data) : data;
+        const std::string file = p->folder / (m11 ? "s.11M" : "s.pic");
+        write_text(file, std::string(bytes.begin(), bytes.end()));
+        p->choose("openbk_mnu", file);
+    }
+    for (const QString& item : words.mid(1)) p->choose(item);
+    return p;
 }
 
 // The visible windows and, in each, what its controls show.
