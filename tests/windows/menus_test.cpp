@@ -61,14 +61,11 @@ struct Programs {
     platform::ScriptedModal modal;
 };
 
-template <class Window>
-std::unique_ptr<QMainWindow> open_converter(Programs& programs) {
-    return std::make_unique<Window>(programs.converter, programs.modal);
-}
-
-template <class Window>
-std::unique_ptr<QMainWindow> open_viewer(Programs& programs) {
-    return std::make_unique<Window>(programs.viewer, programs.modal);
+std::unique_ptr<QMainWindow> open_window(const std::string& name, Programs& p) {
+    if (name == "Converter") return std::make_unique<converter::Form1>(p.converter, p.modal);
+    if (name == "Converter11M") return std::make_unique<converter::Form6>(p.converter, p.modal);
+    if (name == "Viewer") return std::make_unique<viewer::Form1>(p.viewer, p.modal);
+    return std::make_unique<viewer::Form2>(p.viewer, p.modal);
 }
 
 // A menu bar, or a help window's grid, as headings with their items'
@@ -112,7 +109,6 @@ Columns help_items(const QWidget& help) {
 
 struct WindowMenus {
     const char* name;
-    std::unique_ptr<QMainWindow> (*open)(Programs&);
     std::string menus;
     const char* help_item;
     const char* help_window;
@@ -129,7 +125,7 @@ class MenuHelp : public ::testing::TestWithParam<WindowMenus> {};
 // windows).
 TEST_P(MenuHelp, MenusAtLoadAreAsDescribedAndTheHelpExplainsEachCommandInOrder) {
     Programs programs;
-    std::unique_ptr<QMainWindow> window = GetParam().open(programs);
+    std::unique_ptr<QMainWindow> window = open_window(GetParam().name, programs);
     EXPECT_EQ(menu_text(*window), GetParam().menus);
     window->findChild<QAction*>(GetParam().help_item)->trigger();
     std::unique_ptr<QWidget> help(top_level(GetParam().help_window));
@@ -143,20 +139,20 @@ TEST_P(MenuHelp, MenusAtLoadAreAsDescribedAndTheHelpExplainsEachCommandInOrder) 
 INSTANTIATE_TEST_SUITE_P(
     Windows, MenuHelp,
     ::testing::Values(
-        WindowMenus{"Converter", open_converter<converter::Form1>,
+        WindowMenus{"Converter",
                     "file_mnu:File = open_mnu:Open:Ctrl+O, outcat_mnu:Output_catalog,"
                     " exportbin_mnu:Export_bin off, exportwav_mnu:Export_wav off, exit_mnu:Exit\n"
                     "window_mnu:Window = s64_mnu:color64x64 [ ], s256_mnu:color256x256 [x],"
                     " s512_mnu:mono512x256 [ ]," +
                         converter_common,
                     "dsc_mnu", "Form5"},
-        WindowMenus{"Converter11M", open_converter<converter::Form6>,
+        WindowMenus{"Converter11M",
                     "file_mnu:File = open_mnu:Open:Ctrl+O, outcat11_mnu:Output_catalog,"
                     " exit_mnu:Exit\nwindow_mnu:Window = mono_col_mnu:Mono [ ]," +
                         converter_common,
                     "dsc_mnu", "Form7"},
         WindowMenus{
-            "Viewer", open_viewer<viewer::Form1>,
+            "Viewer",
             "file_mnu:File = openbk_mnu:Open:Ctrl+O, outcat_mnu:Output_catalog,"
             " savebmp_mnu:Save:Ctrl+S off, exit_mnu:Exit\n"
             "window_mnu:Window = sbk64_mnu:color64x64 [ ], sbk256_mnu:color256x256 [x],"
@@ -164,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
             "view_mnu:View = chcol_mnu:Change_colors:Ctrl+G off, rdraw_mnu:Redraw:Ctrl+R off\n"
             "hlp_mnu:? = about_mnu:About, hlp_hlp_mnu:Help:F1\n",
             "hlp_hlp_mnu", "Form3"},
-        WindowMenus{"Viewer11M", open_viewer<viewer::Form2>,
+        WindowMenus{"Viewer11M",
                     "file_mnu:File = openbk_mnu:Open:Ctrl+O, outcat_mnu:Output_catalog,"
                     " savebmp_mnu:Save:Ctrl+S off, exit_mnu:Exit\n"
                     "view_mnu:View = mono_col_mnu:Mono:Ctrl+M off [ ],"
