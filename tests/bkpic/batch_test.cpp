@@ -210,7 +210,6 @@ TEST(BkpicPipes, ANamedPipeAndStandardInputGiveWhatTheFileGives) {
                                  {"render --as color", "plain.bbd", ".bbd", ".bmp"}};
     for (const auto& [command, input, in, out] : commands) {
         QProcess shell;
-        shell.setWorkingDirectory(q(p.folder.path()));
         shell.start("/bin/sh",
                     {"-c", script, q(p.folder.path()), BKPIC_PROGRAM, command, input, in, out});
         EXPECT_TRUE(shell.waitForFinished(30000) && shell.exitCode() == 0)
