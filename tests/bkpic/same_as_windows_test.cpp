@@ -1,15 +1,17 @@
-// bkpic convert writes exactly the bytes that the converter window's Convert
-// (and, with --bin-only and --wav-only, its Export_bin and Export_wav) writes
-// for the same picture, window mode, placement and settings, under the same
-// output name (a tape carries its name).
+// bkpic convert writes exactly the bytes that the converter windows' Convert
+// (and, with --bin-only and --wav-only, Export_bin and Export_wav) write for
+// the same picture, window mode, placement and settings, under the same
+// output name (a tape carries its name). Each row's options are given to
+// bkpic as they are, and steer the window through its menus and controls.
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
 #include <filesystem>
-#include <sstream>
+#include <map>
 
 #include "bkpic/command_line.h"
 #include "catalogs/catalog_ops.h"
+#include "tests/bkpic/bkpic_run.h"
 #include "tests/m11/m11_window_rig.h"
 #include "tests/support/main_window_rig.h"
 #include "tests/support/param_names.h"
@@ -17,367 +19,155 @@
 namespace {
 
 using namespace testing_support;
+using namespace bkpic_testing;
 using Bytes = std::vector<std::uint8_t>;
+using Options = std::map<QString, QString>;  // by name without "--"; "" for a flag
 
 struct Job {
-    const char* to;
     const char* picture;
-    const char* mode_item;     // the window mode chosen in the window
-    const char* convert_item;  // convbw_mnu, convcol_mnu, exportbin_mnu or exportwav_mnu
-    const char* extension;     // .bin for exportbin_mnu, .wav for exportwav_mnu
-    bool fit = false;
-    int x = 0, y = 0;  // scroll position
-    int bw_level = 128;
-    converter::ColourLevels levels{};
-    std::vector<int> swaps{};
-    const char* dither = nullptr;  // --dither, and its item in the Dither menu
-    const char* dither_item = nullptr;
-    const char* shape = nullptr;  // --shape, and its Fit_ item in the Window menu
-    const char* shape_item = nullptr;
+    const char* options;
 };
 
-QStringList bkpic_arguments(const Job& job, const std::string& input, const std::string& output) {
-    QStringList args{"bkpic", "convert", QString::fromStdString(input), "--to",
-                     job.to,  "-o",      QString::fromStdString(output)};
-    if (job.fit) args << "--fit";
-    if (job.shape) args << "--shape" << job.shape;
-    if (job.x || job.y) args << "--offset" << QString("%1,%2").arg(job.x).arg(job.y);
-    args << "--bw-level" << QString::number(job.bw_level) << "--levels"
-         << QString("%1,%2,%3").arg(job.levels.red).arg(job.levels.green).arg(job.levels.blue);
-    QStringList swaps;
-    for (int flag : job.swaps) swaps << QString::number(flag);
-    if (!swaps.isEmpty()) args << "--swap" << swaps.join(',');
-    if (job.dither) args << "--dither" << job.dither;
-    if (std::string(job.extension) == ".bin") args << "--bin-only";
-    if (std::string(job.extension) == ".wav") args << "--wav-only";
-    return args;
+void PrintTo(const Job& job, std::ostream* os) {
+    *os << job.picture << " " << job.options;
 }
 
-// The window writes beside the picture, and the file is taken away again.
-std::string written_by_window(const Job& job, const std::string& input) {
-    return input.substr(0, input.size() - 4) + job.extension;
-}
-
-Bytes converted_by_window(const Job& job, const std::string& input) {
-    MainWindowRig rig;
-    if (job.dither_item) rig.choose(job.dither_item);
-    rig.choose(job.mode_item);
-    rig.open(input);
-    if (job.shape_item) rig.choose(job.shape_item);
-    if (job.fit) rig.choose("ftw_mnu");
-    if (job.x || job.y) {  // else as they start: fill's cut in the middle
-        rig.form->findChild<QScrollBar*>("HScroll1")->setValue(job.x);
-        rig.form->findChild<QScrollBar*>("VScroll1")->setValue(job.y);
+Options options_of(const QStringList& words) {
+    Options options;
+    for (int i = 0; i < words.size(); ++i) {
+        const bool flag = i + 1 == words.size() || words[i + 1].startsWith("--");
+        options[words[i].mid(2)] = flag ? "" : words[i + 1];
+        i += flag ? 0 : 1;
     }
-    rig.state.bw_level = job.bw_level;
-    rig.state.colour_levels = job.levels;
-    for (int flag : job.swaps) rig.state.swap_flags[flag - 1] = true;
-    rig.choose(job.convert_item);
-    const std::string written = written_by_window(job, input);
-    Bytes bytes = read_bytes(written);
-    std::filesystem::remove(written);
+    return options;
+}
+
+std::vector<int> numbers(const Options& o, const char* name, QChar separator = ',') {
+    std::vector<int> values;
+    for (const QString& n : o.at(name).split(separator)) values.push_back(n.toInt());
+    return values;
+}
+
+// The menu item that chooses each value of --to, --dither and --shape.
+const char* item_for(const QString& value) {
+    static const std::map<QString, const char*> items{
+        {"mono", "s512_mnu"},         {"color", "s256_mnu"},          {"sprite", "s64_mnu"},
+        {"none", "dnone_mnu"},        {"floyd-steinberg", "dfs_mnu"}, {"atkinson", "datk_mnu"},
+        {"ordered", "dord_mnu"},      {"fill", "ftwfill_mnu"},        {"whole", "ftwwhole_mnu"},
+        {"stretch", "ftwstretch_mnu"}};
+    return items.at(value);
+}
+
+// Steers either converter window as the options ask; `open` chooses the
+// mode and opens the picture.
+template <class Rig>
+void convert_in(Rig& rig, const Options& o, const char* convert_item, auto open) {
+    if (o.contains("dither")) rig.choose(item_for(o.at("dither")));
+    open();
+    if (o.contains("shape")) rig.choose(item_for(o.at("shape")));
+    if (o.contains("fit")) rig.choose("ftw_mnu");
+    if (o.contains("offset")) {
+        rig.form->template findChild<QScrollBar*>("HScroll1")->setValue(numbers(o, "offset")[0]);
+        rig.form->template findChild<QScrollBar*>("VScroll1")->setValue(numbers(o, "offset")[1]);
+    }
+    if (o.contains("bw-level")) rig.state.bw_level = o.at("bw-level").toInt();
+    if (o.contains("levels")) {
+        const auto rgb = numbers(o, "levels");
+        rig.state.colour_levels = {rgb[0], rgb[1], rgb[2]};
+    }
+    if (o.contains("swap"))
+        for (int flag : numbers(o, "swap")) rig.state.swap_flags[flag - 1] = true;
+    rig.choose(convert_item);
+}
+
+// The main window writes beside the picture; the file is taken away again.
+Bytes by_main_window(const Options& o, const std::string& input, const std::string& output) {
+    MainWindowRig rig;
+    const char* convert = o.contains("bin-only")   ? "exportbin_mnu"
+                          : o.contains("wav-only") ? "exportwav_mnu"
+                          : o.at("to") == "mono"   ? "convbw_mnu"
+                                                   : "convcol_mnu";
+    convert_in(rig, o, convert, [&] {
+        rig.choose(item_for(o.at("to")));
+        rig.open(input);
+    });
+    Bytes bytes = read_bytes(output);
+    std::filesystem::remove(output);
     return bytes;
 }
 
-void PrintTo(const Job& j, std::ostream* os) {
-    *os << j.to << " " << j.picture << (j.fit ? " fit" : "") << (j.shape ? j.shape : "");
+// The 11M window's area is sized with its arrow buttons from 256 x 256.
+Bytes by_11m_window(const Options& o, const std::string& input) {
+    M11Rig rig;
+    const bool mono = o.at("to") == "11m-mono";
+    convert_in(rig, o, mono ? "convbw_mnu" : "convcol_mnu", [&] {
+        rig.open(input);
+        if (mono) rig.choose("mono_col_mnu");
+        const auto area = numbers(o, "area", 'x');
+        const int wider = (area[0] - 256) / (mono ? 8 : 4), taller = area[1] - 256;
+        rig.click(wider < 0 ? "Command1" : "Command4", std::abs(wider));
+        rig.click(taller < 0 ? "Command2" : "Command3", std::abs(taller));
+    });
+    const std::string name = catalogs::file_name_of(input);
+    return read_bytes(rig.folder / ("11M/" + name.substr(0, name.size() - 4) + ".11M"));
+}
+
+std::string extension_of(const Options& o) {
+    if (o.contains("bin-only")) return ".bin";
+    if (o.contains("wav-only")) return ".wav";
+    if (o.at("to").startsWith("11m")) return ".11M";
+    return o.at("to") == "sprite" ? ".bbd" : ".pic";
 }
 
 class SameAsWindows : public testing::TestWithParam<Job> {};
 
 TEST_P(SameAsWindows, WritesTheWindowsBytes) {
-    const Job& job = GetParam();
     TempFolder folder;
-    const std::string input = folder / job.picture;
-    std::filesystem::copy_file(sample(job.picture), input);
-    const Bytes by_window = converted_by_window(job, input);
+    const std::string input = folder / GetParam().picture;
+    std::filesystem::copy_file(sample(GetParam().picture), input);
+    const QStringList options = QString(GetParam().options).split(' ');
+    const Options o = options_of(options);
+    const std::string output = input.substr(0, input.size() - 4) + extension_of(o);
+    const Bytes by_window =
+        o.at("to").startsWith("11m") ? by_11m_window(o, input) : by_main_window(o, input, output);
     ASSERT_FALSE(by_window.empty());
-
-    std::ostringstream out, err;
-    const std::string output = written_by_window(job, input);
-    EXPECT_EQ(bkpic::run_command_line(bkpic_arguments(job, input, output), out, err),
-              bkpic::all_done)
-        << err.str();
+    const auto run = bkpic_run(QStringList{"convert", q(input), "-o", q(output)} + options);
+    EXPECT_EQ(run.status, bkpic::all_done) << run.err;
     EXPECT_EQ(read_bytes(output), by_window);
 }
 
-converter::ColourLevels levels(int red, int green, int blue) {
-    return {red, green, blue};
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    FixedScreens, SameAsWindows,
-    testing::Values(Job{"mono", "testcard.bmp", "s512_mnu", "convbw_mnu", ".pic"},
-                    Job{"mono", "gradient.jpg", "s512_mnu", "convbw_mnu", ".pic", false, 18, 44,
-                        90},
-                    Job{"mono", "gradient.jpg", "s512_mnu", "convbw_mnu", ".pic", true, 0, 0, 160},
-                    Job{"color",
-                        "gradient.jpg",
-                        "s256_mnu",
-                        "convcol_mnu",
-                        ".pic",
-                        false,
-                        137,
-                        20,
-                        128,
-                        levels(90, 140, 60),
-                        {2, 4, 12}},
-                    Job{"color",
-                        "testcard.bmp",
-                        "s256_mnu",
-                        "convcol_mnu",
-                        ".pic",
-                        true,
-                        0,
-                        0,
-                        128,
-                        levels(100, 100, 100),
-                        {3, 8, 10}},
-                    Job{"sprite",
-                        "quadrants.gif",
-                        "s64_mnu",
-                        "convcol_mnu",
-                        ".bbd",
-                        false,
-                        0,
-                        0,
-                        128,
-                        levels(128, 128, 128),
-                        {1, 6}},
-                    Job{"sprite", "gradient.jpg", "s64_mnu", "convcol_mnu", ".bbd", true},
-                    Job{.to = "mono",
-                        .picture = "gradient.jpg",
-                        .mode_item = "s512_mnu",
-                        .convert_item = "convbw_mnu",
-                        .extension = ".pic",
-                        .fit = true,
-                        .bw_level = 100,
-                        .dither = "floyd-steinberg",
-                        .dither_item = "dfs_mnu"},
-                    Job{.to = "color",
-                        .picture = "testcard.bmp",
-                        .mode_item = "s256_mnu",
-                        .convert_item = "convcol_mnu",
-                        .extension = ".pic",
-                        .x = 20,
-                        .levels = levels(100, 140, 128),
-                        .swaps = {2, 10},
-                        .dither = "atkinson",
-                        .dither_item = "datk_mnu"},
-                    Job{.to = "sprite",
-                        .picture = "gradient.jpg",
-                        .mode_item = "s64_mnu",
-                        .convert_item = "convcol_mnu",
-                        .extension = ".bbd",
-                        .fit = true,
-                        .dither = "ordered",
-                        .dither_item = "dord_mnu"},
-                    Job{.to = "mono",
-                        .picture = "testcard.bmp",
-                        .mode_item = "s512_mnu",
-                        .convert_item = "convbw_mnu",
-                        .extension = ".pic",
-                        .fit = true,
-                        .dither = "none",
-                        .dither_item = "dnone_mnu"},
-                    Job{.to = "mono",
-                        .picture = "gradient.jpg",
-                        .mode_item = "s512_mnu",
-                        .convert_item = "exportbin_mnu",
-                        .extension = ".bin",
-                        .fit = true,
-                        .dither = "floyd-steinberg",
-                        .dither_item = "dfs_mnu"},
-                    Job{.to = "color",
-                        .picture = "testcard.bmp",
-                        .mode_item = "s256_mnu",
-                        .convert_item = "exportbin_mnu",
-                        .extension = ".bin",
-                        .fit = true,
-                        .levels = levels(120, 128, 140),
-                        .dither = "atkinson",
-                        .dither_item = "datk_mnu"},
-                    Job{.to = "color",
-                        .picture = "gradient.jpg",
-                        .mode_item = "s256_mnu",
-                        .convert_item = "exportbin_mnu",
-                        .extension = ".bin",
-                        .x = 20,
-                        .dither = "ordered",
-                        .dither_item = "dord_mnu"},
-                    Job{.to = "mono",
-                        .picture = "gradient.jpg",
-                        .mode_item = "s512_mnu",
-                        .convert_item = "convbw_mnu",
-                        .extension = ".pic",
-                        .fit = true,
-                        .x = 40,
-                        .dither = "floyd-steinberg",
-                        .dither_item = "dfs_mnu",
-                        .shape = "fill",
-                        .shape_item = "ftwfill_mnu"},
-                    Job{.to = "sprite",
-                        .picture = "testcard.bmp",
-                        .mode_item = "s64_mnu",
-                        .convert_item = "convcol_mnu",
-                        .extension = ".bbd",
-                        .fit = true,
-                        .shape = "fill",
-                        .shape_item = "ftwfill_mnu"},
-                    Job{.to = "color",
-                        .picture = "testcard.bmp",
-                        .mode_item = "s256_mnu",
-                        .convert_item = "convcol_mnu",
-                        .extension = ".pic",
-                        .fit = true,
-                        .shape = "whole",
-                        .shape_item = "ftwwhole_mnu"},
-                    Job{.to = "mono",
-                        .picture = "gradient.jpg",
-                        .mode_item = "s512_mnu",
-                        .convert_item = "exportwav_mnu",
-                        .extension = ".wav",
-                        .x = 10,
-                        .y = 20,
-                        .bw_level = 100,
-                        .dither = "atkinson",
-                        .dither_item = "datk_mnu"}),
-    [](const auto& info) {
-        return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
-    });
-
-// The 11M window: the area sized with its arrow buttons, then converted.
-struct M11Job {
-    const char* to;
-    const char* picture;
-    bool mono;
-    std::vector<std::pair<const char*, int>> clicks;  // buttons and how often
-    const char* area;
-    bool fit = false;
-    int x = 0, y = 0;
-    converter::ColourLevels levels{};
-    std::vector<int> swaps{};
-    const char* dither = nullptr;
-    const char* dither_item = nullptr;
-    const char* shape = nullptr;
-    const char* shape_item = nullptr;
-};
-
-Bytes converted_by_11m_window(const M11Job& job, const std::string& input) {
-    M11Rig rig;
-    if (job.dither_item) rig.choose(job.dither_item);
-    rig.open(input);
-    if (job.mono) rig.choose("mono_col_mnu");
-    for (const auto& [button, times] : job.clicks) rig.click(button, times);
-    if (job.shape_item) rig.choose(job.shape_item);
-    if (job.fit) rig.choose("ftw_mnu");
-    if (job.x || job.y) {
-        rig.bar("HScroll1").setValue(job.x);
-        rig.bar("VScroll1").setValue(job.y);
-    }
-    rig.state.colour_levels = job.levels;
-    for (int flag : job.swaps) rig.state.swap_flags[flag - 1] = true;
-    rig.choose(job.mono ? "convbw_mnu" : "convcol_mnu");
-    const std::string name = catalogs::file_name_of(input);
-    return read_bytes(rig.folder / ("11M/" + name.substr(0, name.size() - 4) + ".11M"));
-}
-
-void PrintTo(const M11Job& j, std::ostream* os) {
-    *os << j.to << " " << j.picture << " " << j.area;
-}
-
-class SameAs11mWindow : public testing::TestWithParam<M11Job> {};
-
-TEST_P(SameAs11mWindow, WritesTheWindowsBytes) {
-    const M11Job& job = GetParam();
-    TempFolder folder;
-    const std::string input = folder / job.picture;
-    std::filesystem::copy_file(sample(job.picture), input);
-    const Bytes by_window = converted_by_11m_window(job, input);
-    ASSERT_FALSE(by_window.empty());
-
-    QStringList args{"bkpic",  "convert", QString::fromStdString(input),
-                     "--to",   job.to,    "--area",
-                     job.area, "-o",      QString::fromStdString(folder / "out.11M")};
-    if (job.fit) args << "--fit";
-    if (job.shape) args << "--shape" << job.shape;
-    if (job.x || job.y) args << "--offset" << QString("%1,%2").arg(job.x).arg(job.y);
-    args << "--levels"
-         << QString("%1,%2,%3").arg(job.levels.red).arg(job.levels.green).arg(job.levels.blue);
-    QStringList swaps;
-    for (int flag : job.swaps) swaps << QString::number(flag);
-    if (!swaps.isEmpty()) args << "--swap" << swaps.join(',');
-    if (job.dither) args << "--dither" << job.dither;
-    std::ostringstream out, err;
-    EXPECT_EQ(bkpic::run_command_line(args, out, err), bkpic::all_done) << err.str();
-    EXPECT_EQ(read_bytes(folder / "out.11M"), by_window);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Areas, SameAs11mWindow,
+    Jobs, SameAsWindows,
     testing::Values(
-        M11Job{"11m-color", "gradient.jpg", false, {}, "256x256"},
-        M11Job{"11m-mono",
-               "gradient.jpg",
-               true,
-               {{"Command4", 2}, {"Command2", 30}},
-               "272x226",
-               false,
-               258,
-               74},
-        M11Job{"11m-color",
-               "testcard.bmp",
-               false,
-               {{"Command1", 48}},
-               "64x256",
-               true,
-               0,
-               0,
-               levels(100, 150, 90),
-               {2, 4, 7}},
-        M11Job{"11m-mono", "quadrants.gif", true, {{"Command1", 24}, {"Command2", 192}}, "64x64"},
-        M11Job{.to = "11m-color",
-               .picture = "testcard.bmp",
-               .mono = false,
-               .clicks = {{"Command4", 3}},
-               .area = "268x256",
-               .fit = true,
-               .levels = levels(128, 110, 128),
-               .swaps = {1, 5},
-               .dither = "floyd-steinberg",
-               .dither_item = "dfs_mnu"},
-        M11Job{.to = "11m-mono",
-               .picture = "gradient.jpg",
-               .mono = true,
-               .clicks = {},
-               .area = "256x256",
-               .x = 30,
-               .y = 20,
-               .dither = "ordered",
-               .dither_item = "dord_mnu"},
-        M11Job{.to = "11m-mono",
-               .picture = "testcard.bmp",
-               .mono = true,
-               .clicks = {{"Command2", 64}},
-               .area = "256x192",
-               .fit = true,
-               .x = 100,
-               .dither = "ordered",
-               .dither_item = "dord_mnu",
-               .shape = "fill",
-               .shape_item = "ftwfill_mnu"},
-        M11Job{.to = "11m-color",
-               .picture = "gradient.jpg",
-               .mono = false,
-               .clicks = {{"Command1", 16}},
-               .area = "192x256",
-               .fit = true,
-               .dither = "atkinson",
-               .dither_item = "datk_mnu",
-               .shape = "whole",
-               .shape_item = "ftwwhole_mnu"}),
-    [](const auto& info) {
-        return "Job" + std::to_string(info.index) + "_" + testing_support::printed_name(info);
-    });
+        Job{"testcard.bmp", "--to mono"},
+        Job{"gradient.jpg", "--to mono --offset 18,44 --bw-level 90"},
+        Job{"gradient.jpg", "--to mono --fit --bw-level 160"},
+        Job{"gradient.jpg", "--to color --offset 137,20 --levels 90,140,60 --swap 2,4,12"},
+        Job{"testcard.bmp", "--to color --fit --levels 100,100,100 --swap 3,8,10"},
+        Job{"quadrants.gif", "--to sprite --swap 1,6"}, Job{"gradient.jpg", "--to sprite --fit"},
+        Job{"gradient.jpg", "--to mono --fit --bw-level 100 --dither floyd-steinberg"},
+        Job{"testcard.bmp",
+            "--to color --offset 20,0 --levels 100,140,128 --swap 2,10 --dither atkinson"},
+        Job{"gradient.jpg", "--to sprite --fit --dither ordered"},
+        Job{"testcard.bmp", "--to mono --fit --dither none"},
+        Job{"gradient.jpg", "--to mono --fit --dither floyd-steinberg --bin-only"},
+        Job{"testcard.bmp", "--to color --fit --levels 120,128,140 --dither atkinson --bin-only"},
+        Job{"gradient.jpg", "--to color --offset 20,0 --dither ordered --bin-only"},
+        Job{"gradient.jpg", "--to mono --fit --offset 40,0 --dither floyd-steinberg --shape fill"},
+        Job{"testcard.bmp", "--to sprite --fit --shape fill"},
+        Job{"testcard.bmp", "--to color --fit --shape whole"},
+        Job{"gradient.jpg", "--to mono --offset 10,20 --bw-level 100 --dither atkinson --wav-only"},
+        Job{"gradient.jpg", "--to 11m-color --area 256x256"},
+        Job{"gradient.jpg", "--to 11m-mono --area 272x226 --offset 258,74"},
+        Job{"testcard.bmp", "--to 11m-color --area 64x256 --fit --levels 100,150,90 --swap 2,4,7"},
+        Job{"quadrants.gif", "--to 11m-mono --area 64x64"},
+        Job{"testcard.bmp",
+            "--to 11m-color --area 268x256 --fit --levels 128,110,128 --swap 1,5 "
+            "--dither floyd-steinberg"},
+        Job{"gradient.jpg", "--to 11m-mono --area 256x256 --offset 30,20 --dither ordered"},
+        Job{"testcard.bmp",
+            "--to 11m-mono --area 256x192 --fit --offset 100,0 --dither ordered --shape fill"},
+        Job{"gradient.jpg", "--to 11m-color --area 192x256 --fit --dither atkinson --shape whole"}),
+    printed_name);
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
-#include <ostream>
 
 #include "tests/bkpic/bkpic_run.h"
 #include "tests/support/param_names.h"
@@ -15,9 +14,7 @@
 namespace {
 
 using namespace testing_support;
-using bkpic_testing::bkpic_run;
-using bkpic_testing::Outcome;
-using bkpic_testing::q;
+using namespace bkpic_testing;
 
 // A white disc, 180 across, in the middle of a black 360 x 240 picture: a
 // 3:2 picture, cut across by fill in the 4:3 screens and down in areas
@@ -59,45 +56,32 @@ Extent lit_extent(const QImage& image) {
             4 * std::sqrt(sum_yy / count - mean_y * mean_y)};
 }
 
-struct CircleCase {
-    const char* to;
-    const char* area;  // 11M targets
-    const char* shape;
-    const char* dither;  // none smooths, a ditherer averages areas
-};
-
-void PrintTo(const CircleCase& c, std::ostream* os) {
-    *os << c.to << " " << (c.area ? c.area : "") << " " << c.shape << " " << c.dither;
-}
-
-// The file each target writes, and how render reads it.
-std::string file_for(const std::string& to) {
-    if (to == "sprite") return "circle.bbd";
-    return to.starts_with("11m") ? "circle.11M" : "circle.pic";
-}
-QStringList read_as(const std::string& to) {
-    if (to == "mono") return {"--as", "mono"};
-    if (to == "11m-mono") return {"--mono"};
-    return {};
-}
-
-class CircleOnTheBk : public testing::TestWithParam<CircleCase> {};
+// The target (with its area) of bkpic convert, its --shape and its --dither:
+// none smooths, a ditherer averages areas.
+class CircleOnTheBk
+    : public testing::TestWithParam<std::tuple<std::string, std::string, std::string>> {};
 
 TEST_P(CircleOnTheBk, StaysRound) {
-    const CircleCase& c = GetParam();
+    const auto [target, shape, dither] = GetParam();
     TempFolder folder;
     const std::string picture = folder / "circle.png";
     ASSERT_TRUE(circle_picture().save(q(picture)));
-    const std::string converted = folder / file_for(c.to);
-    QStringList convert{"convert", q(picture), "--to",   c.to, "--shape",
-                        c.shape,   "--dither", c.dither, "-o", q(converted)};
-    if (c.area) convert << "--area" << c.area;
-    const Outcome made = bkpic_run(convert);
+    const QStringList options = q(target + " " + shape + " " + dither).split(' ');
+    const QString to = options[1];
+    const std::string converted = folder / (to == "sprite"         ? "circle.bbd"
+                                            : to.startsWith("11m") ? "circle.11M"
+                                                                   : "circle.pic");
+    const Outcome made =
+        bkpic_run(QStringList{"convert", q(picture), "-o", q(converted)} + options);
     ASSERT_EQ(made.status, 0) << made.err;
 
     const std::string rendered = folder / "circle_on_the_bk.png";
-    const Outcome drawn = bkpic_run(
-        QStringList{"render", q(converted), "--true-shape", "-o", q(rendered)} + read_as(c.to));
+    QStringList render{"render", q(converted), "--true-shape", "-o", q(rendered)};
+    if (to == "mono")
+        render << "--as"
+               << "mono";
+    if (to == "11m-mono") render << "--mono";
+    const Outcome drawn = bkpic_run(render);
     ASSERT_EQ(drawn.status, 0) << drawn.err;
 
     const Extent circle = lit_extent(QImage(q(rendered)));
@@ -108,18 +92,13 @@ TEST_P(CircleOnTheBk, StaysRound) {
 
 // Areas as the BK shows them: the screens and the sprite 4:3, 11M mono
 // 512 x 384 as 1024 x 1152, 11M colour 320 x 224 as 1280 x 672.
-INSTANTIATE_TEST_SUITE_P(
-    EveryAreaKind, CircleOnTheBk,
-    testing::Values(CircleCase{"mono", nullptr, "whole", "none"},
-                    CircleCase{"mono", nullptr, "fill", "floyd-steinberg"},
-                    CircleCase{"color", nullptr, "whole", "floyd-steinberg"},
-                    CircleCase{"color", nullptr, "fill", "none"},
-                    CircleCase{"sprite", nullptr, "whole", "none"},
-                    CircleCase{"sprite", nullptr, "fill", "floyd-steinberg"},
-                    CircleCase{"11m-mono", "512x384", "whole", "floyd-steinberg"},
-                    CircleCase{"11m-mono", "512x384", "fill", "none"},
-                    CircleCase{"11m-color", "320x224", "whole", "none"},
-                    CircleCase{"11m-color", "320x224", "fill", "floyd-steinberg"}),
-    printed_name);
+INSTANTIATE_TEST_SUITE_P(EveryAreaKind, CircleOnTheBk,
+                         testing::Combine(testing::Values("--to mono", "--to color", "--to sprite",
+                                                          "--to 11m-mono --area 512x384",
+                                                          "--to 11m-color --area 320x224"),
+                                          testing::Values("--shape whole", "--shape fill"),
+                                          testing::Values("--dither none",
+                                                          "--dither floyd-steinberg")),
+                         printed_name);
 
 }  // namespace

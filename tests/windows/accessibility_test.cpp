@@ -21,70 +21,13 @@
 #include "launcher/main_window.h"
 #include "tests/support/accessible_action.h"
 #include "tests/support/main_window_rig.h"
+#include "tests/support/param_names.h"
 #include "viewer/m11_window.h"
 #include "viewer/main_window.h"
 
 namespace {
 
 using namespace testing_support;
-
-// A program with one main window over scripted answers, brought to where
-// the control under test is enabled.
-struct Program {
-    virtual ~Program() = default;
-    // What no control shows: the program-wide state.
-    virtual std::string state() const = 0;
-    // Chooses a menu item of the main window, answering an open dialog with `file`.
-    void choose(const char* item, const std::string& file = {}) {
-        if (!file.empty()) modal.files.push_back(file);
-        window->findChild<QAction*>(item)->trigger();
-    }
-    TempFolder folder;
-    platform::ScriptedModal modal;
-    std::unique_ptr<QWidget> window;
-};
-
-template <class Window>
-struct Converter : Program {
-    Converter() {
-        window = std::make_unique<Window>(converter, modal);
-        window->show();
-        choose("open_mnu", save_bmp(numbered_picture(600, 400), folder / "big.bmp"));
-    }
-    std::string state() const override {
-        std::ostringstream out;
-        for (bool flag : converter.swap_flags) out << flag;
-        return out.str();
-    }
-    ~Converter() override { window.reset(); }
-    converter::ConverterState converter{folder.path()};
-};
-
-template <class Window>
-struct Viewer : Program {
-    explicit Viewer(const std::string& file) {
-        window = std::make_unique<Window>(viewer, modal);
-        window->show();
-        std::string bytes;
-        for (int i = 0; i < 16384; ++i) bytes += static_cast<char>(i * 7);
-        if (file.ends_with(".11M")) {
-            const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
-            const auto whole = bk::m11::file_bytes({64, 256}, data);
-            bytes.assign(whole.begin(), whole.end());
-        }
-        write_text(folder / file, bytes);
-        choose("openbk_mnu", folder / file);
-    }
-    std::string state() const override {
-        std::ostringstream out;
-        for (auto colour : viewer.maps.colour) out << colour << " ";
-        for (auto colour : viewer.maps.mono) out << colour << " ";
-        out << viewer.dialog_colour << " " << viewer.pressed_button[0] << viewer.pressed_button[1];
-        return out.str();
-    }
-    ~Viewer() override { window.reset(); }
-    viewer::ViewerState viewer{folder.path()};
-};
 
 class RecordedStart : public platform::ProcessStart {
   public:
@@ -96,70 +39,59 @@ class RecordedStart : public platform::ProcessStart {
     std::string started;
 };
 
-struct Launcher : Program {
-    Launcher() {
-        window = std::make_unique<launcher::Form1>(start, modal);
-        window->show();
+// One of the programs with its main window over scripted answers, brought
+// to where the control under test is enabled.
+struct Program {
+    // Chooses a menu item of the main window, answering an open dialog with `file`.
+    void choose(const QString& item, const std::string& file = {}) {
+        if (!file.empty()) modal.files.push_back(file);
+        window->findChild<QAction*>(item)->trigger();
     }
-    ~Launcher() override { window.reset(); }
-    std::string state() const override { return start.started; }
+    // What no control shows: the program-wide state.
+    std::string state() const {
+        std::ostringstream out;
+        for (bool flag : converter.swap_flags) out << flag;
+        for (auto colour : viewer.maps.colour) out << " " << colour;
+        for (auto colour : viewer.maps.mono) out << " " << colour;
+        out << " " << viewer.dialog_colour << " " << viewer.pressed_button[0]
+            << viewer.pressed_button[1] << " " << start.started;
+        return out.str();
+    }
+    TempFolder folder;
+    platform::ScriptedModal modal;
+    converter::ConverterState converter{folder.path()};
+    viewer::ViewerState viewer{folder.path()};
     RecordedStart start;
+    std::unique_ptr<QWidget> window;  // goes before what it holds by reference
 };
 
-std::unique_ptr<Program> converter_main() {
-    return std::make_unique<Converter<converter::Form1>>();
-}
-std::unique_ptr<Program> converter_change_colors() {
-    auto program = std::make_unique<Converter<converter::Form1>>();
-    program->converter.swap_flags[0] = true;
-    program->choose("changecol_mnu");
-    return program;
-}
-std::unique_ptr<Program> converter_output_files() {
-    auto program = std::make_unique<Converter<converter::Form1>>();
-    program->choose("outcat_mnu");
-    return program;
-}
-std::unique_ptr<Program> converter_11m() {
-    return std::make_unique<Converter<converter::Form6>>();
-}
-std::unique_ptr<Program> converter_help() {
-    auto program = std::make_unique<Converter<converter::Form1>>();
-    program->choose("dsc_mnu");
-    return program;
-}
-std::unique_ptr<Program> converter_11m_help() {
-    auto program = std::make_unique<Converter<converter::Form6>>();
-    program->choose("dsc_mnu");
-    return program;
-}
-std::unique_ptr<Program> viewer_main() {
-    return std::make_unique<Viewer<viewer::Form1>>("s.pic");
-}
-std::unique_ptr<Program> viewer_change_color() {
-    auto program = std::make_unique<Viewer<viewer::Form1>>("s.pic");
-    program->choose("chcol_mnu");
-    return program;
-}
-std::unique_ptr<Program> viewer_change_bw() {
-    auto program = std::make_unique<Viewer<viewer::Form1>>("s.pic");
-    program->choose("sbk512_mnu");
-    program->choose("chcol_mnu");
-    return program;
-}
-std::unique_ptr<Program> viewer_11m() {
-    return std::make_unique<Viewer<viewer::Form2>>("s.11M");
-}
-std::unique_ptr<Program> launcher_window() {
-    return std::make_unique<Launcher>();
-}
-
-std::uint64_t checksum(const QImage& image) {
-    std::uint64_t sum = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) sum = sum * 31 + image.pixel(x, y);
+// A program by its window, with a picture or a BK file open, then brought on
+// by choosing the menu items named after it, as "Viewer chcol_mnu".
+std::unique_ptr<Program> open_program(const QString& how) {
+    const QStringList words = how.split(' ');
+    auto p = std::make_unique<Program>();
+    p->converter.swap_flags[0] = true;  // Check2 of Change_colors then lets Check1 go
+    if (words[0] == "Converter")
+        p->window = std::make_unique<converter::Form1>(p->converter, p->modal);
+    if (words[0] == "Converter11M")
+        p->window = std::make_unique<converter::Form6>(p->converter, p->modal);
+    if (words[0] == "Viewer") p->window = std::make_unique<viewer::Form1>(p->viewer, p->modal);
+    if (words[0] == "Viewer11M") p->window = std::make_unique<viewer::Form2>(p->viewer, p->modal);
+    if (words[0] == "Launcher") p->window = std::make_unique<launcher::Form1>(p->start, p->modal);
+    p->window->show();
+    if (words[0].startsWith("Converter"))
+        p->choose("open_mnu", save_bmp(numbered_picture(600, 400), p->folder / "big.bmp"));
+    if (words[0].startsWith("Viewer")) {
+        std::vector<std::uint8_t> data(16384);
+        for (std::size_t i = 0; i < data.size(); ++i) data[i] = std::uint8_t(i * 7);
+        const bool m11 = words[0] == "Viewer11M";
+        const auto bytes = m11 ? bk::m11::file_bytes({64, 256}, data) : data;
+        const std::string file = p->folder / (m11 ? "s.11M" : "s.pic");
+        write_text(file, std::string(bytes.begin(), bytes.end()));
+        p->choose("openbk_mnu", file);
     }
-    return sum;
+    for (const QString& item : words.mid(1)) p->choose(item);
+    return p;
 }
 
 // The visible windows and, in each, what its controls show.
@@ -184,8 +116,9 @@ std::string what_the_user_sees(const Program& program) {
                 out << " " << bar->isEnabled() << " " << bar->value() << "/" << bar->maximum()
                     << " by " << bar->singleStep();
             } else if (auto* picture = qobject_cast<platform::PictureWindow*>(child)) {
+                const QImage image = picture->image().convertToFormat(QImage::Format_RGB32);
                 out << " " << picture->width() << "x" << picture->height() << " "
-                    << checksum(picture->image());
+                    << qHashBits(image.constBits(), image.sizeInBytes());
             }
         }
         windows.push_back(out.str());
@@ -197,20 +130,19 @@ std::string what_the_user_sees(const Program& program) {
 }
 
 struct ControlCase {
-    const char* program;
-    std::unique_ptr<Program> (*open)();
+    const char* program;  // as open_program takes it
     const char* window;   // the top-level window holding the control
-    const char* control;  // a button or a menu item
+    std::string control;  // a button or a menu item
 };
 
 void PrintTo(const ControlCase& c, std::ostream* os) {
-    *os << c.program << " " << c.window << "." << c.control;
+    *os << c.program << " " << c.window << " " << c.control;
 }
 
 QObject* find_control(const ControlCase& c) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->isVisible() && top->objectName() == c.window) {
-            return top->findChild<QObject*>(c.control);
+            return top->findChild<QObject*>(QString::fromStdString(c.control));
         }
     }
     return nullptr;
@@ -234,16 +166,12 @@ class AccessibleControl : public ::testing::TestWithParam<ControlCase> {
   protected:
     // What the user sees before and after operating the control.
     std::pair<std::string, std::string> operate(bool accessibly) {
-        const std::unique_ptr<Program> program = GetParam().open();
+        const std::unique_ptr<Program> program = open_program(GetParam().program);
         const std::string before = what_the_user_sees(*program);
         QObject* control = find_control(GetParam());
         EXPECT_NE(control, nullptr);
         if (control == nullptr) return {};
-        if (accessibly) {
-            operate_accessibly(*control);
-        } else {
-            operate_by_hand(*control);
-        }
+        accessibly ? operate_accessibly(*control) : operate_by_hand(*control);
         return {before, what_the_user_sees(*program)};
     }
 };
@@ -255,49 +183,32 @@ TEST_P(AccessibleControl, DoesWhatAClickDoes) {
     flush_deletes();
 }
 
-const ControlCase control_cases[] = {
-    {"Converter", converter_main, "Form1", "s64_mnu"},
-    {"Converter", converter_main, "Form1", "s512_mnu"},
-    {"Converter", converter_main, "Form1", "ftw_mnu"},
-    {"Converter", converter_main, "Form1", "ftwwhole_mnu"},
-    {"Converter", converter_main, "Form1", "ftwfill_mnu"},
-    {"Converter", converter_main, "Form1", "minxscrl_mnu"},
-    {"Converter", converter_main, "Form1", "minyscrl_mnu"},
-    {"Converter", converter_main, "Form1", "liveview_mnu"},
-    {"Converter", converter_change_colors, "Form4", "Check1"},
-    {"Converter", converter_change_colors, "Form4", "Check2"},
-    {"Converter", converter_change_colors, "Form4", "Check12"},
-    {"Converter", converter_change_colors, "Form4", "Command1"},
-    {"Converter", converter_output_files, "Form8", "Command1"},
-    {"Converter11M", converter_11m, "Form6", "mono_col_mnu"},
-    {"Converter11M", converter_11m, "Form6", "ftw_mnu"},
-    {"Converter11M", converter_11m, "Form6", "ftwwhole_mnu"},
-    {"Converter11M", converter_11m, "Form6", "liveview_mnu"},
-    {"Converter11M", converter_11m, "Form6", "Check1"},
-    {"Converter11M", converter_11m, "Form6", "Check2"},
-    {"Converter11M", converter_11m, "Form6", "Command1"},
-    {"Converter11M", converter_11m, "Form6", "Command2"},
-    {"Converter11M", converter_11m, "Form6", "Command3"},
-    {"Converter11M", converter_11m, "Form6", "Command4"},
-    {"ConverterHelp", converter_help, "Form5", "open_item"},
-    {"ConverterHelp", converter_11m_help, "Form7", "X_button"},
-    {"Viewer", viewer_main, "Form1", "sbk64_mnu"},
-    {"Viewer", viewer_main, "Form1", "sbk512_mnu"},
-    {"Viewer", viewer_change_color, "Form5", "Option15"},
-    {"Viewer", viewer_change_color, "Form5", "Label8"},
-    {"Viewer", viewer_change_color, "Form5", "Command1"},
-    {"Viewer", viewer_change_bw, "Form6", "Option7"},
-    {"Viewer", viewer_change_bw, "Form6", "Label2"},
-    {"Viewer11M", viewer_11m, "Form2", "mono_col_mnu"},
-    {"Launcher", launcher_window, "Form1", "Command1"},
-    {"Launcher", launcher_window, "Form1", "Command4"},
-    {"Launcher", launcher_window, "Form1", "Command5"},
-};
+// Each program, window and the controls tried in it.
+std::vector<ControlCase> control_cases() {
+    const std::tuple<const char*, const char*, QString> controls[] = {
+        {"Converter", "Form1",
+         "s64_mnu s512_mnu ftw_mnu ftwwhole_mnu ftwfill_mnu minxscrl_mnu minyscrl_mnu "
+         "liveview_mnu"},
+        {"Converter changecol_mnu", "Form4", "Check1 Check2 Check12 Command1"},
+        {"Converter outcat_mnu", "Form8", "Command1"},
+        {"Converter11M", "Form6",
+         "mono_col_mnu ftw_mnu ftwwhole_mnu liveview_mnu Check1 Check2 Command1 Command2 Command3 "
+         "Command4"},
+        {"Converter dsc_mnu", "Form5", "open_item"},
+        {"Converter11M dsc_mnu", "Form7", "X_button"},
+        {"Viewer", "Form1", "sbk64_mnu sbk512_mnu"},
+        {"Viewer chcol_mnu", "Form5", "Option15 Label8 Command1"},
+        {"Viewer sbk512_mnu chcol_mnu", "Form6", "Option7 Label2"},
+        {"Viewer11M", "Form2", "mono_col_mnu"},
+        {"Launcher", "Form1", "Command1 Command4 Command5"}};
+    std::vector<ControlCase> cases;
+    for (const auto& [program, window, names] : controls)
+        for (const QString& control : names.split(' '))
+            cases.push_back({program, window, control.toStdString()});
+    return cases;
+}
 
-INSTANTIATE_TEST_SUITE_P(AllWindows, AccessibleControl, ::testing::ValuesIn(control_cases),
-                         [](const auto& info) {
-                             return std::string(info.param.program) + "_" + info.param.window +
-                                    "_" + info.param.control;
-                         });
+INSTANTIATE_TEST_SUITE_P(AllWindows, AccessibleControl, ::testing::ValuesIn(control_cases()),
+                         printed_name);
 
 }  // namespace
