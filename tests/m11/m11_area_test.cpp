@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <sstream>
 
 #include "engine/m11_conversion.h"
@@ -24,35 +26,25 @@ constexpr Arrow all_arrows[] = {Arrow::narrower, Arrow::shorter, Arrow::taller, 
 // Gives "width x height bytes client-width arrows", each arrow 1 if enabled.
 std::string after(const std::string& script) {
     Area area;
-    std::istringstream steps(script);
-    for (std::string step; steps >> step;) {
-        const std::string count = step.substr(1);
-        switch (step[0]) {
-            case 'F':
-                area.first_picture();
-                break;
-            case 'M':
-                area.toggle_mono();
-                break;
-            case 'X':
-                area.toggle_mx();
-                break;
-            case 'Y':
-                area.toggle_my();
-                break;
-            case 'o':
-            case 'O':
-                area.picture_overhangs(step[0] == 'O', step[0] == 'O');
-                break;
-            default:
-                const Arrow arrow = all_arrows[std::string("NSTW").find(step[0])];
-                if (count == "*") {
-                    while (area.press(arrow)) {
-                    }
-                }
-                for (int i = 0; count != "*" && i < std::stoi(count); ++i) area.press(arrow);
+    const auto press = [&area](Arrow arrow, const std::string& count) {
+        if (count == "*") {
+            while (area.press(arrow)) {
+            }
         }
-    }
+        for (int i = 0; count != "*" && i < std::stoi(count); ++i) area.press(arrow);
+    };
+    const std::map<char, std::function<void(const std::string&)>> steps{
+        {'F', [&](auto&) { area.first_picture(); }},
+        {'M', [&](auto&) { area.toggle_mono(); }},
+        {'X', [&](auto&) { area.toggle_mx(); }},
+        {'Y', [&](auto&) { area.toggle_my(); }},
+        {'O', [&](auto& rest) { area.picture_overhangs(rest[0] == '1', rest[1] == '1'); }},
+        {'N', [&](auto& rest) { press(Arrow::narrower, rest); }},
+        {'S', [&](auto& rest) { press(Arrow::shorter, rest); }},
+        {'T', [&](auto& rest) { press(Arrow::taller, rest); }},
+        {'W', [&](auto& rest) { press(Arrow::wider, rest); }}};
+    std::istringstream words(script);
+    for (std::string word; words >> word;) steps.at(word[0])(word.substr(1));
     std::ostringstream out;
     out << area.width() << "x" << area.height() << " " << area.bytes() << " " << area.client_width()
         << " ";
@@ -80,14 +72,15 @@ const Script scripts[] = {
     {"M F X N*", "64x256 2048 301 0111"},
     {"M F X N* W1", "96x256 3072 301 1111"},
     {"F Y S11 Y S1 Y S*", "256x79 5056 301 1011"},
+    {"F Y S* T1", "256x80 5120 301 1111"},
     {"M F X W8 Y T31 Y T*", "512x767 49088 557 1101"},
     {"M F X W8 Y T31 Y T* M", "276x708 48852 321 1101"},
     {"M F X W8 Y T31 Y T* M M", "276x708 24426 321 1111"},
     {"M F X N* Y T367 Y T* M", "32x6135 49080 301 0101"},
     {"F W* Y S* O00", "764x64 12224 809 1010"},
     {"F W* Y S* O11", "764x64 12224 809 1011"},
-    {"F W* T* O10", "764x256 48896 809 1101"},
-    {"F W* T* O01", "764x256 48896 809 1110"},
+    {"F W* T* O10", "764x257 49087 809 1101"},
+    {"F W* T* O01", "764x257 49087 809 1110"},
     {"F W* Y S* O11 F", "256x256 16384 301 1111"},
 };
 
