@@ -66,8 +66,9 @@ struct PictureRig : M11Rig {
     QImage source;
 };
 
-TEST(M11ConvertMono, WritesTheAreaInto11mCatalogAndReplacesItOnlyOnYes) {
+TEST(M11ConvertMono, WritesTheAreasWholeBytesInto11mCatalogAndReplacesThemOnlyOnYes) {
     PictureRig rig("testcard.bmp");
+    rig.click("Command4");  // 260, four more than a multiple of 8
     rig.choose("mono_col_mnu");
     rig.state.bw_level = 90;
     rig.choose("convbw_mnu");
@@ -86,16 +87,8 @@ TEST(M11ConvertMono, WritesTheAreaInto11mCatalogAndReplacesItOnlyOnYes) {
     EXPECT_EQ(shown(rig.modal.messages),
               (std::vector<Shown>{saved(path), question, question, saved(path)}));
     EXPECT_EQ(folder_names(rig.folder / "11M"), std::vector<std::string>{"testcard.11M"});
-}
-
-TEST(M11ConvertMono, AreaFromFourColourModeConvertsItsWholeBytes) {
-    PictureRig rig("testcard.bmp");
-    rig.click("Command4");  // 260, four more than a multiple of 8
-    rig.choose("mono_col_mnu");
-    rig.choose("convbw_mnu");
-    EXPECT_EQ(read_bytes(rig.output("testcard.11M")), mono_file(rig.source, 256, 256, 128));
     for (int y = 0; y < 256; ++y) {
-        for (int x = 256; x < 260; ++x) {
+        for (int x = 256; x < 260; ++x) {  // not converted, not drawn
             ASSERT_EQ(rig.picture().pixel(x, y), packed(rig.source.pixel(x, y))) << x << "," << y;
         }
     }
