@@ -91,19 +91,7 @@ TEST(M11Window, AtDesignAndBeforeAnyPictureTheItemsOfTheModeWorkOnTheBlankArea) 
     EXPECT_EQ(folder_names(rig.folder.path()), std::vector<std::string>{"kvaro.ini"});
 }
 
-TEST(M11WindowOpen, FirstPictureSetsUpTheArea) {
-    M11Rig rig;
-    rig.choose("mono_col_mnu");
-    rig.click("Command4", 2);          // before the picture: 272 wide
-    rig.open(sample("gradient.jpg"));  // 530 x 300
-    EXPECT_TRUE(rig.modal.messages.empty());
-    EXPECT_EQ(rig.form->source_path(), sample("gradient.jpg"));
-    rig.expect_laid_out({256, 256}, 301);
-    EXPECT_EQ(items(rig) + " " + arrows(rig), "1111 0000 111 111111");
-    EXPECT_TRUE(rig.bar("HScroll1").isEnabled() && rig.bar("VScroll1").isEnabled());
-}
-
-TEST(M11WindowOpen, FailureHasItsTitleAndEnablesNothing) {
+TEST(M11WindowOpen, AFailureEnablesNothingTheFirstPictureSetsUpTheAreaLaterOnesKeepIt) {
     M11Rig rig;
     write_text(rig.folder / "x.jpg", "not a picture");
     rig.open(rig.folder / "x.jpg");
@@ -112,19 +100,23 @@ TEST(M11WindowOpen, FailureHasItsTitleAndEnablesNothing) {
               std::tuple("KVARO [11M]: Open picture", Icon::exclamation));
     EXPECT_EQ(items(rig) + " " + arrows(rig), "0000 0000 000 000000");
     EXPECT_EQ(rig.form->source_path(), "");
-}
-
-TEST(M11WindowOpen, LaterPicturesKeepTheAreaAndLargerOnesAllowGrowth) {
-    M11Rig rig;
-    rig.open(sample("quadrants.gif"));
+    rig.modal.messages.clear();
+    rig.choose("mono_col_mnu");
+    rig.click("Command4", 2);          // before the picture: 272 wide
+    rig.open(sample("gradient.jpg"));  // 530 x 300
+    EXPECT_TRUE(rig.modal.messages.empty());
+    EXPECT_EQ(rig.form->source_path(), sample("gradient.jpg"));
+    rig.expect_laid_out({256, 256}, 301);
+    EXPECT_EQ(items(rig) + " " + arrows(rig), "1111 0000 111 111111");
+    EXPECT_TRUE(rig.bar("HScroll1").isEnabled() && rig.bar("VScroll1").isEnabled());
     rig.click("Check1");
-    rig.click("Command4", 40);  // 16 pixels a press until 49144 bytes are reached
+    rig.click("Command4", 40);  // 32 pixels a press until 49144 bytes are reached
     EXPECT_EQ(arrows(rig), "111011");
-    rig.open(sample("gradient.jpg"));
-    EXPECT_EQ(arrows(rig), "111011");  // 530 pixels is narrower than the area
-    rig.open(save_bmp(numbered_picture(800, 100), rig.folder / "wide.bmp"));
+    rig.open(sample("quadrants.gif"));
+    EXPECT_EQ(arrows(rig), "111011");  // narrower than the area
+    rig.open(save_bmp(numbered_picture(1600, 100), rig.folder / "wide.bmp"));
     EXPECT_EQ(arrows(rig), "111111");
-    rig.expect_laid_out({752, 256}, 752 + 45);
+    rig.expect_laid_out({1504, 256}, 1504 + 45);
 }
 
 TEST(M11WindowScroll, ArrowsKeepTheViewAtItsRelativePlace) {
@@ -153,7 +145,6 @@ TEST(M11WindowScroll, FitStretchesAndDisablesTheBars) {
     for (int y = 0; y < 512; ++y)
         for (int x = 256; x < 512; ++x) source.setPixel(x, y, qRgb(0, 0, 255));
     rig.open(save_bmp(source, rig.folder / "halves.bmp"));
-    EXPECT_EQ(rig.picture().pixel(250, 10), packed(qRgb(255, 0, 0)));
     rig.choose("ftw_mnu");
     EXPECT_FALSE(rig.bar("HScroll1").isEnabled() || rig.bar("VScroll1").isEnabled());
     EXPECT_EQ(rig.picture().pixel(250, 10), packed(qRgb(0, 0, 255)));
