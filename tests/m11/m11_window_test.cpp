@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "converter/start.h"
 #include "tests/m11/m11_window_rig.h"
 
 namespace {
@@ -46,18 +45,6 @@ TEST(M11WindowLoad, ResolvesOnlyThe11mCatalogOrReportsAMissingFile) {
               (std::vector<Shown>{{"Error 2: No such file or directory", "KVARO: Load ini-file",
                                    Buttons::ok, Icon::critical}}));
     EXPECT_EQ(without.state.catalogs.value(catalogs::m11_catalog), "");
-}
-
-TEST(M11Start, OnlyTheExactArgumentOpensThe11mWindow) {
-    TempFolder folder;
-    converter::ConverterState state(folder.path());
-    platform::ScriptedModal modal;
-    const std::pair<const char*, const char*> cases[] = {
-        {"/11m", "Form6"}, {"/11M", "Form6"}, {" /11m", "Form1"}, {"", "Form1"}};
-    for (const auto& [argument, form] : cases) {
-        EXPECT_EQ(converter::start_converter(argument, state, modal)->objectName(), form)
-            << argument;
-    }
 }
 
 TEST(M11Window, AtDesignAndBeforeAnyPictureTheItemsOfTheModeWorkOnTheBlankArea) {
