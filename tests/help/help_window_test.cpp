@@ -1,10 +1,11 @@
-// The help windows of both programs: their layout, and items that turn red
-// and explain themselves when clicked.
+// The help windows of both programs: items that turn red and explain
+// themselves when clicked, and texts that fit their places.
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QtTest/QTest>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "converter/help_11m_window.h"
@@ -14,157 +15,45 @@
 
 namespace {
 
+using platform::HelpItem;
 using platform::text_colour;
 
 constexpr int red = 255;
-constexpr int black = 0;
-const QString opening_text =
-    QString::fromUtf8("Для вызова справки по какому-либо пункту меню кликните по нему мышью.");
 
-struct Heading {
-    const char* name;
-    const char* caption;
-    int left;
-};
-
-struct WindowCase {
-    const char* name;
-    std::function<platform::HelpWindow*()> make;
-    const char* caption;
-    QSize client;
-    std::vector<Heading> headings;
-    // Items in the order of their columns, each column from the top.
-    std::vector<std::vector<const char*>> columns;
-    QRect description_box;
-};
-
-void PrintTo(const WindowCase& c, std::ostream* os) {
-    *os << c.name;
+std::unique_ptr<platform::HelpWindow> make(const std::string& name) {
+    static const std::map<std::string, std::function<platform::HelpWindow*()>> windows{
+        {"Form5", [] { return new converter::Form5; }},
+        {"Form7", [] { return new converter::Form7; }},
+        {"Form3", [] { return new viewer::Form3; }},
+        {"Form4", [] { return new viewer::Form4; }}};
+    return std::unique_ptr<platform::HelpWindow>(windows.at(name)());
 }
 
-const std::vector<Heading> converter_headings{{"Label1", "File", 8},     {"Label2", "Window", 88},
-                                              {"Label3", "Mono", 184},   {"Label4", "Color", 248},
-                                              {"Label6", "Dither", 328}, {"Label5", "?", 424}};
-const std::vector<const char*> converter_mono{"bwlev_item", "vm_item", "bwconv_item",
-                                              "bwlive_item"};
-const std::vector<const char*> converter_colour{"collev_item", "chcol_item", "vc_item",
-                                                "colconv_item", "collive_item"};
-const std::vector<const char*> converter_dither{"dnone_item", "dfs_item", "datk_item", "dord_item"};
+void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
 
-const WindowCase window_cases[] = {
-    {"Form5",
-     [] { return new converter::Form5; },
-     "Help KVARO",
-     {480, 256},
-     converter_headings,
-     {{"open_item", "output_item", "exportbin_item", "exportwav_item", "exit_item"},
-      {"c64x64_item", "c256x256_item", "m512x256_item", "ftw_item", "ftwstretch_item",
-       "ftwwhole_item", "ftwfill_item", "rdr_item", "mxs_item", "mys_item"},
-      converter_mono,
-      converter_colour,
-      converter_dither,
-      {"about_item", "hlp_item"}},
-     {8, 200, 465, 49}},
-    {"Form7",
-     [] { return new converter::Form7; },
-     "Help KVARO",
-     {464, 241},
-     converter_headings,
-     {{"open_item", "output_item", "exit_item"},
-      {"mono_item", "ftw_item", "ftwstretch_item", "ftwwhole_item", "ftwfill_item", "rdr_item",
-       "mxs_item", "mys_item"},
-      converter_mono,
-      converter_colour,
-      converter_dither,
-      {"about_item", "hlp_item"}},
-     {8, 184, 449, 49}},
-    {"Form3",
-     [] { return new viewer::Form3; },
-     "Help ORVAK",
-     {312, 145},
-     {{"Label1", "File", 8},
-      {"Label5", "Window", 96},
-      {"Label9", "View", 184},
-      {"Label12", "?", 272}},
-     {{"open_item", "outcat_item", "save_item", "exit_item"},
-      {"col64_item", "col256_item", "mono512_item"},
-      {"chcol_item", "rdraw_item"},
-      {"about_item", "help_item"}},
-     {8, 96, 297, 41}},
-    {"Form4",
-     [] { return new viewer::Form4; },
-     "Help ORVAK [11M]",
-     {280, 145},
-     {{"Label1", "File", 8}, {"Label5", "View", 112}, {"Label9", "?", 240}},
-     {{"open_item", "outcat_item", "save_item", "exit_item"},
-      {"mono_item", "chcol_item", "rdraw_item"},
-      {"about_item", "help_item"}},
-     {8, 96, 265, 41}},
-};
-
-// The squares of Form7 that stand for the 11M window's buttons.
-const std::pair<const char*, int> squares[] = {{"left_button", 8},   {"Up_button", 72},
-                                               {"Down_button", 136}, {"Right_button", 200},
-                                               {"X_button", 272},    {"Y_button", 328}};
-
-class HelpWindowTest : public ::testing::TestWithParam<WindowCase> {
+// A help window by name, with its caption.
+class HelpWindowTest : public ::testing::TestWithParam<std::pair<const char*, const char*>> {
   protected:
-    void SetUp() override { window.reset(GetParam().make()); }
-
-    QLabel& label(const char* name) const {
-        auto* found = window->findChild<QLabel*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found != nullptr ? *found : *description();
-    }
     QLabel* description() const { return window->findChild<QLabel*>("Label22"); }
-
-    std::vector<const char*> items() const {
-        std::vector<const char*> names;
-        for (const auto& column : GetParam().columns)
-            names.insert(names.end(), column.begin(), column.end());
-        if (GetParam().name == std::string("Form7")) {
-            for (const auto& [name, left] : squares) names.push_back(name);
-        }
-        return names;
-    }
-
-    // The items that are red now.
+    QList<HelpItem*> items() const { return window->findChildren<HelpItem*>(); }
     std::vector<std::string> red_items() const {
         std::vector<std::string> names;
-        for (const char* name : items()) {
-            if (text_colour(label(name)) == red) names.push_back(name);
+        for (QLabel* item : items()) {
+            if (text_colour(*item) == red) names.push_back(item->objectName().toStdString());
         }
         return names;
     }
 
-    void click(const char* name) { QTest::mouseClick(&label(name), Qt::LeftButton); }
-
-    std::unique_ptr<platform::HelpWindow> window;
+    std::unique_ptr<platform::HelpWindow> window = make(GetParam().first);
 };
 
-TEST_P(HelpWindowTest, LayoutAsDesigned) {
-    const WindowCase& c = GetParam();
-    EXPECT_EQ(window->objectName(), c.name);
-    EXPECT_EQ(window->windowTitle(), c.caption);
-    EXPECT_EQ(window->size(), c.client);
-    for (const Heading& heading : c.headings) {
-        QLabel& head = label(heading.name);
-        EXPECT_EQ(head.text(), heading.caption);
-        EXPECT_EQ(head.pos(), QPoint(heading.left, 8)) << heading.name;
-        EXPECT_TRUE(head.font().bold()) << heading.name;
-        EXPECT_EQ(head.palette().color(QPalette::Window), QColor(192, 255, 192)) << heading.name;
-    }
-    for (std::size_t column = 0; column < c.columns.size(); ++column) {
-        int top = 24;
-        for (const char* name : c.columns[column]) {
-            EXPECT_EQ(label(name).pos(), QPoint(c.headings[column].left, top)) << name;
-            top += 16;
-        }
-    }
-    EXPECT_EQ(description()->geometry(), c.description_box);
-    EXPECT_EQ(description()->text(), opening_text);
-    EXPECT_EQ(description()->palette().color(QPalette::Window), QColor(Qt::white));
-    for (const char* name : items()) EXPECT_EQ(text_colour(label(name)), black) << name;
+TEST_P(HelpWindowTest, OpensWithTheOpeningTextAndNoItemMarked) {
+    EXPECT_EQ(window->objectName(), GetParam().first);
+    EXPECT_EQ(window->windowTitle(), GetParam().second);
+    EXPECT_EQ(description()->text(), platform::help_opening_text);
+    EXPECT_EQ(red_items(), std::vector<std::string>{});
 }
 
 TEST_P(HelpWindowTest, EveryTextFitsItsPlace) {
@@ -183,150 +72,91 @@ TEST_P(HelpWindowTest, EveryTextFitsItsPlace) {
     }
     // Every description, once shown, wraps into the box without being cut.
     const QFontMetrics metrics(description()->font());
-    for (const char* name : items()) {
-        click(name);
-        const QRect needed = metrics.boundingRect(QRect(QPoint(), description()->size()),
-                                                  Qt::TextWordWrap, description()->text());
-        EXPECT_LE(needed.height(), description()->height()) << name;
-        EXPECT_LE(needed.width(), description()->width()) << name;
+    for (HelpItem* item : items()) {
+        click(item);
+        const int wrap = description()->wordWrap() ? Qt::TextWordWrap : 0;
+        const QRect needed = metrics.boundingRect(QRect(QPoint(), description()->size()), wrap,
+                                                  description()->text());
+        EXPECT_LE(needed.height(), description()->height()) << item->objectName().toStdString();
+        EXPECT_LE(needed.width(), description()->width()) << item->objectName().toStdString();
     }
 }
 
+// Headings and the box do not react, nor does an item clicked again.
 TEST_P(HelpWindowTest, EachClickMarksOnlyThatItemAndExplainsIt) {
     std::vector<QString> shown;
-    for (const char* name : items()) {
-        click(name);
+    for (HelpItem* item : items()) {
+        const std::string name = item->objectName().toStdString();
+        click(item);
         EXPECT_EQ(red_items(), std::vector<std::string>{name});
         const QString text = description()->text();
-        if (!std::string(name).ends_with("_button")) {
-            EXPECT_TRUE(text.startsWith(label(name).text() + " - ")) << name;
-        }
+        EXPECT_TRUE(name.ends_with("_button") || text.startsWith(item->text() + " - ")) << name;
         EXPECT_EQ(std::count(shown.begin(), shown.end(), text), 0) << name;
         shown.push_back(text);
     }
-}
-
-TEST_P(HelpWindowTest, ASecondClickOnTheSameItemChangesNothing) {
-    const char* name = items().back();
-    click(name);
-    const QString text = description()->text();
-    click(name);
-    EXPECT_EQ(red_items(), std::vector<std::string>{name});
-    EXPECT_EQ(description()->text(), text);
-}
-
-TEST_P(HelpWindowTest, HeadingsAndTheBoxDoNotReact) {
-    click(items().front());
-    const QString text = description()->text();
-    for (const Heading& heading : GetParam().headings) {
-        QTest::mouseClick(&label(heading.name), Qt::LeftButton);
+    for (QLabel* other : window->findChildren<QLabel*>()) {
+        if (qobject_cast<HelpItem*>(other) == nullptr) click(other);
     }
-    QTest::mouseClick(description(), Qt::LeftButton);
-    EXPECT_EQ(red_items(), std::vector<std::string>{items().front()});
-    EXPECT_EQ(description()->text(), text);
+    click(items().back());
+    EXPECT_EQ(red_items(), std::vector<std::string>{items().back()->objectName().toStdString()});
+    EXPECT_EQ(description()->text(), shown.back());
 }
 
-TEST_P(HelpWindowTest, ResetItemsTurnsOnlyRedItemsBlack) {
-    QLabel& other = label(items()[1]);
-    QPalette green = other.palette();
+INSTANTIATE_TEST_SUITE_P(Windows, HelpWindowTest,
+                         ::testing::Values(std::pair{"Form5", "Help KVARO"},
+                                           std::pair{"Form7", "Help KVARO"},
+                                           std::pair{"Form3", "Help ORVAK"},
+                                           std::pair{"Form4", "Help ORVAK [11M]"}),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+TEST(HelpWindow, ResetItemsTurnsOnlyRedItemsBlack) {
+    const auto window = make("Form5");
+    auto* open = window->findChild<QLabel*>("open_item");
+    auto* exit = window->findChild<QLabel*>("exit_item");
+    QPalette green = exit->palette();
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    other.setPalette(green);
-    click(items()[0]);
+    exit->setPalette(green);
+    click(open);
     window->reset_items();
-    EXPECT_EQ(text_colour(label(items()[0])), black);
-    EXPECT_EQ(text_colour(other), 128 * 256);
+    EXPECT_EQ(std::pair(text_colour(*open), text_colour(*exit)), std::pair(0, 128 * 256));
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, HelpWindowTest, ::testing::ValuesIn(window_cases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct TextCase {
-    const char* title;
-    std::function<platform::HelpWindow*()> make;
-    std::vector<const char*> clicks;
-    const char* shown;
-};
-
-void PrintTo(const TextCase& c, std::ostream* os) {
-    *os << c.title;
-}
-
-class HelpText : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(HelpText, TheLastClickedItemIsExplained) {
-    std::unique_ptr<platform::HelpWindow> window(GetParam().make());
-    for (const char* name : GetParam().clicks) {
-        QTest::mouseClick(window->findChild<QLabel*>(name), Qt::LeftButton);
-    }
-    EXPECT_EQ(window->findChild<QLabel*>("Label22")->text(), QString::fromUtf8(GetParam().shown));
-    for (const char* name : GetParam().clicks) {
-        const int expected = std::string(name) == GetParam().clicks.back() ? red : black;
-        EXPECT_EQ(text_colour(*window->findChild<QLabel*>(name)), expected) << name;
+// Items of one caption in two columns, and texts the windows do not share.
+TEST(HelpWindow, ItemsOfTheSameCaptionHaveTheirOwnTexts) {
+    struct Row {
+        const char* window;
+        const char* item;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"Form5", "bwconv_item",
+         "Convert - перекодировка картинки в монохромную и запись её в экранном формате БК."},
+        {"Form5", "colconv_item",
+         "Convert - перекодировка картинки в цветную и запись её в экранном формате БК."},
+        {"Form7", "X_button",
+         "Если, нажат переключатель X, ширина перекодируемой области картинки уменьшается "
+         "(увеличивается) на вчетверо большее количество пикселей."},
+        {"Form7", "hlp_item", "Help - краткая справка по KVARO (подробне в файле kvaro.pdf)."},
+        {"Form4", "mono_item", "Mono - Включить (выключить) монохромный режим"}};
+    for (const Row& row : rows) {
+        const auto window = make(row.window);
+        click(window->findChild<QLabel*>(row.item));
+        EXPECT_EQ(window->findChild<QLabel*>("Label22")->text(), QString::fromUtf8(row.shown))
+            << row.window << " " << row.item;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Items, HelpText,
-    ::testing::Values(
-        TextCase{"Form5OpenThenExit",
-                 [] { return new converter::Form5; },
-                 {"open_item", "exit_item"},
-                 "Exit - Выход из программы."},
-        TextCase{"Form5MonoConvert",
-                 [] { return new converter::Form5; },
-                 {"colconv_item", "bwconv_item"},
-                 "Convert - перекодировка картинки в монохромную и запись её в экранном формате "
-                 "БК."},
-        TextCase{"Form5ColourConvert",
-                 [] { return new converter::Form5; },
-                 {"bwconv_item", "colconv_item"},
-                 "Convert - перекодировка картинки в цветную и запись её в экранном формате БК."},
-        TextCase{"Form5Help",
-                 [] { return new converter::Form5; },
-                 {"hlp_item"},
-                 "Help - краткая справка по командам меню KVARO (подробне в файле kvaro.pdf)."},
-        TextCase{"Form7X",
-                 [] { return new converter::Form7; },
-                 {"X_button"},
-                 "Если, нажат переключатель X, ширина перекодируемой области картинки "
-                 "уменьшается (увеличивается) на вчетверо большее количество пикселей."},
-        TextCase{"Form7XThenMono",
-                 [] { return new converter::Form7; },
-                 {"X_button", "mono_item"},
-                 "Mono - Включить монохромный режим"},
-        TextCase{"Form7Output",
-                 [] { return new converter::Form7; },
-                 {"output_item"},
-                 "Output_catalog - изменить каталог для вывода 11M файлов."},
-        TextCase{"Form7Help",
-                 [] { return new converter::Form7; },
-                 {"hlp_item"},
-                 "Help - краткая справка по KVARO (подробне в файле kvaro.pdf)."},
-        TextCase{"Form3OpenThenSave",
-                 [] { return new viewer::Form3; },
-                 {"open_item", "save_item"},
-                 "Save - Сохранить файл BBD или PIC в формате BMP."},
-        TextCase{"Form4Open",
-                 [] { return new viewer::Form4; },
-                 {"open_item"},
-                 "Open - открыть 11M файл."},
-        TextCase{"Form4Mono",
-                 [] { return new viewer::Form4; },
-                 {"save_item", "mono_item"},
-                 "Mono - Включить (выключить) монохромный режим"}),
-    [](const auto& info) { return std::string(info.param.title); });
-
-TEST(HelpSquares, SixSquaresInARowWithArrowsAndBoldXAndY) {
+TEST(HelpWindow, SquaresShowTheArrowsAndABoldXAndY) {
     converter::Form7 window;
-    const char* glyphs[] = {"←", "↑", "↓", "→", "X", "Y"};
-    for (std::size_t i = 0; i < std::size(squares); ++i) {
-        auto* square = window.findChild<QLabel*>(squares[i].first);
-        ASSERT_NE(square, nullptr) << squares[i].first;
-        EXPECT_EQ(square->geometry(), QRect(squares[i].second, 160, 17, 17)) << squares[i].first;
-        EXPECT_EQ(square->text(), QString::fromUtf8(glyphs[i]));
-        EXPECT_EQ(square->font().bold(), i >= 4) << squares[i].first;
-        EXPECT_FALSE(square->accessibleName().isEmpty()) << squares[i].first;
+    QString glyphs;
+    for (const char* name :
+         {"left_button", "Up_button", "Down_button", "Right_button", "X_button", "Y_button"}) {
+        auto* square = window.findChild<QLabel*>(name);
+        ASSERT_NE(square, nullptr) << name;
+        glyphs += square->text() + (square->font().bold() ? "b" : "");
+        EXPECT_FALSE(square->accessibleName().isEmpty()) << name;
     }
+    EXPECT_EQ(glyphs, QString::fromUtf8("←↑↓→XbYb"));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -19,114 +18,68 @@ using namespace testing_support;
 using platform::Buttons;
 using platform::Icon;
 
-struct Started {
-    std::string program;
-    std::vector<std::string> arguments;
-    bool operator==(const Started&) const = default;
-};
+using Started = std::pair<std::string, std::vector<std::string>>;
 
-// Records every start; programs named in `missing` fail as a missing file.
+// Records every start.
 class RecordedStart : public platform::ProcessStart {
   public:
     std::vector<Started> started;
-    std::vector<std::string> missing;
 
     std::optional<platform::Failure> start(const std::string& program,
                                            const std::vector<std::string>& arguments) override {
-        if (std::find(missing.begin(), missing.end(), program) != missing.end()) {
-            return platform::Failure{2, "No such file or directory"};
-        }
         started.push_back({program, arguments});
         return std::nullopt;
     }
 };
 
-QPushButton& button(QWidget& window, const char* name) {
-    auto* found = window.findChild<QPushButton*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return *found;
-}
-
-TEST(Launcher, CaptionSizeButtonsAndTabOrder) {
-    RecordedStart start;
+// The launcher over a process start, shown, answered by a script.
+struct LauncherRig {
+    explicit LauncherRig(platform::ProcessStart& start) : form(start, modal) { form.show(); }
+    QPushButton& button(const char* name) { return *form.findChild<QPushButton*>(name); }
     platform::ScriptedModal modal;
-    launcher::Form1 form(start, modal);
-    EXPECT_EQ(form.windowTitle(), "KVARO shell");
-    EXPECT_EQ(form.size(), QSize(312, 233));
-    const std::tuple<const char*, const char*, int> expected[] = {
-        {"Command1", "KVARO (normal mode)", 24},
-        {"Command2", "KVARO (11M mode)", 64},
-        {"Command3", "ORVAK (normal mode)", 104},
-        {"Command4", "ORVAK (11M mode)", 144},
-        {"Command5", "Exit", 184}};
-    QWidget* previous = nullptr;
-    for (const auto& [name, caption, top] : expected) {
-        QPushButton& push = button(form, name);
-        EXPECT_EQ(push.text(), caption);
-        EXPECT_EQ(push.accessibleName(), caption);
-        EXPECT_EQ(push.geometry(), QRect(40, top, 233, 25)) << name;
-        EXPECT_GE(push.width(), push.fontMetrics().horizontalAdvance(push.text()) + 8) << name;
-        if (previous != nullptr) {
-            EXPECT_EQ(previous->nextInFocusChain(), &push) << name;
-        }
-        previous = &push;
-    }
-}
-
-struct ButtonCase {
-    const char* name;
-    Started started;
+    launcher::Form1 form;
 };
 
-void PrintTo(const ButtonCase& c, std::ostream* os) {
-    *os << c.name;
+Shown cannot_start(const char* text) {
+    return {text, "KVARO shell", Buttons::ok, Icon::exclamation};
 }
 
-class LauncherButton : public ::testing::TestWithParam<ButtonCase> {};
-
-TEST_P(LauncherButton, EachClickStartsOneMoreInstanceAndTheLauncherStaysOpen) {
+TEST(Launcher, CaptionButtonsAndTabOrder) {
     RecordedStart start;
-    platform::ScriptedModal modal;
-    launcher::Form1 form(start, modal);
-    form.show();
-    button(form, GetParam().name).click();
-    button(form, GetParam().name).click();
-    EXPECT_EQ(start.started, (std::vector<Started>{GetParam().started, GetParam().started}));
-    EXPECT_TRUE(modal.messages.empty());
-    EXPECT_TRUE(form.isVisible());
+    LauncherRig rig(start);
+    EXPECT_EQ(rig.form.windowTitle(), "KVARO shell");
+    QString captions;
+    QWidget* previous = nullptr;
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
+        QPushButton& push = rig.button(name);
+        captions += push.text() + ", ";
+        EXPECT_EQ(push.accessibleName(), push.text());
+        EXPECT_GE(push.width(), push.fontMetrics().horizontalAdvance(push.text()) + 8) << name;
+        EXPECT_TRUE(previous == nullptr || previous->nextInFocusChain() == &push) << name;
+        previous = &push;
+    }
+    EXPECT_EQ(captions,
+              "KVARO (normal mode), KVARO (11M mode), ORVAK (normal mode), "
+              "ORVAK (11M mode), Exit, ");
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, LauncherButton,
-                         ::testing::Values(ButtonCase{"Command1", {"kvaro", {}}},
-                                           ButtonCase{"Command2", {"kvaro", {"/11m"}}},
-                                           ButtonCase{"Command3", {"orvak", {}}},
-                                           ButtonCase{"Command4", {"orvak", {"/11m"}}}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Launcher, ExitClosesWithoutAQuestion) {
+TEST(Launcher, EachClickStartsOneMoreInstanceUntilExit) {
     RecordedStart start;
-    platform::ScriptedModal modal;
-    launcher::Form1 form(start, modal);
-    form.show();
-    button(form, "Command5").click();
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(start.started.empty());
-    EXPECT_TRUE(modal.messages.empty());
-}
-
-TEST(Launcher, AProgramThatCannotStartIsReportedAndTheOthersStillStart) {
-    RecordedStart start;
-    start.missing = {"orvak"};
-    platform::ScriptedModal modal;
-    launcher::Form1 form(start, modal);
-    form.show();
-    button(form, "Command3").click();
-    EXPECT_EQ(shown(modal.messages),
-              (std::vector<Shown>{{"Error 2: No such file or directory", "KVARO shell", Buttons::ok,
-                                   Icon::exclamation}}));
-    button(form, "Command2").click();
-    EXPECT_EQ(start.started, (std::vector<Started>{{"kvaro", {"/11m"}}}));
-    EXPECT_TRUE(form.isVisible());
+    LauncherRig rig(start);
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command1"}) {
+        rig.button(name).click();
+    }
+    EXPECT_EQ(start.started, (std::vector<Started>{{"kvaro", {}},
+                                                   {"kvaro", {"/11m"}},
+                                                   {"orvak", {}},
+                                                   {"orvak", {"/11m"}},
+                                                   {"kvaro", {}}}));
+    EXPECT_TRUE(rig.modal.messages.empty());
+    EXPECT_TRUE(rig.form.isVisible());
+    rig.button("Command5").click();  // Exit, without a question
+    EXPECT_FALSE(rig.form.isVisible());
+    EXPECT_EQ(start.started.size(), 5u);
+    EXPECT_TRUE(rig.modal.messages.empty());
 }
 
 // Real starts. A stand-in program, a shell script, leaves one file per run
@@ -159,14 +112,11 @@ TEST(LauncherRealStart, StartsDetachedProgramsFromItsOwnFolder) {
     write_stand_in(folder / "kvaro");
     write_stand_in(folder / "orvak");
     platform::DetachedStart start(folder.path(), "");
-    platform::ScriptedModal modal;
-    launcher::Form1 form(start, modal);
-    button(form, "Command2").click();
-    button(form, "Command2").click();
-    button(form, "Command3").click();
+    LauncherRig rig(start);
+    for (const char* name : {"Command2", "Command2", "Command3"}) rig.button(name).click();
     EXPECT_EQ(runs_of(folder, "kvaro", 2), (std::vector<std::string>{"/11m|", "/11m|"}));
     EXPECT_EQ(runs_of(folder, "orvak", 1), (std::vector<std::string>{"|"}));
-    EXPECT_TRUE(modal.messages.empty());
+    EXPECT_TRUE(rig.modal.messages.empty());
 }
 
 TEST(LauncherRealStart, MissingOrBrokenProgramFilesAreReported) {
@@ -175,18 +125,15 @@ TEST(LauncherRealStart, MissingOrBrokenProgramFilesAreReported) {
     write_text(folder / "orvak", "neither a script nor a program");
     std::filesystem::permissions(folder / "orvak", std::filesystem::perms::owner_all);
     platform::DetachedStart start(folder.path(), folder / "nowhere");
-    platform::ScriptedModal modal;
-    launcher::Form1 form(start, modal);
+    LauncherRig rig(start);
     std::filesystem::remove(folder / "kvaro");
-    button(form, "Command1").click();
-    button(form, "Command4").click();
-    EXPECT_EQ(
-        shown(modal.messages),
-        (std::vector<Shown>{
-            {"Error 2: No such file or directory", "KVARO shell", Buttons::ok, Icon::exclamation},
-            {"Error 8: Exec format error", "KVARO shell", Buttons::ok, Icon::exclamation}}));
+    rig.button("Command1").click();
+    rig.button("Command4").click();
+    EXPECT_EQ(shown(rig.modal.messages),
+              (std::vector<Shown>{cannot_start("Error 2: No such file or directory"),
+                                  cannot_start("Error 8: Exec format error")}));
     write_stand_in(folder / "kvaro");
-    button(form, "Command1").click();
+    rig.button("Command1").click();
     EXPECT_EQ(runs_of(folder, "kvaro", 1), (std::vector<std::string>{"|"}));
 }
 

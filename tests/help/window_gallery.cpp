@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         return *openers.back();
     };
     converter::open_main_help(opener_at(340, 8));
-    converter::open_11m_help(opener_at(820, 8));
+    converter::open_11m_help(opener_at(340, 440));
     converter::open_about(opener_at(8, 260));
     viewer::open_main_help(opener_at(340, 260));
     viewer::open_11m_help(opener_at(680, 260));

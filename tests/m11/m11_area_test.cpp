@@ -1,12 +1,15 @@
 // The 11M area: steps, minimum side, byte budget, button states, the Mono
-// switch and the window geometry that follows the area.
+// switch and the window width that follows the area.
 #include "converter/m11_area.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+#include <sstream>
+
 #include "engine/m11_conversion.h"
 #include "engine/rules.h"
-#include "tests/support/param_names.h"
 
 namespace {
 
@@ -15,245 +18,115 @@ using converter::m11::Arrow;
 
 constexpr Arrow all_arrows[] = {Arrow::narrower, Arrow::shorter, Arrow::taller, Arrow::wider};
 
-// Presses until the button refuses; gives the number of accepted presses.
-int press_until_refused(Area& area, Arrow arrow) {
-    int accepted = 0;
-    while (area.press(arrow)) ++accepted;
-    return accepted;
-}
-
-void press(Area& area, Arrow arrow, int times) {
-    for (int i = 0; i < times; ++i) ASSERT_TRUE(area.press(arrow)) << i;
-}
-
-Area first_picture(bool mono) {
+// Plays a script on a fresh area: "F" the first picture, "M" Mono, "X" and
+// "Y" the factors, "O" and two digits 0 or 1 a picture wider and taller than
+// the area or not, "N", "S", "T", "W" the arrows (narrower, shorter, taller,
+// wider) pressed as often as the number after them says, or until refused
+// with "*".
+Area played(const std::string& script) {
     Area area;
-    if (mono) area.toggle_mono();
-    area.first_picture();
+    const auto press = [&area](Arrow arrow, const std::string& count) {
+        const int times = count == "*" ? 100000 : std::stoi(count);
+        for (int i = 0; i < times && (area.press(arrow) || count != "*"); ++i) {
+        }
+    };
+    const std::map<char, std::function<void(const std::string&)>> steps{
+        {'F', [&](auto&) { area.first_picture(); }},
+        {'M', [&](auto&) { area.toggle_mono(); }},
+        {'X', [&](auto&) { area.toggle_mx(); }},
+        {'Y', [&](auto&) { area.toggle_my(); }},
+        {'O', [&](auto& rest) { area.picture_overhangs(rest[0] == '1', rest[1] == '1'); }},
+        {'N', [&](auto& rest) { press(Arrow::narrower, rest); }},
+        {'S', [&](auto& rest) { press(Arrow::shorter, rest); }},
+        {'T', [&](auto& rest) { press(Arrow::taller, rest); }},
+        {'W', [&](auto& rest) { press(Arrow::wider, rest); }}};
+    std::istringstream words(script);
+    for (std::string word; words >> word;) steps.at(word[0])(word.substr(1));
     return area;
+}
+
+// The area after a script as "width x height bytes client-width arrows",
+// each arrow 1 if enabled.
+std::string after(const std::string& script) {
+    const Area area = played(script);
+    std::ostringstream out;
+    out << area.width() << "x" << area.height() << " " << area.bytes() << " " << area.client_width()
+        << " ";
+    for (Arrow arrow : all_arrows) out << area.enabled(arrow);
+    return out.str();
+}
+
+struct Script {
+    const char* steps;
+    const char* result;
+};
+
+const Script scripts[] = {
+    {"", "256x256 16384 301 0000"},
+    {"M", "256x256 8192 301 0011"},
+    {"M M", "256x256 16384 301 0011"},
+    {"F", "256x256 16384 301 1111"},
+    {"F W1", "260x256 16640 305 1111"},
+    {"M F W1", "264x256 8448 309 1111"},
+    {"F W*", "764x256 48896 809 1110"},
+    {"F W* X", "764x256 48896 809 1110"},
+    {"F W* X N1", "748x256 47872 793 1111"},
+    {"F W1 N1", "256x256 16384 301 1111"},
+    {"F W1 N2", "252x256 16128 301 1111"},
+    {"M F X N*", "64x256 2048 301 0111"},
+    {"M F X N* W1", "96x256 3072 301 1111"},
+    {"F Y S11 Y S1 Y S*", "256x79 5056 301 1011"},
+    {"F Y S* T1", "256x80 5120 301 1111"},
+    {"M F X W8 Y T31 Y T*", "512x767 49088 557 1101"},
+    {"M F X W8 Y T31 Y T* M", "276x708 48852 321 1101"},
+    {"M F X W8 Y T31 Y T* M M", "276x708 24426 321 1111"},
+    {"M F X N* Y T367 Y T* M", "32x6135 49080 301 0101"},
+    {"F W* Y S* O00", "764x64 12224 809 1010"},
+    {"F W* Y S* O11", "764x64 12224 809 1011"},
+    {"F W* T* O10", "764x257 49087 809 1101"},
+    {"F W* T* O01", "764x257 49087 809 1110"},
+    {"F W* Y S* O11 F", "256x256 16384 301 1111"},
+};
+
+TEST(M11Area, ButtonsStepsLimitsAndModeSwitches) {
+    for (const Script& script : scripts)
+        EXPECT_EQ(after(script.steps), script.result) << script.steps;
 }
 
 TEST(M11ByteCount, RoundsHalfToEven) {
     using converter::m11::byte_count;
-    EXPECT_EQ(byte_count(256, 256, 8), 8192);
     EXPECT_EQ(byte_count(260, 1, 8), 32);  // 32.5
     EXPECT_EQ(byte_count(268, 1, 8), 34);  // 33.5
-    EXPECT_EQ(byte_count(764, 256, 4), 48896);
-    EXPECT_EQ(byte_count(768, 256, 4), 49152);
-    EXPECT_EQ(byte_count(512, 767, 8), 49088);
 }
 
-TEST(M11Area, BeforeAnyPictureOnlyMonoEnablesButtons) {
-    Area area;
-    for (Arrow arrow : all_arrows) EXPECT_FALSE(area.enabled(arrow));
-    EXPECT_EQ(area.toggle_mono(), 0);
-    EXPECT_TRUE(area.mono());
-    EXPECT_TRUE(area.enabled(Arrow::taller) && area.enabled(Arrow::wider));
-    EXPECT_FALSE(area.enabled(Arrow::narrower) || area.enabled(Arrow::shorter));
-    EXPECT_EQ(area.toggle_mono(), 0);  // 256 x 256 fits four-colour
-    EXPECT_TRUE(area.enabled(Arrow::wider));
-    EXPECT_EQ(area.client_width(), 301);
-    EXPECT_EQ(area.client_height(), 331);
-    EXPECT_EQ(area.label_top(), 312);
-}
-
-struct WideningCase {
-    bool mono;
-    int width;
-    int client_width;
-};
-
-void PrintTo(const WideningCase& c, std::ostream* os) {
-    *os << (c.mono ? "mono" : "colour");
-}
-
-class M11FirstWidening : public testing::TestWithParam<WideningCase> {};
-
-TEST_P(M11FirstWidening, GrowsTheWindowByTheStep) {
-    Area area = first_picture(GetParam().mono);
-    for (Arrow arrow : all_arrows) EXPECT_TRUE(area.enabled(arrow));
-    ASSERT_TRUE(area.press(Arrow::wider));
-    EXPECT_EQ(area.width(), GetParam().width);
-    EXPECT_EQ(area.client_width(), GetParam().client_width);
-    EXPECT_EQ(area.client_height(), 331);
-}
-
-INSTANTIATE_TEST_SUITE_P(Modes, M11FirstWidening,
-                         testing::Values(WideningCase{false, 260, 305},
-                                         WideningCase{true, 264, 309}),
-                         testing_support::printed_name);
-
-TEST(M11Area, FourColourWideningStopsAt764) {
-    Area area = first_picture(false);
-    EXPECT_EQ(press_until_refused(area, Arrow::wider), (764 - 256) / 4);
-    EXPECT_EQ(area.width(), 764);
-    EXPECT_EQ(area.bytes(), 48896);
-    EXPECT_FALSE(area.enabled(Arrow::wider));
-    EXPECT_EQ(area.client_width(), 764 + 45);
-    area.toggle_mx();  // the factor does not enable it again
-    EXPECT_FALSE(area.enabled(Arrow::wider));
-    ASSERT_TRUE(area.press(Arrow::narrower));  // 748 with mX 4
-    EXPECT_EQ(area.width(), 748);
-    EXPECT_TRUE(area.enabled(Arrow::wider));
-}
-
-TEST(M11Area, MonoNarrowingByFourBytesStopsAt64) {
-    Area area = first_picture(true);
-    area.toggle_mx();
-    press(area, Arrow::narrower, 5);
-    EXPECT_EQ(area.width(), 96);
-    ASSERT_TRUE(area.press(Arrow::narrower));
-    EXPECT_EQ(area.width(), 64);
-    EXPECT_FALSE(area.press(Arrow::narrower));
-    EXPECT_EQ(area.width(), 64);
-    EXPECT_FALSE(area.enabled(Arrow::narrower));
-    EXPECT_EQ(area.client_width(), 301);  // below 256 the window keeps its width
-    ASSERT_TRUE(area.press(Arrow::wider));
-    EXPECT_TRUE(area.enabled(Arrow::narrower));
-}
-
-TEST(M11Area, HeightStopsAtTheMinimumSide) {
-    Area area = first_picture(false);
-    area.toggle_my();
-    press(area, Arrow::shorter, 11);
-    area.toggle_my();
-    ASSERT_TRUE(area.press(Arrow::shorter));
-    EXPECT_EQ(area.height(), 79);
-    EXPECT_EQ(area.client_height(), 79 + 75);
-    EXPECT_EQ(area.label_top(), 312 - (256 - 79));
-    area.toggle_my();
-    EXPECT_FALSE(area.press(Arrow::shorter));  // 63
-    EXPECT_EQ(area.height(), 79);
-    EXPECT_FALSE(area.enabled(Arrow::shorter));
-    EXPECT_TRUE(area.enabled(Arrow::taller));
-}
-
-TEST(M11Area, WindowWidthFollowsOnlyFrom256) {
-    Area area = first_picture(false);
-    ASSERT_TRUE(area.press(Arrow::wider));
-    ASSERT_TRUE(area.press(Arrow::narrower));
-    EXPECT_EQ(area.width(), 256);
-    EXPECT_EQ(area.client_width(), 301);
-    ASSERT_TRUE(area.press(Arrow::narrower));
-    EXPECT_EQ(area.width(), 252);
-    EXPECT_EQ(area.client_width(), 301);
-    ASSERT_TRUE(area.press(Arrow::wider));
-    EXPECT_EQ(area.client_width(), 301);
-}
-
-// 512 x 767 monochrome, made with the buttons: the largest monochrome area
-// 512 pixels wide.
-Area largest_mono_area() {
-    Area area = first_picture(true);
-    area.toggle_mx();
-    press(area, Arrow::wider, 8);
-    area.toggle_my();
-    press(area, Arrow::taller, 31);
-    area.toggle_my();
-    EXPECT_EQ(press_until_refused(area, Arrow::taller), 15);
-    EXPECT_EQ(area.width(), 512);
-    EXPECT_EQ(area.height(), 767);
-    EXPECT_EQ(area.bytes(), 49088);
-    return area;
-}
-
-TEST(M11Area, SwitchToFourColourShrinksUntilTheAreaFits) {
-    Area area = largest_mono_area();
-    const int label_top = area.label_top();
-    std::array<bool, 4> states{};
-    for (Arrow arrow : all_arrows) states[int(arrow)] = area.enabled(arrow);
-    EXPECT_EQ(area.toggle_mono(), 59);
-    EXPECT_FALSE(area.mono());
-    EXPECT_EQ(area.width(), 276);
-    EXPECT_EQ(area.height(), 708);
-    EXPECT_EQ(area.bytes(), 48852);
-    EXPECT_EQ(area.label_top(), label_top - 59);
-    EXPECT_EQ(area.client_width(), 276 + 45);
-    EXPECT_EQ(area.client_height(), 708 + 75);
-    for (Arrow arrow : all_arrows) EXPECT_EQ(area.enabled(arrow), states[int(arrow)]);
-}
-
-TEST(M11Area, SwitchToFourColourMayGoBelowTheMinimumSide) {
-    Area area = first_picture(true);
-    area.toggle_mx();
-    EXPECT_EQ(press_until_refused(area, Arrow::narrower), 6);
-    area.toggle_my();
-    press(area, Arrow::taller, 367);
-    area.toggle_my();
-    EXPECT_EQ(press_until_refused(area, Arrow::taller), 15);
-    EXPECT_EQ(area.height(), 6143);
-    EXPECT_EQ(area.toggle_mono(), 8);
-    EXPECT_EQ(area.width(), 32);
-    EXPECT_EQ(area.height(), 6135);
-    EXPECT_EQ(area.client_width(), 301);  // never narrower than at design
-}
-
-TEST(M11Area, LargerPictureEnablesGrowthAgain) {
-    Area area = first_picture(false);
-    press_until_refused(area, Arrow::wider);
-    area.toggle_my();
-    press_until_refused(area, Arrow::shorter);
-    area.picture_overhangs(false, false);
-    EXPECT_FALSE(area.enabled(Arrow::wider));
-    area.picture_overhangs(true, true);
-    EXPECT_TRUE(area.enabled(Arrow::wider));
-    EXPECT_FALSE(area.enabled(Arrow::shorter));  // only growth
-    area.first_picture();
-    EXPECT_EQ(area.width(), 256);
-    for (Arrow arrow : all_arrows) EXPECT_TRUE(area.enabled(arrow));
-}
-
-// Each round switches to a mode, shrinks one side as far as the buttons go
+// Each round switches the mode, shrinks one side as far as the buttons go
 // and grows the other as far as they allow; the file a Convert would write
-// then must read back whole, in every round.
-struct SwitchingCase {
-    const char* name;
-    Arrow shrink;
-    Arrow grow;
-};
-
-void PrintTo(const SwitchingCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class M11ModeSwitches : public testing::TestWithParam<SwitchingCase> {};
-
-TEST_P(M11ModeSwitches, NeverLeaveAnAreaTheReaderRefuses) {
-    Area area = first_picture(false);
-    for (int round = 0; round < 16; ++round) {
-        area.toggle_mono();
-        for (int i = 0; i < 50000 && area.press(GetParam().shrink); ++i) {
+// must read back whole in every round.
+TEST(M11Area, ModeSwitchesNeverLeaveAnAreaTheReaderRefuses) {
+    for (const std::string round : {" M N* T*", " M S* W*"}) {
+        std::string script = "F";
+        for (int i = 0; i < 16; ++i) {
+            script += round;
+            const Area area = played(script);
+            const auto plan = converter::m11::plan_conversion(area.width(), area.height(),
+                                                              area.pixels_per_byte());
+            const std::vector<std::uint8_t> data(std::max(0, plan.header.data_size()));
+            const auto reading = bk::m11::read(bk::m11::file_bytes(plan.header, data));
+            ASSERT_EQ(reading.status, bk::m11::ReadStatus::ok) << after(script);
+            EXPECT_EQ(reading.header, plan.header);
+            EXPECT_LE(area.bytes(), converter::m11::byte_budget);
         }
-        for (int i = 0; i < 50000 && area.press(GetParam().grow); ++i) {
-        }
-        const auto plan =
-            converter::m11::plan_conversion(area.width(), area.height(), area.pixels_per_byte());
-        const std::vector<std::uint8_t> data(std::max(0, plan.header.data_size()));
-        const auto file = bk::m11::file_bytes(plan.header, data);
-        const bk::m11::Reading reading = bk::m11::read(file);
-        ASSERT_EQ(reading.status, bk::m11::ReadStatus::ok)
-            << area.width() << " x " << area.height() << (area.mono() ? " mono" : " colour");
-        EXPECT_EQ(reading.header, plan.header);
-        EXPECT_LE(area.bytes(), converter::m11::byte_budget);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Areas, M11ModeSwitches,
-                         testing::Values(SwitchingCase{"NarrowAndTall", Arrow::narrower,
-                                                       Arrow::taller},
-                                         SwitchingCase{"LowAndWide", Arrow::shorter, Arrow::wider}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(M11Scrolling, RelativePositionAndArrowStep) {
     using converter::m11::relative_position;
     using converter::m11::value_at;
     EXPECT_EQ(relative_position(5, 0), 0.0f);
     EXPECT_EQ(value_at(relative_position(137, 274), 278), 139);
-    EXPECT_EQ(value_at(relative_position(274, 274), 270), 270);
     EXPECT_EQ(value_at(relative_position(1, 2), 5), 2);  // 2.5
     EXPECT_EQ(value_at(relative_position(1, 2), 7), 4);  // 3.5
-    const std::pair<int, int> steps[] = {{0, 1},   {44, 1},  {50, 1},  {74, 1}, {75, 2},
-                                         {125, 2}, {175, 4}, {274, 5}, {278, 6}};
+    const std::pair<int, int> steps[] = {{44, 1}, {74, 1}, {75, 2}, {274, 5}, {278, 6}};
     for (const auto& [max, step] : steps) {
         EXPECT_EQ(converter::arrow_step(max, converter::m11::scroll_parts), step) << max;
     }

@@ -46,6 +46,17 @@ struct M11Rig {
     QScrollBar& bar(const char* name) const { return *child<QScrollBar>(name); }
     platform::PictureWindow& picture() const { return *child<platform::PictureWindow>("Picture1"); }
     QSize client() const { return form->centralWidget()->size(); }
+    // The picture window, its bars along it, the client area and the labels'
+    // row, all from the area's size.
+    void expect_laid_out(QSize area, int client_width) const {
+        EXPECT_EQ(picture().geometry(), QRect(QPoint(14, 33), area));
+        EXPECT_EQ(bar("HScroll1").geometry(), QRect(14, 33 + area.height(), area.width(), 17));
+        EXPECT_EQ(bar("VScroll1").geometry(), QRect(14 + area.width(), 33, 17, area.height()));
+        EXPECT_EQ(client(), QSize(client_width, area.height() + 75));
+        for (int n = 1; n <= 8; ++n) EXPECT_EQ(label(n)->y(), area.height() + 56) << n;
+        EXPECT_EQ(label_text(2) + " " + label_text(4),
+                  std::to_string(area.width()) + " " + std::to_string(area.height()));
+    }
 
     TempFolder folder;
     converter::ConverterState state;
