@@ -1,10 +1,10 @@
 #pragma once
 // A viewer window (the main window, or the 11M window) over a fresh program
-// folder, answered by a script, and the helpers the viewer's window tests
-// share.
+// folder, answered by a script, and the checks both windows share.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
 #include <memory>
 #include <string>
 
@@ -17,15 +17,12 @@
 namespace viewer_testing {
 
 using namespace testing_support;
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
 
 inline const std::string viewer_defaults_ini =
     "*******ORVAK_Ini*******\r\nBMP catalog>\r\ndefault\r\n";
-
-// The child of a window by its name.
-template <class Child>
-Child* child(const QObject& window, const char* name) {
-    return window.findChild<Child*>(name);
-}
 
 template <class Window>
 struct ViewerWindowRig {
@@ -40,7 +37,7 @@ struct ViewerWindowRig {
         flush_deletes();
     }
     QAction* action(const char* name) const {
-        auto* found = child<QAction>(*form, name);
+        auto* found = form->template findChild<QAction*>(name);
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
@@ -58,9 +55,55 @@ struct ViewerWindowRig {
         return files / name;
     }
     platform::PictureWindow& picture() const {
-        return *child<platform::PictureWindow>(*form, "Picture1");
+        return *form->template findChild<platform::PictureWindow*>("Picture1");
     }
     std::int32_t pixel(int x, int y) const { return picture().pixel(x, y); }
+    bool all_of(std::int32_t colour) const {
+        for (int y = 0; y < picture().pixel_height(); ++y) {
+            for (int x = 0; x < picture().pixel_width(); ++x) {
+                if (pixel(x, y) != colour) return false;
+            }
+        }
+        return true;
+    }
+    // A menu as "Title: Item Keys|Item off|...": captions, shortcuts, disabled items.
+    std::string menu(const char* name) const {
+        auto* found = form->template findChild<QMenu*>(name);
+        if (found == nullptr) return "no menu";
+        std::string summary = found->title().toStdString() + ":";
+        for (QAction* item : found->actions()) {
+            summary += " " + item->text().toStdString();
+            if (!item->shortcut().isEmpty())
+                summary += " " + item->shortcut().toString().toStdString();
+            if (!item->isEnabled()) summary += " off";
+            summary += " |";
+        }
+        return summary;
+    }
+    // Each item opens its window at the main window's corner.
+    void expect_opened_at_corner(const std::vector<std::pair<const char*, const char*>>& items) {
+        form->move(70, 40);
+        form->show();
+        for (const auto& [item, window] : items) {
+            choose(item);
+            QWidget* opened = top_level(window);
+            ASSERT_NE(opened, nullptr) << window;
+            EXPECT_EQ(opened->pos(), QPoint(70, 40)) << window;
+        }
+    }
+    // Exit and closing ask every time; only Yes closes.
+    void expect_closing_asks() {
+        form->show();
+        modal.messages.clear();
+        modal.answers = {Answer::no};
+        choose("exit_mnu");
+        EXPECT_TRUE(form->isVisible());
+        modal.answers = {Answer::yes};
+        form->close();
+        EXPECT_FALSE(form->isVisible());
+        const Shown question{"Are you sure?", "ORVAK", Buttons::yes_no, Icon::question};
+        EXPECT_EQ(shown(modal.messages), (std::vector<Shown>{question, question}));
+    }
 
     TempFolder folder;
     TempFolder files;
@@ -71,6 +114,10 @@ struct ViewerWindowRig {
 };
 
 using ViewerRig = ViewerWindowRig<viewer::Form1>;
+
+inline Shown open_failure(const std::string& text) {
+    return {text, "ORVAK: Open", Buttons::ok, Icon::exclamation};
+}
 
 // Packed colours of the initial maps.
 inline constexpr std::int32_t black = 0;
