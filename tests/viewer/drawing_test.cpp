@@ -1,11 +1,9 @@
-// The decoders and the two drawing helpers on a picture window in memory.
+// The decoders on picture windows in memory of other sizes than the modes'
+// (what the windows draw is checked against the converter through them).
 #include "viewer/drawing.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
-
-#include "engine/walks.h"
 #include "formats/bk_screen.h"
 #include "platform/memory_surface.h"
 #include "tests/support/param_names.h"
@@ -24,52 +22,6 @@ constexpr std::int32_t untouched = packed_rgb(1, 2, 3);
 const ColourMaps odd_maps{
     {packed_rgb(10, 20, 30), packed_rgb(200, 100, 0), packed_rgb(7, 7, 7), packed_rgb(255, 255, 0)},
     {packed_rgb(128, 0, 128), packed_rgb(0, 128, 128)}};
-
-TEST(DrawPoint, ColourPaintsOnlyIndicesUpToThreeAndMonoAnythingButZeroAsBitOne) {
-    platform::MemorySurface surface(256, 2, untouched);
-    BkPainter painter(surface, odd_maps);
-    for (int value = 0; value < 256; ++value) {
-        painter.drawpoint(value, 0, std::uint8_t(value));
-        painter.drawpointbw(value, 1, std::uint8_t(value));
-    }
-    for (int x = 0; x < 256; ++x) {
-        EXPECT_EQ(surface.pixel(x, 0), x < 4 ? odd_maps.colour[x] : untouched) << x;
-        EXPECT_EQ(surface.pixel(x, 1), odd_maps.mono[x == 0 ? 0 : 1]) << x;
-    }
-}
-
-class ConvertedScreens : public testing::TestWithParam<Decoder> {};
-
-// A whole screen converted by the converter's own walk, then decoded
-// through the initial maps: the viewer shows every pixel the converter drew.
-TEST_P(ConvertedScreens, DecodeToWhatTheConverterDrew) {
-    const Decoder decoder = GetParam();
-    const bk::ScreenLayout layout = decoder == Decoder::bbd          ? bk::bbd_sprite
-                                    : decoder == Decoder::colour_pic ? bk::colour_pic
-                                                                     : bk::mono_pic;
-    std::mt19937 random(layout.width);
-    platform::MemorySurface converted(layout.width, layout.height);
-    for (int y = 0; y < layout.height; ++y) {
-        for (int x = 0; x < layout.width; ++x) converted.set_pixel(x, y, random() & 0xFFFFFF);
-    }
-    const Bytes bytes = layout.bits_per_pixel == 1
-                            ? converter::walk_mono(converted, 128)
-                            : converter::walk_colour(converted, {}, converter::SwapFlags{});
-    ASSERT_EQ(int(bytes.size()), layout.file_size());
-    platform::MemorySurface shown(layout.width, layout.height, untouched);
-    const ColourMaps initial;
-    BkPainter painter(shown, initial);
-    viewer::draw(decoder, painter, bytes);
-    int differing = 0;
-    for (int y = 0; y < layout.height; ++y) {
-        for (int x = 0; x < layout.width; ++x)
-            differing += shown.pixel(x, y) != converted.pixel(x, y);
-    }
-    EXPECT_EQ(differing, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Screens, ConvertedScreens,
-                         testing::Values(Decoder::colour_pic, Decoder::mono_pic, Decoder::bbd));
 
 // How much of a surface each decoder covers from how many bytes.
 struct Coverage {

@@ -11,7 +11,6 @@
 namespace {
 
 using namespace viewer_testing;
-using viewer::WindowMode;
 
 TEST(ViewerLoad, SettingsFileDecidesTheBmpCatalog) {
     ViewerRig none;
@@ -34,52 +33,21 @@ TEST(ViewerWindow, MenusAtStartAndAfterAFile) {
     EXPECT_EQ(rig.form->windowTitle(), "ORVAK v.2.0");
     const std::pair<const char*, const char*> menus[] = {
         {"file_mnu", "File: Open Ctrl+O | Output_catalog | Save Ctrl+S off | Exit |"},
-        {"window_mnu", "Window: color64x64 | color256x256 | mono512x256 |"},
+        {"window_mnu", "Window: color64x64 | color256x256 on | mono512x256 |"},
         {"view_mnu", "View: Change_colors Ctrl+G off | Redraw Ctrl+R off |"},
         {"hlp_mnu", "?: About | Help F1 |"}};
     for (const auto& [name, summary] : menus) EXPECT_EQ(rig.menu(name), summary);
+    rig.choose("openbk_mnu");  // cancelled: changes nothing
+    EXPECT_EQ(rig.modal.open_requests.back().filter,
+              "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|WAV tapes (*.wav)|*.[wW][aA][vV]|");
+    EXPECT_EQ(rig.form->file_name(), "");
+    rig.choose("sbk512_mnu");
+    rig.choose("sbk64_mnu");
+    EXPECT_EQ(rig.menu("window_mnu"), "Window: color64x64 on | color256x256 | mono512x256 |");
     rig.open_bytes("s.pic", "");
+    EXPECT_EQ(rig.modal.open_requests.back().filter, "BBD Files (*.bbd)|*.bbd|");
     EXPECT_EQ(rig.menu("view_mnu"), "View: Change_colors Ctrl+G | Redraw Ctrl+R |");
     EXPECT_EQ(rig.menu("file_mnu"), "File: Open Ctrl+O | Output_catalog | Save Ctrl+S | Exit |");
-}
-
-TEST(ViewerModes, ModeSizesThePictureWindowAndTheWindowAndPicksTheOpenDialog) {
-    ViewerRig rig(viewer_defaults_ini);
-    const std::tuple<const char*, WindowMode, QSize, int, const char*> modes[] = {
-        {"sbk64_mnu", WindowMode::color64x64, {64, 64}, 288, "BBD Files (*.bbd)|*.bbd|"},
-        {"sbk512_mnu", WindowMode::mono512x256, {512, 256}, 544, "PIC Files (*.pic)|*.pic|"},
-        {"sbk256_mnu", WindowMode::color256x256, {256, 256}, 288, "PIC Files (*.pic)|*.pic|"},
-        {"sbk256_mnu", WindowMode::color256x256, {256, 256}, 288, "PIC Files (*.pic)|*.pic|"}};
-    for (const auto& [item, mode, size, width, filter] : modes) {
-        rig.choose(item);
-        EXPECT_EQ(rig.form->window_mode(), mode) << item;
-        for (const char* other : {"sbk64_mnu", "sbk256_mnu", "sbk512_mnu"}) {
-            EXPECT_EQ(rig.action(other)->isChecked(), std::string(other) == item) << item;
-        }
-        EXPECT_EQ(rig.picture().geometry(), QRect(QPoint(16, 16), size)) << item;
-        EXPECT_EQ(rig.form->centralWidget()->size(), QSize(width, 287)) << item;
-        EXPECT_EQ(rig.form->findChild<QWidget*>("Line2")->width(), width) << item;
-        rig.choose("openbk_mnu");  // cancelled: changes nothing
-        EXPECT_TRUE(rig.modal.open_requests.back().filter.starts_with(filter)) << item;
-        EXPECT_TRUE(rig.all_of(black)) << item;
-        EXPECT_EQ(rig.form->file_name(), "");
-    }
-}
-
-TEST(ViewerOpen, FourColourAndMonoScreensThroughTheirMaps) {
-    ViewerRig rig(viewer_defaults_ini);
-    std::string screen(16384, '\0');
-    screen[0] = '\xE4';   // indices 0, 1, 2, 3 from the left
-    screen[64] = '\x01';  // row 1: bit 1 leftmost
-    rig.open_bytes("s.pic", screen);
-    auto six = [&](int third) {
-        return std::vector<std::int32_t>{rig.pixel(0, 0),     rig.pixel(1, 0), rig.pixel(2, 0),
-                                         rig.pixel(third, 0), rig.pixel(0, 1), rig.pixel(1, 1)};
-    };
-    EXPECT_EQ(six(3), (std::vector<std::int32_t>{black, blue, green, red, blue, black}));
-    rig.choose("sbk512_mnu");  // the same bytes as a monochrome screen
-    EXPECT_EQ(six(5), (std::vector<std::int32_t>{black, black, white, white, white, black}));
-    EXPECT_EQ(rig.pixel(511, 255), black);
 }
 
 // Each step's pixels: (x, y, colour).

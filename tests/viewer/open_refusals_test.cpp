@@ -44,8 +44,6 @@ std::vector<Refusal> refusals() {
          "Not a BK screen file: load address 001000 (0x0200), not the screen's 040000 (0x4000)."},
         {"sbk512_mnu", "long.bin", bin + "\x01",
          "Not a BK screen file: 1 byte more than the 16384 bytes its header declares."},
-        {"sbk256_mnu", "longer.bin", bin + std::string(50000, '\x01'),
-         "Not a BK screen file: 50000 bytes more than the 16384 bytes its header declares."},
         {"sbk64_mnu", "screen.bin", bin,
          "A BIN file holds a whole screen: open it in color256x256 or mono512x256."},
         {"sbk256_mnu", "sum.wav",
@@ -71,18 +69,10 @@ TEST(OpenRefusals, AreReportedAndChangeNothing) {
         SCOPED_TRACE(r.name);
         ViewerRig rig(viewer_defaults_ini);
         rig.choose(r.mode);
-        const std::string first = rig.open_bytes("first.pic", "");
-        rig.state.maps.colour[0] = green;  // a redrawing of the empty buffer shows green
-        rig.state.maps.mono[0] = green;
-        const QImage before = rig.picture().image().copy();
+        rig.open_bytes("first.pic", "");
         if (r.bytes) write_text(rig.files / r.name, *r.bytes);
-        rig.open(r.name.empty() ? rig.files.path() : rig.files / r.name);
-        EXPECT_EQ(shown(rig.modal.messages),
-                  (std::vector<Shown>{{r.text, r.title, Buttons::ok, Icon::exclamation}}));
-        EXPECT_EQ(rig.form->file_name(), first);
-        EXPECT_EQ(rig.picture().image(), before);
-        rig.choose("rdraw_mnu");
-        EXPECT_TRUE(rig.all_of(green));
+        rig.expect_refused(r.name.empty() ? rig.files.path() : rig.files / r.name,
+                           {r.text, r.title, Buttons::ok, Icon::exclamation}, "rdraw_mnu");
     }
 }
 

@@ -12,20 +12,9 @@ namespace {
 
 using namespace viewer_testing;
 
-TEST(ViewerOutputFiles, ShowsTheCatalogAsItStandsEachTimeItIsChosen) {
-    ViewerRig rig(viewer_defaults_ini);
-    rig.choose("outcat_mnu");
-    QWidget* dialog = top_level("Form7");
-    ASSERT_NE(dialog, nullptr);
-    auto* text = dialog->findChild<QLineEdit*>("Text1");
-    EXPECT_EQ(text->text().toStdString(), rig.folder / "BMP");
-    rig.state.catalogs.set(catalogs::bmp_catalog, "/now");
-    rig.choose("outcat_mnu");
-    EXPECT_EQ(top_level("Form7"), dialog);
-    EXPECT_EQ(text->text(), "/now");
-}
-
-TEST(ViewerOutputFiles, OkSavesWhatWasTyped) {
+// The dialog shows the catalog as it stands, filled anew when chosen again
+// while open; Ok keeps what was typed.
+TEST(ViewerOutputFiles, ShowsTheCatalogAndOkSavesWhatWasTyped) {
     const std::tuple<std::string, std::string, std::string> cases[] = {
         // typed, value line, catalog afterwards ("@" for the default folder)
         {"*bmp", "default", "@"},
@@ -36,7 +25,13 @@ TEST(ViewerOutputFiles, OkSavesWhatWasTyped) {
         rig.choose("outcat_mnu");
         QPointer<QWidget> dialog = top_level("Form7");
         ASSERT_NE(dialog, nullptr);
-        dialog->findChild<QLineEdit*>("Text1")->setText(QString::fromStdString(typed));
+        auto* text = dialog->findChild<QLineEdit*>("Text1");
+        EXPECT_EQ(text->text().toStdString(), rig.folder / "BMP");
+        rig.state.catalogs.set(catalogs::bmp_catalog, "/now");
+        rig.choose("outcat_mnu");
+        EXPECT_EQ(top_level("Form7"), dialog);
+        EXPECT_EQ(text->text(), "/now");
+        text->setText(QString::fromStdString(typed));
         dialog->findChild<QPushButton*>("Command1")->click();
         flush_deletes();
         EXPECT_TRUE(dialog.isNull());

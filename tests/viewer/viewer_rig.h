@@ -66,7 +66,8 @@ struct ViewerWindowRig {
         }
         return true;
     }
-    // A menu as "Title: Item Keys|Item off|...": captions, shortcuts, disabled items.
+    // A menu as "Title: Item Keys | Item off | Item on |": captions, shortcuts,
+    // disabled and checked items.
     std::string menu(const char* name) const {
         auto* found = form->template findChild<QMenu*>(name);
         if (found == nullptr) return "no menu";
@@ -76,6 +77,7 @@ struct ViewerWindowRig {
             if (!item->shortcut().isEmpty())
                 summary += " " + item->shortcut().toString().toStdString();
             if (!item->isEnabled()) summary += " off";
+            if (item->isChecked()) summary += " on";
             summary += " |";
         }
         return summary;
@@ -90,6 +92,19 @@ struct ViewerWindowRig {
             ASSERT_NE(opened, nullptr) << window;
             EXPECT_EQ(opened->pos(), QPoint(70, 40)) << window;
         }
+    }
+    // Opening `path` shows `message` and changes nothing: not the picture,
+    // not the file name, not a byte of the buffer (`redraw` draws the same).
+    void expect_refused(const std::string& path, const Shown& message, const char* redraw) {
+        const QImage before = picture().image().copy();
+        const std::string name = form->file_name();
+        modal.messages.clear();
+        open(path);
+        EXPECT_EQ(shown(modal.messages), std::vector<Shown>{message});
+        EXPECT_EQ(form->file_name(), name);
+        EXPECT_EQ(picture().image(), before);
+        choose(redraw);
+        EXPECT_EQ(picture().image(), before);
     }
     // Exit and closing ask every time; only Yes closes.
     void expect_closing_asks() {
@@ -114,10 +129,6 @@ struct ViewerWindowRig {
 };
 
 using ViewerRig = ViewerWindowRig<viewer::Form1>;
-
-inline Shown open_failure(const std::string& text) {
-    return {text, "ORVAK: Open", Buttons::ok, Icon::exclamation};
-}
 
 // Packed colours of the initial maps.
 inline constexpr std::int32_t black = 0;
