@@ -109,6 +109,7 @@ TEST(ViewerMainWindow, DialogsOpenAtItsCornerAndClosingAsks) {
                                  {"outcat_mnu", "Form7"},
                                  {"chcol_mnu", "Form5"}});
     EXPECT_EQ(top_level("frmAbout")->windowTitle(), "About ORVAK");
+    EXPECT_EQ(top_level("Form5")->windowTitle(), "Change color");
     rig.expect_closing_asks();
 }
 
