@@ -24,6 +24,13 @@ using platform::Icon;
 inline const std::string viewer_defaults_ini =
     "*******ORVAK_Ini*******\r\nBMP catalog>\r\ndefault\r\n";
 
+// Packed colours of the initial maps.
+inline constexpr std::int32_t black = 0;
+inline constexpr std::int32_t blue = 16711680;
+inline constexpr std::int32_t green = 65280;
+inline constexpr std::int32_t red = 255;
+inline constexpr std::int32_t white = 16777215;
+
 template <class Window>
 struct ViewerWindowRig {
     // `ini` becomes orvak.ini unless empty; what loading showed goes to load_messages.
@@ -98,11 +105,14 @@ struct ViewerWindowRig {
     void expect_refused(const std::string& path, const Shown& message, const char* redraw) {
         const QImage before = picture().image().copy();
         const std::string name = form->file_name();
+        const viewer::ColourMaps maps = state.maps;
+        state.maps = {{white, white, white, white}, {white, white}};  // a drawing would show
         modal.messages.clear();
         open(path);
         EXPECT_EQ(shown(modal.messages), std::vector<Shown>{message});
         EXPECT_EQ(form->file_name(), name);
         EXPECT_EQ(picture().image(), before);
+        state.maps = maps;
         choose(redraw);
         EXPECT_EQ(picture().image(), before);
     }
@@ -129,12 +139,5 @@ struct ViewerWindowRig {
 };
 
 using ViewerRig = ViewerWindowRig<viewer::Form1>;
-
-// Packed colours of the initial maps.
-inline constexpr std::int32_t black = 0;
-inline constexpr std::int32_t blue = 16711680;
-inline constexpr std::int32_t green = 65280;
-inline constexpr std::int32_t red = 255;
-inline constexpr std::int32_t white = 16777215;
 
 }  // namespace viewer_testing
