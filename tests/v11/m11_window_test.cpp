@@ -45,27 +45,6 @@ TEST(M11Window, MenusAndSizesAtStartDialogsAtItsCornerAndClosingAsks) {
     rig.expect_closing_asks();
 }
 
-TEST(M11Open, ACancelDrawsTheBufferAgainAtTheCurrentSize) {
-    M11Rig rig;
-    rig.state.maps.colour[0] = green;  // zero bytes show
-    rig.choose("openbk_mnu");
-    EXPECT_EQ(rig.modal.open_requests.at(0).filter, "11M Files (*.11M)|*.11M|");
-    EXPECT_TRUE(rig.all_of(green));
-    rig.expect_file_items(true);
-    rig.choose("savebmp_mnu");  // no file name: no extension to replace
-    EXPECT_EQ(shown(rig.modal.messages),
-              (std::vector<Shown>{{"Error 22: Invalid argument", "ORVAK [11M]: Savebmp",
-                                   Buttons::ok, Icon::exclamation}}));
-    EXPECT_TRUE(folder_names(rig.folder / "BMP").empty());
-
-    rig.open_bytes("a.11M", m11_file({16, 64}, 1024, 0xFF));
-    rig.state.maps.colour[3] = white;
-    rig.choose("openbk_mnu");
-    EXPECT_EQ(rig.picture_geometry(), QRect(16, 16, 64, 64));
-    EXPECT_TRUE(rig.all_of(white));
-    EXPECT_EQ(rig.form->file_name(), rig.files / "a.11M");
-}
-
 struct Refusal {
     const char* name;                  // "" for the files folder itself
     std::optional<std::string> bytes;  // none: the file is missing
@@ -132,18 +111,37 @@ TEST(M11Sizes, TheHeaderSizesThePictureWindowAndMonoDoublesItsWidth) {
     EXPECT_TRUE(rig.modal.messages.empty());
 }
 
-TEST(M11Buffer, AShortFileShowsWhatTheBufferHeldPastItsEnd) {
+// A cancelled Open draws the buffer again at the current size, and a file
+// fills only the start of the buffer, which is never cleared.
+TEST(M11Buffer, ACancelOrAShortFileShowsWhatTheBufferHolds) {
     M11Rig rig;
+    rig.state.maps.colour[0] = green;  // zero bytes show
+    rig.choose("openbk_mnu");
+    EXPECT_EQ(rig.modal.open_requests.at(0).filter, "11M Files (*.11M)|*.11M|");
+    EXPECT_TRUE(rig.all_of(green));
+    rig.expect_file_items(true);
+    rig.choose("savebmp_mnu");  // no file name: no extension to replace
+    EXPECT_EQ(shown(rig.modal.messages),
+              (std::vector<Shown>{{"Error 22: Invalid argument", "ORVAK [11M]: Savebmp",
+                                   Buttons::ok, Icon::exclamation}}));
+    EXPECT_TRUE(folder_names(rig.folder / "BMP").empty());
+    rig.modal.messages.clear();
+
     rig.open_bytes("red.11M", m11_file({64, 256}, 16384, 0xFF));
-    rig.open_bytes("short.11M", m11_file({64, 256}, 64, 0x00));  // one line of black
-    EXPECT_EQ(rig.pixel(255, 0), black);
+    rig.open_bytes("short.11M", m11_file({64, 256}, 64, 0x00));  // one line of zeros
+    EXPECT_EQ(rig.pixel(255, 0), green);
     EXPECT_EQ(rig.pixel(0, 1), red);
     rig.open_bytes("empty.11M", m11_file({32, 10}, 0, 0));  // 32-byte lines of the buffer
-    EXPECT_TRUE(rig.modal.messages.empty());
     EXPECT_EQ(rig.form->file_name(), rig.files / "empty.11M");
     EXPECT_EQ(rig.picture().image().size(), QSize(128, 10));
-    EXPECT_EQ(rig.pixel(127, 1), black);
+    EXPECT_EQ(rig.pixel(127, 1), green);
     EXPECT_EQ(rig.pixel(0, 2), red);
+    rig.state.maps.colour[3] = white;
+    rig.choose("openbk_mnu");
+    EXPECT_EQ(rig.picture().image().size(), QSize(128, 10));
+    EXPECT_EQ(rig.pixel(0, 2), white);
+    EXPECT_EQ(rig.form->file_name(), rig.files / "empty.11M");
+    EXPECT_TRUE(rig.modal.messages.empty());
 }
 
 TEST(M11Save, TheBitmapHoldsThePictureInTheChangedColours) {
