@@ -1,37 +1,16 @@
-// The viewer main window: settings at load, menus, window modes, Open with
-// its limits, the drawing dispatch, and closing.
+// The viewer main window: settings at load, menus, window modes, the
+// drawing dispatch, the buffer kept between files, dropping and closing.
 #include <gtest/gtest.h>
 
 #include <QDropEvent>
-#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 
-#include "tests/support/param_names.h"
 #include "tests/viewer/viewer_rig.h"
 
 namespace {
 
 using namespace viewer_testing;
-using platform::Buttons;
-using platform::Icon;
-using viewer::WindowMode;
-
-const char* const file_items[] = {"savebmp_mnu", "chcol_mnu", "rdraw_mnu"};
-
-void expect_file_items(const ViewerRig& rig, bool enabled) {
-    for (const char* name : file_items) EXPECT_EQ(rig.action(name)->isEnabled(), enabled) << name;
-}
-
-// Whether the whole picture window shows one colour.
-bool all_of(const ViewerRig& rig, std::int32_t colour, int width, int height) {
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (rig.pixel(x, y) != colour) return false;
-        }
-    }
-    return true;
-}
 
 TEST(ViewerLoad, SettingsFileDecidesTheBmpCatalog) {
     ViewerRig none;
@@ -39,11 +18,9 @@ TEST(ViewerLoad, SettingsFileDecidesTheBmpCatalog) {
               (std::vector<Shown>{{"Error 2: No such file or directory", "ORVAK: Load ini-file",
                                    Buttons::ok, Icon::critical}}));
     EXPECT_EQ(none.state.catalogs.value(catalogs::bmp_catalog), "");
-
     ViewerRig defaults(viewer_defaults_ini);
     EXPECT_TRUE(defaults.load_messages.empty());
     EXPECT_EQ(defaults.state.catalogs.value(catalogs::bmp_catalog), defaults.folder / "BMP");
-
     ViewerRig foreign("*******KVARO_Ini*******\r\nBMP catalog>\r\n/x\r\n");
     EXPECT_EQ(shown(foreign.load_messages),
               (std::vector<Shown>{{"Error: Bad File " + (foreign.folder / "orvak.ini") + "!",
@@ -51,158 +28,34 @@ TEST(ViewerLoad, SettingsFileDecidesTheBmpCatalog) {
     EXPECT_EQ(foreign.state.catalogs.value(catalogs::bmp_catalog), "");
 }
 
-TEST(ViewerWindow, CaptionMenusAndTheirStatesAtStart) {
+TEST(ViewerWindow, MenusAtStartAndAfterAFile) {
     ViewerRig rig(viewer_defaults_ini);
     EXPECT_EQ(rig.form->windowTitle(), "ORVAK v.2.0");
-    const std::tuple<const char*, const char*, const char*> menus[] = {
-        {"file_mnu", "File", "Open|Output_catalog|Save|Exit"},
-        {"window_mnu", "Window", "color64x64|color256x256|mono512x256"},
-        {"view_mnu", "View", "Change_colors|Redraw"},
-        {"hlp_mnu", "?", "About|Help"}};
-    for (const auto& [name, caption, items] : menus) {
-        auto* menu = rig.form->findChild<QMenu*>(name);
-        ASSERT_NE(menu, nullptr) << name;
-        EXPECT_EQ(menu->title(), caption);
-        QStringList captions;
-        for (QAction* item : menu->actions()) captions << item->text();
-        EXPECT_EQ(captions.join('|'), items) << name;
-    }
-    const std::pair<const char*, const char*> shortcuts[] = {{"openbk_mnu", "Ctrl+O"},
-                                                             {"savebmp_mnu", "Ctrl+S"},
-                                                             {"chcol_mnu", "Ctrl+G"},
-                                                             {"rdraw_mnu", "Ctrl+R"},
-                                                             {"hlp_hlp_mnu", "F1"}};
-    for (const auto& [name, keys] : shortcuts) {
-        EXPECT_EQ(rig.action(name)->shortcut(), QKeySequence(keys)) << name;
-    }
-    expect_file_items(rig, false);
-    EXPECT_TRUE(rig.action("openbk_mnu")->isEnabled());
-    EXPECT_TRUE(rig.action("outcat_mnu")->isEnabled());
-    EXPECT_TRUE(rig.action("about_mnu")->isEnabled());
-    EXPECT_TRUE(rig.action("hlp_hlp_mnu")->isEnabled());
-    EXPECT_TRUE(rig.action("sbk256_mnu")->isChecked());
-    EXPECT_FALSE(rig.action("sbk64_mnu")->isChecked() || rig.action("sbk512_mnu")->isChecked());
-}
-
-TEST(ViewerModes, ModeSizesThePictureWindowAndTheWindowWidth) {
-    ViewerRig rig(viewer_defaults_ini);
-    const std::tuple<const char*, WindowMode, QSize, int> modes[] = {
-        {"sbk64_mnu", WindowMode::color64x64, {64, 64}, 288},
-        {"sbk512_mnu", WindowMode::mono512x256, {512, 256}, 544},
-        {"sbk256_mnu", WindowMode::color256x256, {256, 256}, 288},
-        {"sbk256_mnu", WindowMode::color256x256, {256, 256}, 288}};  // again: stays checked
-    for (const auto& [item, mode, size, width] : modes) {
-        rig.choose(item);
-        EXPECT_EQ(rig.form->window_mode(), mode) << item;
-        for (const char* other : {"sbk64_mnu", "sbk256_mnu", "sbk512_mnu"}) {
-            EXPECT_EQ(rig.action(other)->isChecked(), std::string(other) == item) << item;
-        }
-        EXPECT_EQ(rig.picture().geometry(), QRect(QPoint(16, 16), size)) << item;
-        EXPECT_EQ(rig.form->centralWidget()->size(), QSize(width, 287)) << item;
-        for (const char* line : {"Line1", "Line2"}) {
-            EXPECT_EQ(rig.form->findChild<QWidget*>(line)->width(), width) << item << line;
-        }
-        EXPECT_TRUE(all_of(rig, black, size.width(), size.height())) << item;
-        expect_file_items(rig, false);
-    }
-}
-
-TEST(ViewerOpen, TheDialogFollowsTheModeAndCancelChangesNothing) {
-    ViewerRig rig(viewer_defaults_ini);
-    rig.choose("openbk_mnu");
-    rig.choose("sbk64_mnu");
-    rig.choose("openbk_mnu");
-    ASSERT_EQ(rig.modal.open_requests.size(), 2u);
-    EXPECT_EQ(rig.modal.open_requests[0].default_extension, "pic");
-    EXPECT_EQ(rig.modal.open_requests[0].filter,
+    const std::pair<const char*, const char*> menus[] = {
+        {"file_mnu", "File: Open Ctrl+O | Output_catalog | Save Ctrl+S off | Exit |"},
+        {"window_mnu", "Window: color64x64 | color256x256 on | mono512x256 |"},
+        {"view_mnu", "View: Change_colors Ctrl+G off | Redraw Ctrl+R off |"},
+        {"hlp_mnu", "?: About | Help F1 |"}};
+    for (const auto& [name, summary] : menus) EXPECT_EQ(rig.menu(name), summary);
+    rig.choose("openbk_mnu");  // cancelled: changes nothing
+    EXPECT_EQ(rig.modal.open_requests.back().filter,
               "PIC Files (*.pic)|*.pic|BIN Files (*.bin)|*.bin|WAV tapes (*.wav)|*.[wW][aA][vV]|");
-    EXPECT_EQ(rig.modal.open_requests[1].default_extension, "bbd");
-    EXPECT_EQ(rig.modal.open_requests[1].filter, "BBD Files (*.bbd)|*.bbd|");
-    EXPECT_TRUE(rig.modal.messages.empty());
     EXPECT_EQ(rig.form->file_name(), "");
-    expect_file_items(rig, false);
+    rig.choose("sbk512_mnu");
+    rig.choose("sbk64_mnu");
+    EXPECT_EQ(rig.menu("window_mnu"), "Window: color64x64 on | color256x256 | mono512x256 |");
+    rig.open_bytes("s.pic", "");
+    EXPECT_EQ(rig.modal.open_requests.back().filter, "BBD Files (*.bbd)|*.bbd|");
+    EXPECT_EQ(rig.menu("view_mnu"), "View: Change_colors Ctrl+G | Redraw Ctrl+R |");
+    EXPECT_EQ(rig.menu("file_mnu"), "File: Open Ctrl+O | Output_catalog | Save Ctrl+S | Exit |");
 }
 
-struct LimitCase {
-    const char* mode;
-    std::size_t length;
-    bool accepted;
-};
+// Each step's pixels: (x, y, colour).
+using Pixels = std::vector<std::tuple<int, int, std::int32_t>>;
 
-void PrintTo(const LimitCase& c, std::ostream* os) {
-    *os << c.mode << " " << c.length << " bytes";
-}
-
-class ViewerLimits : public testing::TestWithParam<LimitCase> {};
-
-TEST_P(ViewerLimits, TooLargeIsRefusedAndChangesNothing) {
-    const LimitCase c = GetParam();
-    ViewerRig rig(viewer_defaults_ini);
-    rig.choose(c.mode);
-    const std::string first = rig.open_bytes("first.pic", "");
-    // Zeros now draw green, so a drawing from the buffer shows.
-    rig.state.maps.colour[0] = green;
-    rig.state.maps.mono[0] = green;
-    const QImage before = rig.picture().image().copy();
-    const std::string path = rig.open_bytes("f.pic", std::string(c.length, '\xFF'));
-    if (c.accepted) {
-        EXPECT_TRUE(rig.modal.messages.empty());
-        EXPECT_EQ(rig.form->file_name(), path);
-        EXPECT_EQ(rig.pixel(0, 0), red);
-    } else {
-        EXPECT_EQ(
-            shown(rig.modal.messages),
-            (std::vector<Shown>{{"File too large!", "ORVAK", Buttons::ok, Icon::exclamation}}));
-        EXPECT_EQ(rig.form->file_name(), first);
-        EXPECT_EQ(rig.picture().image(), before);
-        rig.choose("rdraw_mnu");  // the buffer holds no byte of the refused file
-        EXPECT_EQ(rig.pixel(0, 0), green);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, ViewerLimits,
-                         testing::Values(LimitCase{"sbk64_mnu", 1024, true},
-                                         LimitCase{"sbk64_mnu", 1025, false},
-                                         LimitCase{"sbk256_mnu", 16384, true},
-                                         LimitCase{"sbk256_mnu", 16385, false},
-                                         LimitCase{"sbk512_mnu", 16385, false}),
-                         testing_support::printed_name);
-
-TEST(ViewerOpen, AFileThatCannotBeReadIsReportedAndChangesNothing) {
-    ViewerRig rig(viewer_defaults_ini);
-    const std::string first = rig.open_bytes("first.pic", std::string(16384, '\xE4'));
-    const QImage before = rig.picture().image().copy();
-    const std::pair<std::string, std::string> cases[] = {
-        {rig.files / "missing.pic", "Error 2: No such file or directory"},
-        {rig.files.path(), "Error 21: Is a directory"}};
-    for (const auto& [path, text] : cases) {
-        rig.modal.messages.clear();
-        rig.open(path);
-        EXPECT_EQ(shown(rig.modal.messages),
-                  (std::vector<Shown>{{text, "ORVAK: Open", Buttons::ok, Icon::exclamation}}));
-        EXPECT_EQ(rig.form->file_name(), first);
-        EXPECT_EQ(rig.picture().image(), before);
-        EXPECT_FALSE(rig.form->short_file());
-    }
-}
-
-TEST(ViewerOpen, FourColourAndMonoScreensThroughTheirMaps) {
-    ViewerRig rig(viewer_defaults_ini);
-    std::string screen(16384, '\0');
-    screen[0] = '\xE4';   // indices 0, 1, 2, 3 from the left
-    screen[64] = '\x01';  // row 1: bit 1 leftmost
-    rig.open_bytes("s.pic", screen);
-    EXPECT_EQ(std::vector<std::int32_t>({rig.pixel(0, 0), rig.pixel(1, 0), rig.pixel(2, 0),
-                                         rig.pixel(3, 0), rig.pixel(0, 1), rig.pixel(1, 1)}),
-              (std::vector<std::int32_t>{black, blue, green, red, blue, black}));
-    expect_file_items(rig, true);
-    EXPECT_FALSE(rig.form->short_file());
-
-    rig.choose("sbk512_mnu");  // the same bytes as a monochrome screen
-    EXPECT_EQ(std::vector<std::int32_t>({rig.pixel(0, 0), rig.pixel(1, 0), rig.pixel(2, 0),
-                                         rig.pixel(5, 0), rig.pixel(0, 1), rig.pixel(1, 1)}),
-              (std::vector<std::int32_t>{black, black, white, white, white, black}));
-    EXPECT_EQ(rig.pixel(511, 255), black);
+void expect_pixels(const ViewerRig& rig, const Pixels& pixels, const char* step) {
+    for (const auto& [x, y, colour] : pixels)
+        EXPECT_EQ(rig.pixel(x, y), colour) << step << " at " << x << "," << y;
 }
 
 TEST(ViewerDispatch, AShortFileIsASpriteAfterAModeChangeButNotAfterRedraw) {
@@ -210,25 +63,16 @@ TEST(ViewerDispatch, AShortFileIsASpriteAfterAModeChangeButNotAfterRedraw) {
     rig.state.maps.colour[0] = white;  // zero bytes show
     rig.choose("sbk64_mnu");
     rig.open_bytes("s.bbd", std::string(1024, '\xFF'));
-    EXPECT_TRUE(rig.form->short_file());
-    EXPECT_TRUE(all_of(rig, red, 64, 64));
-
-    rig.choose("sbk256_mnu");  // drawn by drawbbd: the sprite in the corner
-    for (const auto& [x, y, colour] :
-         {std::tuple{63, 63, red}, {64, 0, black}, {0, 64, black}, {255, 255, black}}) {
-        EXPECT_EQ(rig.pixel(x, y), colour) << x << "," << y;
+    EXPECT_TRUE(rig.all_of(red));
+    const std::pair<const char*, Pixels> steps[] = {
+        {"sbk256_mnu", {{63, 63, red}, {64, 0, black}, {0, 64, black}, {255, 255, black}}},
+        {"rdraw_mnu", {{255, 15, red}, {0, 16, white}, {255, 255, white}}},  // 16 rows
+        {"sbk512_mnu", {{63, 63, red}, {64, 0, black}}},
+        {"rdraw_mnu", {{511, 15, white}, {0, 16, black}}}};
+    for (const auto& [item, pixels] : steps) {
+        rig.choose(item);
+        expect_pixels(rig, pixels, item);
     }
-    rig.choose("rdraw_mnu");  // drawcolorpic: the 1024 bytes fill 16 rows
-    for (const auto& [x, y, colour] :
-         {std::tuple{255, 15, red}, {0, 16, white}, {255, 255, white}}) {
-        EXPECT_EQ(rig.pixel(x, y), colour) << x << "," << y;
-    }
-    rig.choose("sbk512_mnu");  // a sprite again, in the mono mode too
-    EXPECT_EQ(rig.pixel(63, 63), red);
-    EXPECT_EQ(rig.pixel(64, 0), black);
-    rig.choose("rdraw_mnu");  // drawmonopic: 0xFF bytes are white bits
-    EXPECT_EQ(rig.pixel(511, 15), white);
-    EXPECT_EQ(rig.pixel(0, 16), black);
 }
 
 TEST(ViewerDispatch, AWholeScreenIsRedrawnByTheModeAfterAModeChange) {
@@ -236,67 +80,37 @@ TEST(ViewerDispatch, AWholeScreenIsRedrawnByTheModeAfterAModeChange) {
     std::string screen(16384, '\x55');  // blue, or alternating white and black bits
     screen[16] = '\xFF';                // row 0, pixels 64..67 red
     rig.open_bytes("s.pic", screen);
-    rig.choose("sbk64_mnu");  // drawcolorpic at 16 bytes a row: byte 16 starts row 1
-    EXPECT_EQ(rig.picture().geometry().size(), QSize(64, 64));
-    EXPECT_EQ(rig.pixel(0, 1), red);
-    EXPECT_EQ(rig.pixel(4, 1), blue);
+    rig.choose("sbk64_mnu");  // drawn at 16 bytes a row: byte 16 starts row 1
+    expect_pixels(rig, {{0, 1, red}, {4, 1, blue}}, "sbk64_mnu");
     rig.choose("sbk512_mnu");
-    EXPECT_EQ(rig.pixel(0, 0), white);
-    EXPECT_EQ(rig.pixel(1, 0), black);
-    EXPECT_EQ(rig.pixel(511, 255), black);
+    expect_pixels(rig, {{0, 0, white}, {1, 0, black}, {511, 255, black}}, "sbk512_mnu");
 }
 
-TEST(ViewerBuffer, AShorterFileLeavesTheRestOfTheLastOne) {
+TEST(ViewerBuffer, AShorterFileLeavesTheRestOfTheLastOneAndNewColoursShowAtRedraw) {
     ViewerRig rig(viewer_defaults_ini);
     rig.open_bytes("red.pic", std::string(16384, '\xFF'));
     rig.open_bytes("short.pic", std::string(1024, '\x00'));  // 16 rows of black
-    EXPECT_TRUE(rig.form->short_file());
-    EXPECT_EQ(rig.pixel(255, 15), black);
-    EXPECT_EQ(rig.pixel(0, 16), red);
-    EXPECT_EQ(rig.pixel(255, 255), red);
-
-    rig.open_bytes("empty.pic", "");  // accepted, and drawn from the buffer as it stands
+    expect_pixels(rig, {{255, 15, black}, {0, 16, red}, {255, 255, red}}, "short");
+    rig.open_bytes("empty.pic", "");
     EXPECT_TRUE(rig.modal.messages.empty());
-    EXPECT_TRUE(rig.form->short_file());
     EXPECT_EQ(rig.form->file_name(), rig.files / "empty.pic");
-    EXPECT_EQ(rig.pixel(0, 16), red);
-}
-
-TEST(ViewerDispatch, NewColoursShowAtTheNextDrawing) {
-    ViewerRig rig(viewer_defaults_ini);
-    rig.open_bytes("s.pic", std::string(16384, '\0'));
+    expect_pixels(rig, {{255, 15, black}, {0, 16, red}}, "empty");
     rig.state.maps.colour[0] = white;
     EXPECT_EQ(rig.pixel(0, 0), black);
     rig.choose("rdraw_mnu");
-    EXPECT_TRUE(all_of(rig, white, 256, 256));
+    expect_pixels(rig, {{0, 0, white}, {255, 255, red}}, "redraw");
 }
 
-TEST(ViewerClose, AskedEveryTimeAndOnlyYesCloses) {
+TEST(ViewerMainWindow, DialogsOpenAtItsCornerAndClosingAsks) {
     ViewerRig rig(viewer_defaults_ini);
-    rig.form->show();
-    rig.open_bytes("s.pic", std::string(16384, '\xFF'));
-    const Shown question{"Are you sure?", "ORVAK", Buttons::yes_no, Icon::question};
-    rig.modal.answers = {platform::Answer::no};
-    rig.choose("exit_mnu");
-    EXPECT_TRUE(rig.form->isVisible());
-    EXPECT_EQ(rig.pixel(0, 0), red);
-    rig.modal.answers = {platform::Answer::yes};
-    rig.form->close();
-    EXPECT_FALSE(rig.form->isVisible());
-    EXPECT_EQ(shown(rig.modal.messages), (std::vector<Shown>{question, question}));
-}
-
-TEST(ViewerMainWindow, QuestionMarkMenuOpensAboutAndHelpAtItsCorner) {
-    ViewerRig rig(viewer_defaults_ini);
-    rig.form->move(70, 40);
-    for (const auto& [item, window] :
-         {std::pair{"about_mnu", "frmAbout"}, {"hlp_hlp_mnu", "Form3"}}) {
-        rig.choose(item);
-        QWidget* opened = top_level(window);
-        ASSERT_NE(opened, nullptr) << window;
-        EXPECT_EQ(opened->pos(), QPoint(70, 40)) << window;
-    }
+    rig.open_bytes("s.pic", "");
+    rig.expect_opened_at_corner({{"about_mnu", "frmAbout"},
+                                 {"hlp_hlp_mnu", "Form3"},
+                                 {"outcat_mnu", "Form7"},
+                                 {"chcol_mnu", "Form5"}});
     EXPECT_EQ(top_level("frmAbout")->windowTitle(), "About ORVAK");
+    EXPECT_EQ(top_level("Form5")->windowTitle(), "Change color");
+    rig.expect_closing_asks();
 }
 
 // Drops a list of URLs on the window; whether the window took the drag.
@@ -312,23 +126,22 @@ bool drop(QWidget& window, const QList<QUrl>& urls) {
     return dropped.isAccepted();
 }
 
-// A file dropped from a file manager opens as Open opens it; of several,
-// the first. A drop of no local file is refused.
+// Of several files dropped, the first opens as Open opens it; a drop of no
+// local file is refused.
 TEST(ViewerOpen, ADroppedFileOpensAsOpenWould) {
     ViewerRig rig(viewer_defaults_ini);
-    write_text(rig.files / "red.pic", std::string(16384, '\xFF'));
-    write_text(rig.files / "big.pic", std::string(16385, '\xFF'));
+    auto local = [&](const char* name) {
+        write_text(rig.files / name, std::string(name[0] == 'b' ? 16385 : 16384, '\xFF'));
+        return QUrl::fromLocalFile(QString::fromStdString(rig.files / name));
+    };
     EXPECT_FALSE(drop(*rig.form, {QUrl("https://example.org/red.pic")}));
-    EXPECT_TRUE(
-        drop(*rig.form, {QUrl::fromLocalFile(QString::fromStdString(rig.files / "red.pic")),
-                         QUrl::fromLocalFile(QString::fromStdString(rig.files / "big.pic"))}));
+    EXPECT_TRUE(drop(*rig.form, {local("red.pic"), local("big.pic")}));
     EXPECT_EQ(rig.form->file_name(), rig.files / "red.pic");
     EXPECT_EQ(rig.pixel(0, 0), red);
-    EXPECT_TRUE(rig.modal.open_requests.empty());
-    EXPECT_TRUE(
-        drop(*rig.form, {QUrl::fromLocalFile(QString::fromStdString(rig.files / "big.pic"))}));
+    EXPECT_TRUE(drop(*rig.form, {local("big.pic")}));
     EXPECT_EQ(shown(rig.modal.messages),
               (std::vector<Shown>{{"File too large!", "ORVAK", Buttons::ok, Icon::exclamation}}));
+    EXPECT_TRUE(rig.modal.open_requests.empty());
     EXPECT_EQ(rig.form->file_name(), rig.files / "red.pic");
 }
 
