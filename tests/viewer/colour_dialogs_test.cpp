@@ -71,7 +71,8 @@ TEST(ColourDialogs, AColourButtonThenASwatchSetsTheMapClickedOrAccessibly) {
         {true, "Option7", red, 7, {white, blue, green, blue, black, green}},
         {true, "Label2", red, 7, {white, blue, green, blue, red, green}},
         {false, "Label6", red, 16, {white, red, green, blue, red, green}},
-        {false, "Command1", red, 16, {white, red, green, blue, red, green}},
+        {false, "Option16", black, 16, {white, red, green, blue, red, green}},
+        {false, "Command1", black, 16, {white, red, green, blue, red, green}},
         {false, "", black, 16, {white, red, green, blue, red, green}}};
     for (bool accessibly : {false, true}) {
         DialogRig rig;
